@@ -1,0 +1,113 @@
+#include "shell/platform.h"
+
+#include <cstring>
+
+#include "shell/screen_mgr.h"
+
+namespace {
+
+const int SCRIPT_QUEUE_SIZE = 64;
+const int SCRIPT_AXES = 8;
+const int SCRIPT_BUTTONS = 16;
+
+struct script_state {
+    bool on;
+    Uint32 now;
+    Uint8 keys[SDLK_LAST];
+    SDL_Event queue[SCRIPT_QUEUE_SIZE];
+    int queue_head;
+    int queue_length;
+    Sint16 axes[SCRIPT_AXES];
+    Uint8 buttons[SCRIPT_BUTTONS];
+};
+
+script_state script;
+
+SDL_Joystick* first_joystick() { return screen.joysticks[0]; }
+
+}  // namespace
+
+Uint32 platform::ticks() { return script.on ? script.now : SDL_GetTicks(); }
+
+Uint8* platform::key_state() { return script.on ? script.keys : SDL_GetKeyState(nullptr); }
+
+int platform::poll_event(SDL_Event* event) {
+    if (!script.on) return SDL_PollEvent(event);
+    if (script.queue_length == 0) return 0;
+    *event = script.queue[script.queue_head];
+    script.queue_head = (script.queue_head + 1) % SCRIPT_QUEUE_SIZE;
+    script.queue_length--;
+    return 1;
+}
+
+Sint16 platform::joystick_axis(int axis) {
+    if (script.on) return (axis >= 0 && axis < SCRIPT_AXES) ? script.axes[axis] : 0;
+    SDL_Joystick* joystick = first_joystick();
+    return joystick ? SDL_JoystickGetAxis(joystick, axis) : 0;
+}
+
+Uint8 platform::joystick_button(int button) {
+    if (script.on) return (button >= 0 && button < SCRIPT_BUTTONS) ? script.buttons[button] : 0;
+    SDL_Joystick* joystick = first_joystick();
+    return joystick ? SDL_JoystickGetButton(joystick, button) : 0;
+}
+
+void platform::frame_delay(FPSmanager* manager) {
+    if (!script.on) {
+        SDL_framerateDelay(manager);
+        return;
+    }
+    const int rate = manager && manager->rate > 0 ? manager->rate : 60;
+    script.now += (Uint32)(1000 / rate);
+}
+
+void platform::delay(Uint32 ms) {
+    if (script.on) {
+        script.now += ms;
+    } else {
+        SDL_Delay(ms);
+    }
+}
+
+void platform::use_script(bool on) {
+    memset(&script, 0, sizeof(script));
+    script.on = on;
+}
+
+bool platform::scripted() { return script.on; }
+
+void platform::set_ticks(Uint32 now) { script.now = now; }
+
+void platform::advance(Uint32 ms) { script.now += ms; }
+
+void platform::set_key(int key, bool held) {
+    if (key >= 0 && key < SDLK_LAST) script.keys[key] = held ? 1 : 0;
+}
+
+void platform::release_all_keys() { memset(script.keys, 0, sizeof(script.keys)); }
+
+void platform::push_event(const SDL_Event& event) {
+    if (script.queue_length == SCRIPT_QUEUE_SIZE) return;
+    script.queue[(script.queue_head + script.queue_length) % SCRIPT_QUEUE_SIZE] = event;
+    script.queue_length++;
+}
+
+void platform::push_quit() {
+    SDL_Event event;
+    memset(&event, 0, sizeof(event));
+    event.type = SDL_QUIT;
+    push_event(event);
+}
+
+void platform::clear_events() {
+    script.queue_head = 0;
+    script.queue_length = 0;
+}
+
+void platform::set_joystick_axis(int axis, Sint16 value) {
+    if (axis >= 0 && axis < SCRIPT_AXES) script.axes[axis] = value;
+}
+
+void platform::set_joystick_button(int button, bool held) {
+    if (button >= 0 && button < SCRIPT_BUTTONS) script.buttons[button] = held ? 1 : 0;
+}

@@ -1,0 +1,39 @@
+#ifndef SHELL_PLATFORM_H
+#define SHELL_PLATFORM_H
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_framerate.h>
+
+// The few reads of the outside world that game logic makes: the millisecond
+// clock, the held-key state, the event queue and the first joystick, plus the
+// frame pacing that advances the clock. In the game they go straight to SDL.
+// Tests switch to scripted mode and feed time, keys, events and joystick
+// values frame by frame, so controllers, combos, the CPU and the match rules
+// run without a window.
+class platform {
+public:
+    static Uint32 ticks();
+    static Uint8* key_state();
+    static int poll_event(SDL_Event* event);
+    static Sint16 joystick_axis(int axis);
+    static Uint8 joystick_button(int button);
+    // Waits for the end of the frame; in scripted mode the clock advances by
+    // one frame of the manager's rate instead.
+    static void frame_delay(FPSmanager* manager);
+    static void delay(Uint32 ms);
+
+    // Scripting, for tests.
+    static void use_script(bool on);
+    static bool scripted();
+    static void set_ticks(Uint32 now);
+    static void advance(Uint32 ms);
+    static void set_key(int key, bool held);
+    static void release_all_keys();
+    static void push_event(const SDL_Event& event);
+    static void push_quit();
+    static void clear_events();
+    static void set_joystick_axis(int axis, Sint16 value);
+    static void set_joystick_button(int button, bool held);
+};
+
+#endif

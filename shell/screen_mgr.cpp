@@ -1,0 +1,147 @@
+#include "shell/screen_mgr.h"
+
+#include <GL/gl.h>
+#include <SDL/SDL_gfxPrimitives.h>
+#include <cstdio>
+
+// Built before every other global, so that the log opens with SDL's start
+// and the caches built later find SDL's core running.
+screen_mgr screen __attribute__((init_priority(101)));
+
+screen_mgr::screen_mgr()
+    : surface(nullptr), sdl_ok(1), video_ok(0), joystick_ok(0), audio_ok(0), video_flags(0) {
+    // The log is followed while the game runs: flush standard output at every
+    // line end and standard error at once.
+    setvbuf(stdout, nullptr, _IOLBF, 0);
+    setvbuf(stderr, nullptr, _IONBF, 0);
+    for (int i = 0; i < MAX_JOYSTICKS; i++) joysticks[i] = nullptr;
+    printf("Initialize SDL.\n");
+    if (SDL_Init(0) == -1) {
+        printf("Couldn't initialize SDL: %s.\n", SDL_GetError());
+        sdl_ok = 0;
+    }
+    printf("SDL Initialized.\n");
+}
+
+int screen_mgr::init_audio() {
+    if (!sdl_ok) return -1;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == -1) {
+        printf("Couldn't initialize SDL Audio: %s.\n", SDL_GetError());
+        audio_ok = 0;
+    } else {
+        audio_ok = 1;
+    }
+    return 0;
+}
+
+int screen_mgr::init_joysticks(int max_to_open) {
+    if (!sdl_ok) return -1;
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == -1) {
+        printf("Couldn't initialize SDL Joystick: %s.\n", SDL_GetError());
+        joystick_ok = 0;
+    }
+    const int count = SDL_NumJoysticks();
+    printf("%i joysticks were found.\n\n", count);
+    if (count <= 0) return 0;
+    joystick_ok = 1;
+    printf("The names of the joysticks are:\n");
+    for (int i = 0; i < count; i++) {
+        printf("    %s\n", SDL_JoystickName(i));
+        if (i < max_to_open && i < MAX_JOYSTICKS) joysticks[i] = SDL_JoystickOpen(i);
+    }
+    SDL_JoystickEventState(SDL_ENABLE);
+    return 0;
+}
+
+void screen_mgr::print_video_info() const {
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    if (!info) return;
+    printf("Is it possible to  create hardware surfaces?\n\t");
+    printf("hw_available=%d\n", info->hw_available);
+    printf("Is there a window manager available?\n\t");
+    printf("wm_available=%d\n", info->wm_available);
+    printf("Are hardware to hardware blits accelerated?\n\t");
+    printf("blit_hw=%d\n", info->blit_hw);
+    printf("Are hardware to hardware colorkey blits accelerated?\n\t");
+    printf("blit_hw_CC=%d\n", info->blit_hw_CC);
+    printf("Are hardware to hardware alpha bits accelerated?\n\t");
+    printf("blit_hw_A=%d\n", info->blit_hw_A);
+    printf("Are software to hardware blits accelerated?\n\t");
+    printf("blit_sw=%d\n", info->blit_sw);
+    printf("Are software to hardware colorkey blits accelerated?\n\t");
+    printf("blit_sw_CC=%d\n", info->blit_sw_CC);
+    printf("Are software to hardware alpha blits accelerated?\n\t");
+    printf("blit_sw_A=%d\n", info->blit_sw_A);
+    printf("Are color fills accelerated?\n\t");
+    printf("blit_fill=%d\n", info->blit_fill);
+    printf("\n\n\t\tTotal amount of video_mem: %d\n", info->video_mem);
+}
+
+void screen_mgr::set_gl_attributes(int bpp) const {
+    printf("Setting GL Atts [%d]\n", is_gl());
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, bpp);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, (video_flags & SDL_DOUBLEBUF) ? 1 : 0);
+}
+
+// One GL unit is one screen pixel and y grows downward, as on the surface path.
+void screen_mgr::setup_gl_2d() const {
+    printf("Setting up OpenGL 2D\n");
+    GLint max_texture_size = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_texture_size);
+    printf("Max texture size[%d]\n", max_texture_size);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glClearColor(0, 0, 0, 1);
+    glViewport(0, 0, surface->w, surface->h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    const int half_width = surface->w / 2;
+    glOrtho(0, surface->w, surface->h, 0, -half_width, half_width);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0, 0, 0);
+    glClearColor(0, 0, 0, 0);
+}
+
+int screen_mgr::set_video_mode(int width, int height, int bpp) {
+    if (!sdl_ok) return -1;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == -1) {
+        printf("Couldn't initialize SDL Video: %s.\n", SDL_GetError());
+    }
+    print_video_info();
+    video_ok = 1;
+    if (is_gl()) set_gl_attributes(bpp);
+    surface = SDL_SetVideoMode(width, height, bpp, video_flags);
+    if (!surface) {
+        fprintf(stderr, "Couldn't set %d x %d x %d video mode: %s\n", width, height, bpp, SDL_GetError());
+        video_ok = 0;
+        return -2;
+    }
+    if (is_gl()) setup_gl_2d();
+    return 0;
+}
+
+void screen_mgr::clear_screen() {
+    if (is_gl()) {
+        glClear(GL_COLOR_BUFFER_BIT);
+    } else if (surface) {
+        boxRGBA(surface, 0, 0, surface->w, surface->h, 0, 0, 0, 255);
+    }
+}
+
+void screen_mgr::flip() {
+    if (is_gl()) {
+        SDL_GL_SwapBuffers();
+    } else if (surface) {
+        SDL_Flip(surface);
+    }
+}
+
+int screen_mgr::show_cursor(int toggle) { return SDL_ShowCursor(toggle); }
+
+SDL_Surface* screen_mgr::create_surface(int width, int height, int depth, Uint32 flags) const {
+    return SDL_CreateRGBSurface(flags, width, height, depth, 0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000);
+}

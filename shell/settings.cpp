@@ -1,0 +1,36 @@
+#include "shell/settings.h"
+
+#include <cstdio>
+
+#include "config/config_file.h"
+
+settings::settings() : fullscreen(0), width(640), height(480), bpp(32), fps(60), hwaccel(0) {}
+
+void settings::read(const config_file& config) {
+    if (config.get_int("fullscreen")) fullscreen = config.get_int("fullscreen");
+    if (config.get_int("width")) width = config.get_int("width");
+    if (config.get_int("height")) {
+        height = config.get_int("height");
+        printf("Setting size to [%d,%d]\n", width, height);
+    }
+    if (config.get_int("bpp")) {
+        bpp = config.get_int("bpp");
+        printf("Setting bpp to [%d]\n", bpp);
+    }
+    if (config.get_int("fps")) {
+        fps = config.get_int("fps");
+        printf("Setting fps to [%d]\n", fps);
+        // Menus poll input every menu_rate / 16 frames: below 4 that period
+        // would be zero and the menus could never be left.
+        if (fps < MIN_FPS) {
+            printf("WARNING: fps [%d] is too low, using [%d]\n", fps, (int)MIN_FPS);
+            fps = MIN_FPS;
+        }
+    }
+    if (config.get_int("hwaccel")) hwaccel = config.get_int("hwaccel");
+}
+
+int settings::menu_rate() const {
+    const int rate = fps * 4;
+    return rate > MAX_MENU_RATE ? MAX_MENU_RATE : rate;
+}

@@ -1,0 +1,28 @@
+#ifndef SHELL_STARTUP_H
+#define SHELL_STARTUP_H
+
+#include <SDL/SDL_framerate.h>
+
+#include "config/config_file.h"
+#include "shell/settings.h"
+
+// The first and last steps of the program: settings, audio, joysticks, mixer,
+// video mode and frame pacing; and the orderly shut-down.
+class startup {
+public:
+    startup();
+
+    // Returns 1 when a video mode was set and the screens can run.
+    int run();
+    void shut_down() const;
+
+    config_file ini;
+    settings game_settings;
+    FPSmanager framerate;
+
+private:
+    void open_mixer() const;
+    void print_resolution() const;
+};
+
+#endif
