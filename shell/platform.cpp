@@ -87,6 +87,11 @@ void platform::set_key(int key, bool held) {
 void platform::release_all_keys() { memset(script.keys, 0, sizeof(script.keys)); }
 
 void platform::push_event(const SDL_Event& event) {
+    if (!script.on) {
+        SDL_Event copy = event;
+        SDL_PushEvent(&copy);
+        return;
+    }
     if (script.queue_length == SCRIPT_QUEUE_SIZE) return;
     script.queue[(script.queue_head + script.queue_length) % SCRIPT_QUEUE_SIZE] = event;
     script.queue_length++;

@@ -21,6 +21,9 @@ public:
     // one frame of the manager's rate instead.
     static void frame_delay(FPSmanager* manager);
     static void delay(Uint32 ms);
+    // Hands an event back to the queue, so that a read that wasn't meant for
+    // it (a window close seen by a controller) still reaches its reader.
+    static void push_event(const SDL_Event& event);
 
     // Scripting, for tests.
     static void use_script(bool on);
@@ -29,7 +32,6 @@ public:
     static void advance(Uint32 ms);
     static void set_key(int key, bool held);
     static void release_all_keys();
-    static void push_event(const SDL_Event& event);
     static void push_quit();
     static void clear_events();
     static void set_joystick_axis(int axis, Sint16 value);
