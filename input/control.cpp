@@ -1,0 +1,13 @@
+#include "input/control.h"
+
+control::control() : min(DEFAULT_MIN), max(DEFAULT_MAX) {}
+
+control::control(const char* control_name) : min(DEFAULT_MIN), max(DEFAULT_MAX), name(control_name) {}
+
+void control::add_key(int alternate, int key, Uint8 state) {
+    key_req requirement;
+    requirement.alternate = alternate;
+    requirement.key = key;
+    requirement.state = state;
+    keys.push_back(requirement);
+}

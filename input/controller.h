@@ -1,0 +1,63 @@
+#ifndef INPUT_CONTROLLER_H
+#define INPUT_CONTROLLER_H
+
+#include "input/key_tracker.h"
+
+// The six CPU weights, in the order a lifeform keeps them.
+enum cpu_weight {
+    WEIGHT_BLOCK,
+    WEIGHT_SPARE,  // kept for the data's sake, never read
+    WEIGHT_REACH,  // attack distance, percent of the level's width
+    WEIGHT_JUMP,
+    WEIGHT_DUCK,
+    WEIGHT_APPROACH,
+    CPU_WEIGHT_COUNT
+};
+
+// The input driver of one object in play. Once per frame its owner's think
+// copies the owner's state in, runs update, and takes horizontal and
+// vertical back; the match reads `action` here and runs the tracker's combo
+// step.
+class controller {
+public:
+    enum { MAX_SOURCES = 100 };
+    enum source_type {
+        SOURCE_KEYS_ARROWS = 3,   // arrows, Space/i punch, k kick, first joystick
+        SOURCE_KEYS_LETTERS = 5,  // a d w s, Tab punch, z kick
+        SOURCE_CPU = 6,
+        SOURCE_IDLE = 7           // projectiles: only clears vertical
+    };
+    enum action_value { NO_ACTION = -1, ACTION_PUNCH = 0, ACTION_KICK = 3, ACTION_BUTTON_4 = 4, ACTION_BUTTON_5 = 5 };
+
+    controller();
+
+    // Appends a source of that type; returns 0 and logs when the table is full.
+    int add_source(int type);
+    // One frame: polls one event (a window close is handed back to the queue
+    // for the match), updates the key tracker and runs sources[cursor].
+    void update();
+
+    int sources[MAX_SOURCES];
+    int cursor;
+    int source_count;
+    int action;         // -1 none, 0 punch, 3 kick, 4 and 5 extra joystick buttons
+    double horizontal;  // -1 left ... +1 right (joystick: +-0.5, 1, 1.5)
+    double vertical;    // -1 up ... +1 down
+    int pos_x;
+    int facing;         // 1 faces right
+    int behaviour;      // CPU state, -1 chooses afresh
+    int target;         // index of the opponent in game_objects
+    key_tracker tracker;
+    int cpu_weights[CPU_WEIGHT_COUNT];
+    // The CPU reports a target or level it can't measure once, not every frame.
+    int reach_warned;
+
+private:
+    void hand_on_quit() const;
+    void run_source(int type);
+    void keys_arrows();
+    void keys_letters();
+    void read_joystick(bool* touched_x, bool* touched_y);
+};
+
+#endif
