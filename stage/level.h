@@ -1,0 +1,84 @@
+#ifndef STAGE_LEVEL_H
+#define STAGE_LEVEL_H
+
+#include <vector>
+
+class img_mgr;
+class config_file;
+
+// The stage a match is fought on: horizontal background bands stacked from
+// the bottom of the screen upward, parallax layers in front of a band, an
+// optional floor strip, and the camera and screen effects of the match.
+//
+// Life of a level, as the match runs it:
+//     level* stage = new level();
+//     stage->publish();          // current_level = stage, BEFORE load: the
+//                                // loading indicator's frames read its zoom
+//     stage->load("rsrc/road/stage_road.ini");
+//     ... every frame: set scroll_x, scroll_y, zoom; stage->draw_step(); ...
+//     stage->unload();
+//     delete stage;              // clears current_level when it names stage
+class level {
+public:
+    level();
+    ~level();
+
+    // Makes this the level that animation frames, lifeforms and the CPU read.
+    void publish();
+    // Reads a stage file and its background set. Failures only log; an
+    // unreadable file leaves an empty stage that draws nothing but the flash.
+    void load(const char* path);
+    void unload();
+    // Draws the background for the current camera and advances shake and
+    // flash; leaves zoom multiplied by scale for the rest of the frame.
+    void draw_step();
+
+    std::vector<img_mgr> images;     // the background set, "image%d" order
+    std::vector<img_mgr> parts;      // one copy per part, highest part first
+    std::vector<std::vector<int>> part_layers;  // per entry of parts: layer image indexes, back to front
+    int floor;                       // index into images of the floor strip, -1 for none
+    int bgset_width;
+    int level_height;                // tallest image times scale
+    int total_height;                // sum of the part heights, unscaled
+    int part_count;
+    int onscreen_size;
+    int bottom_y;                    // screen height minus the height of images[0]
+    int loaded_images;
+    int scroll_x;
+    int level_width;                 // widest image times scale
+    int scroll_y;
+    double zoom;                     // camera zoom; times scale after draw_step
+    double scale;
+    int verbose;
+    int reset_point;
+    int loop;
+    int shake;                       // horizontal shake offset in pixels
+    int flash;                       // opacity 0-255 of the white flash
+    int flash_rate;                  // how much flash falls per drawn frame
+
+private:
+    level(const level&);
+    level& operator=(const level&);
+
+    void show_progress() const;
+    void load_images(const config_file& bgset);
+    void load_parts(const config_file& stage);
+    std::vector<int> read_layers(const config_file& stage, int part);
+    bool valid_image(int index, const char* what) const;
+    void compute_reset_point();
+
+    void advance_shake();
+    void draw_band(int part, int y);
+    void draw_parallax_band(int part, int y);
+    void draw_floor(int band_y, int last_layer_height);
+    void draw_flash();
+    // The flash drawn by each rendering path (level_gl.cpp, level_sw.cpp).
+    void draw_flash_gl() const;
+    void draw_flash_sw() const;
+};
+
+// The level of the running series; null when there is none. Frames drawn
+// with no level use zoom 1 and start no flash or shake.
+extern level* current_level;
+
+#endif
