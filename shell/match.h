@@ -1,0 +1,68 @@
+#ifndef SHELL_MATCH_H
+#define SHELL_MATCH_H
+
+#include "shell/match_request.h"
+
+class controller;
+class fighter_lifeform;
+class level;
+class match_assets;
+
+// One series of rounds between two fighters on the road stage. The series
+// owns the level, the two fighters with their controllers and every
+// projectile; all of them are gone when run() returns.
+//
+// run() is the whole series; the steps it is made of are public too, so a
+// test can drive a series frame by frame with scripted keys and clock.
+class match {
+public:
+    match(const match_request& request, const match_assets& assets);
+    // Ends the series if the owner did not.
+    ~match();
+
+    void run();
+
+    void set_up();
+    void start_round();
+    void frame();
+    // Counts the round's wins and readies the next round; true when the
+    // series is over.
+    bool end_round();
+    void end_series();
+
+    bool round_done() const { return round_is_done; }
+    bool series_running() const { return running; }
+    int round_over_count() const { return round_over_frames; }
+    int round_limit() const { return over_limit; }
+    // The left fighter is game_objects[0], the right one game_objects[1];
+    // null outside a series.
+    fighter_lifeform* left() const;
+    fighter_lifeform* right() const;
+
+private:
+    match(const match&);
+    match& operator=(const match&);
+
+    void load_fighters();
+    void place_fighters();
+    void read_quit_inputs();
+    void check_knock_outs();
+    void knock_out(fighter_lifeform& fighter, const char* text);
+    void update_objects(bool projectile_flag);
+    void play_effects();
+    void reset_for_next_round();
+
+    match_request request;
+    const match_assets& assets;
+    level* stage;
+    controller* controllers;
+    bool running;
+    bool round_is_done;
+    int round_over_frames;
+    int over_limit;
+};
+
+// The screen flow's one call: runs a whole series and returns to the menu.
+void run_match_series(const match_request& request, const match_assets& assets);
+
+#endif

@@ -1,0 +1,28 @@
+#ifndef SHELL_MATCH_REQUEST_H
+#define SHELL_MATCH_REQUEST_H
+
+#include <SDL/SDL_framerate.h>
+
+#include <string>
+#include <vector>
+
+// What the screen flow hands to a match once a mode and the fighters are
+// chosen.
+struct match_request {
+    enum { ARCADE = 1, VERSUS = 2, SURVIVAL = 3, DEMO = 4 };
+
+    match_request() : mode(ARCADE), reqwins(3), first_choice(0), second_choice(0), framerate(nullptr), fps(60) {}
+
+    int mode;
+    // A fighter needs reqwins + 1 round wins; 0 in survival.
+    int reqwins;
+    // Index into fighter_files of the right fighter (arrow keys, "p1" map).
+    int first_choice;
+    // Index of the left fighter (letter keys in versus, else the CPU).
+    int second_choice;
+    std::vector<std::string> fighter_files;
+    FPSmanager* framerate;
+    int fps;
+};
+
+#endif
