@@ -1,0 +1,61 @@
+#ifndef ANIM_ANIM_GROUP_H
+#define ANIM_ANIM_GROUP_H
+
+#include <vector>
+
+#include "anim/ag_stack.h"
+#include "anim/anim_mgr.h"
+#include "shell/ref_ptr.h"
+
+// A set of definitions played side by side at one offset: the unit game
+// code starts and stops (a fighter's move, a hit spark, the loading
+// animation). `stack` holds the running records; it is filled from frame 0
+// by the first play() and emptied as soon as one non-looping definition
+// passes its last frame, after which the next play() starts all over.
+//
+// Copies (copy construction and assignment) hold counted references to the
+// same definitions and duplicate the running records: a copied spark or
+// projectile flight continues exactly where its source stands.
+//
+// Ownership of the definitions: see anim/anim_mgr.h. In short, adopt() a
+// definition made with new and the groups free it when the last of them
+// lets it go; add() leaves it to its creator.
+class anim_group {
+public:
+    anim_group();
+    anim_group(const anim_group& source);
+    anim_group& operator=(const anim_group& source);
+    ~anim_group();
+
+    // Appends a definition; the caller keeps ownership of it.
+    void add(const ref_ptr<Anim_Mgr>& definition);
+    // Appends a definition made with new and hands it to the groups.
+    void adopt(Anim_Mgr* definition);
+    // Lets go of every definition (deleting adopted ones nobody else holds)
+    // and of the running records.
+    void clear();
+
+    // A new running list (the caller owns it) of every definition from
+    // frame 0, stopping at the first definition without frames; raises
+    // width and height to the largest first-frame picture. Null when no
+    // list could be allocated.
+    ag_stack* make_stack();
+    // Plays one tick at (x, y) + offset. 1 after a tick, 0 when no running
+    // list could be made.
+    int play(int x, int y);
+
+    std::vector<ref_ptr<Anim_Mgr>> anims;
+    int width;        // largest first-frame picture among anims
+    int height;
+    int offset_x;     // added to the position given to play()
+    int offset_y;
+    ag_stack* stack;  // owned, never null
+
+private:
+    void copy_from(const anim_group& source);
+    void release_definitions();
+    // Fills `running` with a fresh record per definition (make_stack's work).
+    void fill_stack(ag_stack& running);
+};
+
+#endif

@@ -1,0 +1,38 @@
+#ifndef ANIM_ANIMATION_H
+#define ANIM_ANIMATION_H
+
+class Anim_Mgr;
+class frame;
+
+// One running playback of one definition: which frame is shown and for how
+// many more ticks. A tick is one call of the playback, once per displayed
+// frame; a frame of rate n stays current for n ticks (0 or 1: one tick).
+class animation {
+public:
+    animation();
+    // Starts `definition` (which must have frames) at frame 0.
+    explicit animation(Anim_Mgr* definition);
+
+    // One tick of a group's playback: turn by 15 degrees on a spinning
+    // frame, draw the current frame at (x, y), count down and move on.
+    // Inactive records do nothing.
+    void step();
+    // Moves to the next frame and resets the definition's angle; the rate
+    // of the new frame is taken when there is one.
+    void advance();
+    // Back to frame 0 for a looping playback.
+    void restart();
+    // The playback went past the last frame of its definition.
+    bool finished() const;
+    const frame& shown_frame() const;
+
+    int x;            // screen position of the next draw
+    int y;
+    int current;      // index of the frame shown
+    int ticks_left;   // ticks until current moves on
+    int active;       // 0: neither drawn nor advanced
+    int loop;         // copied from the definition when started
+    Anim_Mgr* def;    // not counted: the group's ref_ptr keeps it alive
+};
+
+#endif
