@@ -55,10 +55,10 @@ public:
 
 private:
     void import_combo(combo& imported);
+    bool opens_combo(const combo& candidate_combo, const key_event& event) const;
     void start_combos(const key_event& event);
-    int first_step_matches(const combo& candidate_combo, const key_event& event) const;
     void prune_history();
-    int advance_candidate(combo_candidate& candidate) const;
+    void advance_candidate(combo_candidate& candidate, const combo& pursued) const;
     int step_check(const combo& checked, int step, int base_time) const;
     int search_history(const key_req& wanted, int lo, int hi) const;
 
