@@ -1,0 +1,83 @@
+#ifndef OBJECTS_FIGHTER_LIFEFORM_H
+#define OBJECTS_FIGHTER_LIFEFORM_H
+
+#include <SDL/SDL.h>
+
+#include "objects/lifeform.h"
+
+// A lifeform with a fighter's combat bookkeeping: the priority gate through
+// which moves start and the reaction to a hit. Projectiles are fighter
+// lifeforms too, so that every object in play can hit and be hit.
+class fighter_lifeform : public lifeform {
+public:
+    enum { POSTURE_CROUCH = 0, POSTURE_STAND = 1, POSTURE_JUMP = 2 };
+    // `move_kind`
+    enum {
+        KIND_NONE = 0,
+        KIND_BLOCK = 1,
+        KIND_HIT_REACTION = 2,
+        KIND_KNOCKED_OUT = 3,
+        KIND_PUNCH = 4,
+        KIND_KICK = 5,
+        KIND_BUTTON_4 = 6,
+        KIND_BUTTON_5 = 7,
+        KIND_SPECIAL = 8,
+        KIND_RUSH = 9,
+        KIND_DIZZY = 12
+    };
+    // Move numbers: a fighter file lists its moves in this order.
+    enum {
+        MOVE_PUNCH = 0,
+        MOVE_HIT_BY_JUMPER = 1,
+        MOVE_HIT = 2,
+        MOVE_KICK = 3,
+        MOVE_BUTTON_4 = 4,
+        MOVE_BUTTON_5 = 5,
+        MOVE_HIT_CROUCHING = 6,
+        MOVE_HIT_HEAVY = 7,
+        MOVE_CROUCH_PUNCH = 8,
+        MOVE_CROUCH_KICK = 9,
+        MOVE_JUMP_PUNCH = 10,
+        MOVE_JUMP_KICK = 11,
+        MOVE_SPECIAL = 12,
+        MOVE_PROJECTILE = 13,
+        MOVE_RUSH = 15,
+        MOVE_WALK_FORWARD = 16,
+        MOVE_WALK_BACKWARD = 17
+    };
+    // Priorities moves are started with.
+    enum { PRIORITY_WALK = 0, PRIORITY_MOVE = 1, PRIORITY_HIT_REACTION = 3 };
+    enum { DEFAULT_FPS = 60, DIZZY_KNOCKDOWNS = 3, DIZZY_SECONDS = 3 };
+
+    fighter_lifeform();
+
+    // This fighter takes a hit from `attacker`: damage, reaction move,
+    // hit-string and knock-down counters. A running hit reaction absorbs
+    // further hits; a walking or attacking fighter is hit (so two attackers
+    // trade blows).
+    void take_hit(fighter_lifeform& attacker);
+    // 1 when a new move may replace the current one regardless of priority.
+    int can_act() const;
+    // Starts move `index` when the priority gate lets it through; a move the
+    // fighter lacks starts nothing. Always 1.
+    int start_move(int index, int move_priority);
+    // Dizzy after three knock-downs, for 3 x fps frames.
+    int is_dizzy() const;
+
+    int posture;
+    int move_kind;
+    int hit_posture;
+    int priority;
+    int hits_taken;
+    Uint8 wins;
+    Uint8 knockdowns;
+    int dizzy_frames;
+    int hit_time;  // ms, clock at the last hit
+    int fps;       // the match's frame rate; dizziness lasts 3 x fps frames
+
+private:
+    int reaction_move(const fighter_lifeform& attacker) const;
+    void count_knockdown(int* reaction);
+};
+
+#endif

@@ -1,0 +1,135 @@
+#ifndef OBJECTS_LIFEFORM_H
+#define OBJECTS_LIFEFORM_H
+
+#include <SDL/SDL.h>
+
+#include <vector>
+
+#include "anim/colour_swap.h"
+#include "gfx/img_mgr.h"
+#include "input/combo.h"
+#include "input/controller.h"
+
+class anim_group;
+class ag_stack;
+class name_list;
+
+// Everything in play is a lifeform: both fighters and every projectile. It
+// holds the still pictures and the moves, position and speeds, facing and
+// team, and the per-frame steps the match runs: think, move_step, display
+// and the contact test.
+class lifeform {
+public:
+    // `state`
+    enum { STATE_NEUTRAL = 0, STATE_BLOCKING = 1, STATE_HIT = 2, STATE_KNOCKED_OUT = 3, STATE_ATTACKING = 4 };
+    // `show_state`: which still picture is shown.
+    enum {
+        SHOW_STANDING = 0,
+        SHOW_JUMPING = 1,
+        SHOW_CROUCHING = 2,
+        SHOW_ATTACKING = 4,
+        SHOW_BLOCKING_AIR = 6,
+        SHOW_BLOCKING_STANDING = 7,
+        SHOW_BLOCKING_CROUCHING = 8,
+        SHOW_KNOCKED_OUT = 9
+    };
+    // `move_phase`
+    enum { PHASE_NONE = -1, PHASE_FLIGHT = 0, PHASE_MOVE = 1, PHASE_RUSH_RIGHT = 3, PHASE_RUSH_LEFT = 4 };
+    enum { KIND_PROJECTILE = 3 };
+
+    lifeform();
+    // Frees the moves (and with them the animation definitions the loader
+    // adopted into them), the running list, the combos, the recoloured
+    // copies of the still pictures, and a projectile's own controller and
+    // flight move. Pictures from Image_Manager stay in the cache.
+    ~lifeform();
+
+    // Reads a fighter file (set `controls` and `colour_swaps` first).
+    void load(const char* path);
+
+    int is_alive() const { return life >= 0; }
+    // Hands position, facing, target and weights to the controller, runs it
+    // and takes the inputs back into move_x and move_y.
+    void think();
+    void move_step(int steps);
+    // Shadow, then the move (one tick) or the still picture.
+    void display();
+    // 1 when the pictures drawn last by the two objects touch.
+    int overlaps(const lifeform& other) const;
+    // Drops the running move; the still picture shows again.
+    void stop_moves();
+
+    // The rush afterimage: displays the running move once more at
+    // x + x_offset with the given opacity, without advancing any of its
+    // records (so it can neither end the move nor fire). Draws nothing when
+    // no move runs. x and alpha are restored afterwards.
+    void draw_afterimage(int x_offset, Uint8 opacity);
+
+    // Helpers for the match.
+    int move_count() const { return (int)moves.size(); }
+    int has_move(int index) const { return index >= 0 && index < move_count(); }
+    // The object has a running list and it holds no record (its move ended).
+    int move_list_empty() const;
+    // The first record of the running move plays move `index`'s definition.
+    int is_playing_move(int index) const;
+    void set_cpu_weights(int block, int spare, int reach, int jump, int duck, int approach);
+    // On the floor: y + height is the display height.
+    int on_floor() const;
+
+    std::vector<img_mgr*> images;
+    int life;
+    int max_life;
+    double shown_life;
+    int x;
+    int y;
+    Uint16 height;
+    Uint16 width;
+    Uint8 freeze_frames;
+    double move_x;
+    double move_y;
+    double drift_x;
+    double jump_speed;
+    double speed;
+    img_box bound_box;  // visible pixels of the first still picture
+    Uint8 target;
+    Uint8 team;
+    Uint8 facing;  // 1 faces right (drawn mirrored)
+    Uint8 state;
+    std::vector<colour_swap> colour_swaps;
+    int show_state;
+    Uint8 dies_at_edge;
+    Uint8 kind;
+    ::controller* controller;
+    Uint16 source_cursor;
+    std::vector<anim_group*> moves;
+    ag_stack* anim_stack;
+    int move_phase;
+    Uint8 alpha;
+    img_mgr* image;  // drawn last: contact tests and the shadow use it
+    double scale;
+    std::vector<combo>* combos;
+    int cpu_weights[CPU_WEIGHT_COUNT];  // indexed by cpu_weight
+    const name_list* controls;  // binds combo steps while loading
+
+    // Owned by this object and freed with it (see the destructor).
+    std::vector<img_mgr*> own_pictures;  // recoloured still pictures
+    anim_group* flight;  // a projectile's copy of its shooter's flight move
+    ::controller* own_controller;
+
+private:
+    lifeform(const lifeform&);
+    lifeform& operator=(const lifeform&);
+
+    void draw_shadow();
+    // Plays one tick of every running record; ends the move when one ends.
+    void play_move();
+    int play_record(int index);
+    void end_move();
+    void draw_still();
+    void draw_picture(img_mgr* picture);
+    int off_screen();
+    void clamp_dying();
+    void clamp_holding();
+};
+
+#endif
