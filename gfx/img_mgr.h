@@ -1,0 +1,113 @@
+#ifndef GFX_IMG_MGR_H
+#define GFX_IMG_MGR_H
+
+#include <SDL/SDL.h>
+
+#include "gfx/surface_handle.h"
+#include "gfx/zoom_cache.h"
+
+// A box inside a picture; right and bottom are exclusive.
+struct img_box {
+    int left, top, right, bottom;
+};
+
+// One picture of the game: fighter frames, stage layers, menu art, rendered
+// text. It keeps the software surface (trimmed to its visible pixels) or,
+// once drawn in OpenGL mode, the texture; the logical size of the file it
+// came from; its facing and opacity. Pure green is the transparent colour.
+class img_mgr {
+public:
+    enum { FILENAME_SIZE = 67 };
+
+    img_mgr();
+    img_mgr(const img_mgr& src);
+    img_mgr& operator=(const img_mgr& src);
+    ~img_mgr();
+
+    // Loads a picture file and trims it to its visible box.
+    void load(const char* path);
+    // Adopts a ready surface (ownership passes), untrimmed and unkeyed.
+    void set_surface(SDL_Surface* pixels);
+    // Recolours in place: every pixel of colour `from` becomes `to` (values in
+    // the picture's pixel format). A picture whose pixels went to a texture is
+    // first read again from its file, so a private copy always recolours.
+    void swap_color(Uint32 from, Uint32 to);
+    // Hit test between this picture at (x1, y1) and `other` at (x2, y2); the
+    // horizontal ends are scaled by `zoom`.
+    bool overlaps(int x1, int y1, const img_mgr& other, int x2, int y2, float zoom) const;
+    void set_alpha(Uint8 value);
+    // Turns the picture to face the other way.
+    void mirror();
+    int width() const { return logical_w; }
+    int height() const { return logical_h; }
+    // True when software pixels are present (not only a texture).
+    bool has_surface() const { return surface.pixels() != nullptr; }
+    // Reads the texture back into a software surface (OpenGL mode only).
+    void download();
+
+    // OpenGL mode: uploads the texture (once); surface mode: moves the
+    // pixels to a video-memory surface.
+    void tohw();
+    void display(int x, int y, SDL_Surface* dest, float zx, float zy, int angle);
+    void display(int x, int y);
+    void display(int x, int y, SDL_Surface* dest);
+    // Position and picture both scaled.
+    void display_zoomed(int x, int y, double zx, double zy);
+    // Zoomed with the bottom edge kept where the unzoomed picture's would be.
+    void display_scaled(int x, int y, SDL_Surface* dest, double zoom);
+    // The stage floor, receding from the viewer.
+    void display_floor(int x, int y, SDL_Surface* dest, double zoom, double depth);
+    // Fills the rectangle with the picture repeated every 115 x 140 pixels.
+    void display_tiled(int x1, int y1, int x2, int y2);
+
+    surface_handle surface;
+    surface_handle mirror_surface;
+    SDL_Rect dst_rect;
+    SDL_Rect src_rect;
+    Uint8 mirrored;
+    zoom_cache zcache;
+    Uint8 live_convert;
+    char filename[FILENAME_SIZE];
+    int gl_tiles;
+    unsigned int display_list;
+    int tex_w, tex_h;
+    int logical_w, logical_h;
+    img_box bounds;
+    img_box trim;
+    Uint8 alpha;
+
+private:
+    void find_bounds();
+    void set_filename(const char* name);
+    void reset_rects();
+    void copy_attributes(const img_mgr& src);
+    bool reload_pixels_from_file();
+    int trimmed_w() const { return trim.right - trim.left; }
+    int trimmed_h() const { return trim.bottom - trim.top; }
+
+    // Drawing on plain surfaces (img_sw.cpp).
+    void tohw_sw();
+    void display_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, int angle);
+    void display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, double depth);
+    void display_tiled_sw(int x1, int y1, int x2, int y2);
+    SDL_Surface* zoomed_picture(SDL_Surface* dest, float& zx, float& zy, int angle, bool& patched);
+
+    // OpenGL upload and the drawing common to both programs (img_gl.cpp).
+    void tohw_gl();
+    void display_floor_gl(int x, int y, double zoom, double depth);
+    void display_tiled_gl(int x1, int y1, int x2, int y2);
+    SDL_Surface* read_texture() const;
+    bool check_uploaded() const;
+
+    // The program's own OpenGL drawing: img_gl_immediate.cpp in brawler,
+    // img_gl_scaled.cpp in brawler_scaled.
+    void finish_upload();
+    void display_gl(int x0, int y0, float zx, float zy, int angle);
+
+    bool moved_to_video;
+};
+
+// Live pictures, for the life-cycle log lines.
+extern int image_count;
+
+#endif

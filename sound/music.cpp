@@ -1,0 +1,35 @@
+#include "sound/music.h"
+
+#include "shell/platform.h"
+#include "shell/screen_mgr.h"
+
+namespace music {
+
+namespace {
+
+const int FADE_MS = 1000;
+
+bool can_play(const Mix_Music* tune) { return screen.audio_ok == 1 && tune != nullptr; }
+
+}  // namespace
+
+void fade_in_intro(Mix_Music* intro) {
+    if (can_play(intro)) Mix_FadeInMusic(intro, 0, FADE_MS);
+}
+
+void start_loop(Mix_Music* loop) {
+    if (can_play(loop)) Mix_PlayMusic(loop, -1);
+}
+
+void keep_looping(Mix_Music* loop) {
+    if (can_play(loop) && !Mix_PlayingMusic()) Mix_PlayMusic(loop, -1);
+}
+
+void fade_out_all() {
+    if (screen.audio_ok != 1) return;
+    Mix_FadeOutChannel(-1, FADE_MS);
+    Mix_FadeOutMusic(FADE_MS);
+    platform::delay(FADE_MS);
+}
+
+}  // namespace music
