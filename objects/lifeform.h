@@ -7,12 +7,12 @@
 
 #include "anim/colour_swap.h"
 #include "gfx/img_mgr.h"
+#include "gfx/name_list.h"
 #include "input/combo.h"
 #include "input/controller.h"
 
 class anim_group;
 class ag_stack;
-class name_list;
 
 // Everything in play is a lifeform: both fighters and every projectile. It
 // holds the still pictures and the moves, position and speeds, facing and
@@ -109,7 +109,7 @@ public:
     double scale;
     std::vector<combo>* combos;
     int cpu_weights[CPU_WEIGHT_COUNT];  // indexed by cpu_weight
-    const name_list* controls;  // binds combo steps while loading
+    const name_list<control>* controls;  // binds combo steps while loading
 
     // Owned by this object and freed with it (see the destructor).
     std::vector<img_mgr*> own_pictures;  // recoloured still pictures
