@@ -1,21 +1,28 @@
 #ifndef INPUT_CONTROL_MAPS_H
 #define INPUT_CONTROL_MAPS_H
 
-class control;
-class name_list;
+#include "gfx/name_list.h"
+#include "input/control.h"
 
-// The fixed key layouts by the names fighter files spell their combos with
-// ("up", "noup", "down", "left", "right", "punch", "kick", "noleft",
-// "noright"). p1 is the right fighter (arrows, i, k), p2 the left one
-// (w, a, s, d, Tab, z). Built once before the first match, released at quit;
-// null before build_control_maps().
-extern name_list* p1_controls;
-extern name_list* p2_controls;
+// A control map: the names fighter files spell their combos with ("up",
+// "noup", "down", "left", "right", "punch", "kick", "noleft", "noright")
+// bound to one player's controls.
+typedef name_list<control> control_map;
 
+// The fixed key layouts: p1 is the right fighter (arrows, i, k), p2 the left
+// one (w, a, s, d, Tab, z). Built once before the first match and released
+// at quit; null outside that time.
+extern control_map* p1_controls;
+extern control_map* p2_controls;
+
+// Building twice keeps the first maps.
 void build_control_maps();
 void release_control_maps();
 
 // The control a map holds under that name, or null (also for a null map).
-const control* find_control(const name_list* map, const char* name);
+const control* find_control(const control_map* map, const char* name);
+// Any control built, by its own name ("p1_left", "p2_downleft"), including
+// the four that are in no map; null when unknown or not built.
+const control* control_named(const char* own_name);
 
 #endif
