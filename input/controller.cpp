@@ -1,0 +1,143 @@
+#include "input/controller.h"
+
+#include <cstdio>
+
+#include "ai/cpu_source.h"
+#include "shell/platform.h"
+#include "shell/screen_mgr.h"
+
+namespace {
+
+// Keyboard direction: the positive key wins when both are held.
+bool read_key_axis(const Uint8* keys, int negative_key, int positive_key, double* value) {
+    bool touched = false;
+    if (keys[negative_key]) {
+        *value = -1.0;
+        touched = true;
+    }
+    if (keys[positive_key]) {
+        *value = 1.0;
+        touched = true;
+    }
+    return touched;
+}
+
+// Joystick axis in three steps; each threshold passed overrides the one
+// before, so a harder push gives a larger step.
+bool read_joystick_axis(Sint16 position, double* value) {
+    static const struct {
+        int threshold;
+        double step;
+    } steps[] = {{3200, 0.5}, {10000, 1.0}, {17000, 1.5}};
+    bool touched = false;
+    for (const auto& axis_step : steps) {
+        if (position > axis_step.threshold) {
+            *value = axis_step.step;
+            touched = true;
+        }
+        if (position < -axis_step.threshold) {
+            *value = -axis_step.step;
+            touched = true;
+        }
+    }
+    return touched;
+}
+
+}  // namespace
+
+controller::controller()
+    : sources(),
+      cursor(0),
+      source_count(0),
+      action(0),
+      horizontal(0.0),
+      vertical(0.0),
+      pos_x(0),
+      facing(0),
+      behaviour(-1),
+      target(0),
+      cpu_weights(),
+      reach_warned(0) {}
+
+int controller::add_source(int type) {
+    if (source_count >= MAX_SOURCES) {
+        printf("WARNING: controller [%p] already has [%d] sources, source type [%d] refused\n", (void*)this,
+               source_count, type);
+        return 0;
+    }
+    sources[source_count] = type;
+    source_count++;
+    return 1;
+}
+
+void controller::update() {
+    action = NO_ACTION;
+    hand_on_quit();
+    tracker.mirror_keys = facing;
+    tracker.update();
+    if (cursor < 0 || cursor >= source_count) cursor = 0;
+    if (source_count > 0) run_source(sources[cursor]);
+    cursor++;
+    if (cursor >= source_count) cursor = 0;
+}
+
+// Polling pumps SDL's queue so the key state is current. The event taken is
+// not ours to use, but a window close must still end the match: it goes back
+// to the queue, where the match's own poll finds it.
+void controller::hand_on_quit() const {
+    SDL_Event event;
+    if (platform::poll_event(&event) && event.type == SDL_QUIT) platform::push_event(event);
+}
+
+void controller::run_source(int type) {
+    switch (type) {
+        case SOURCE_KEYS_ARROWS:
+            keys_arrows();
+            break;
+        case SOURCE_KEYS_LETTERS:
+            keys_letters();
+            break;
+        case SOURCE_CPU:
+            cpu::run(*this);
+            break;
+        case SOURCE_IDLE:
+            vertical = 0.0;
+            break;
+        default:
+            break;
+    }
+}
+
+void controller::keys_arrows() {
+    bool touched_x = false;
+    bool touched_y = false;
+    if (screen.joystick_ok == 1) read_joystick(&touched_x, &touched_y);
+    // The keyboard overrides the joystick.
+    const Uint8* keys = platform::key_state();
+    touched_x = read_key_axis(keys, SDLK_LEFT, SDLK_RIGHT, &horizontal) || touched_x;
+    touched_y = read_key_axis(keys, SDLK_UP, SDLK_DOWN, &vertical) || touched_y;
+    if (!touched_x) horizontal = 0.0;
+    if (!touched_y) vertical = 0.0;
+    if (keys[SDLK_SPACE]) action = ACTION_PUNCH;
+    if (keys[SDLK_i]) action = ACTION_PUNCH;
+    if (keys[SDLK_k]) action = ACTION_KICK;
+}
+
+void controller::read_joystick(bool* touched_x, bool* touched_y) {
+    static const int button_actions[] = {ACTION_PUNCH, ACTION_KICK, ACTION_BUTTON_4, ACTION_BUTTON_5};
+    for (int button = 0; button < 4; button++) {
+        if (platform::joystick_button(button)) action = button_actions[button];
+    }
+    *touched_x = read_joystick_axis(platform::joystick_axis(0), &horizontal);
+    *touched_y = read_joystick_axis(platform::joystick_axis(1), &vertical);
+}
+
+void controller::keys_letters() {
+    const Uint8* keys = platform::key_state();
+    const bool touched_x = read_key_axis(keys, SDLK_a, SDLK_d, &horizontal);
+    const bool touched_y = read_key_axis(keys, SDLK_w, SDLK_s, &vertical);
+    if (keys[SDLK_z]) action = ACTION_KICK;
+    if (keys[SDLK_TAB]) action = ACTION_PUNCH;
+    if (!touched_x) horizontal = 0.0;
+    if (!touched_y) vertical = 0.0;
+}
