@@ -1,0 +1,49 @@
+#ifndef SHELL_MENU_POLL_H
+#define SHELL_MENU_POLL_H
+
+#include <SDL/SDL.h>
+
+// Which way a menu's cursor runs and where a quit request leaves it. The main
+// menu and the option list run down a column (joystick axis 1, Up and Down);
+// the character selection runs along a row (axis 0, Left and Right).
+struct poll_layout {
+    int axis;
+    SDLKey next_key;
+    SDLKey previous_key;
+    int entries;
+    // A quit key puts the cursor here before the arrows are read; the wrap
+    // then decides which entry that is.
+    int quit_cursor;
+};
+
+// One read of the player's input for a menu: one event from the queue, then
+// the held state of the first joystick and the keyboard. Keys count as held,
+// not as presses, so a menu that polls every few frames moves its cursor once
+// per poll while an arrow stays down.
+class menu_poll {
+public:
+    enum { AXIS_DEAD_ZONE = 17000, CONFIRM_BUTTONS = 4 };
+
+    explicit menu_poll(const poll_layout& layout);
+
+    // Cursor on the first entry, nothing confirmed or requested.
+    void reset();
+    void poll();
+
+    static const poll_layout column;  // main menu and option list: six entries
+    static const poll_layout row;     // character selection: four fighters
+
+    int cursor;
+    bool confirmed;
+    bool quit_requested;
+
+private:
+    void read_joystick();
+    void read_keys();
+    void request_quit();
+    void wrap();
+
+    poll_layout layout;
+};
+
+#endif

@@ -1,0 +1,74 @@
+#ifndef SHELL_SCREEN_FLOW_H
+#define SHELL_SCREEN_FLOW_H
+
+#include <SDL/SDL_framerate.h>
+#include <SDL/SDL_mixer.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/main_menu.h"
+#include "shell/match_assets.h"
+#include "shell/match_request.h"
+
+class TXT_MGR;
+class img_mgr;
+class startup;
+
+// The game from the first picture to the last: the logo fading in with the
+// intro music while everything the menus and matches need is loaded, the
+// main menu, the character selections and matches it leads to, and the
+// release of everything when the player quits.
+//
+// Built before start-up and destroyed after the shut-down, so that the music
+// is let go only once the shut-down has faded it out.
+class screen_flow {
+public:
+    enum { ROSTER_SIZE = 4, LOGO_FADE_IN_STEP = 4, LOGO_FADE_OUT_STEP = 8 };
+
+    screen_flow();
+    // Frees the music.
+    ~screen_flow();
+
+    // From the logo to the player's quit; everything but the music is
+    // released on return.
+    void run(startup& boot);
+
+    // The steps of run(), public so tests can play them.
+    void show_logo(FPSmanager* pacing, int menu_rate, int fps);
+    void preload();
+    void hide_logo();
+    // Music and character selections of the entry's mode; the series it
+    // hands to the match.
+    match_request plan_series(int entry);
+    void release();
+
+    main_menu menu;
+    match_assets assets;
+
+private:
+    screen_flow(const screen_flow&);
+    screen_flow& operator=(const screen_flow&);
+
+    void load_music();
+    void load_roster();
+    void draw_logo(int alpha);
+    int choose_character();
+    void free_music();
+
+    FPSmanager* pacing;
+    int menu_rate;
+    int fps;
+    TXT_MGR* message_face;
+    img_mgr* logo;
+    double logo_zoom;
+    Mix_Music* intro_music;
+    Mix_Music* menu_music;
+    Mix_Music* match_music;
+    Mix_Music* selection_music;
+    img_mgr* roster_pictures[ROSTER_SIZE];
+    img_mgr* wallpaper;
+    std::vector<std::string> fighter_files;
+};
+
+#endif
