@@ -1,6 +1,7 @@
 #ifndef STAGE_LEVEL_H
 #define STAGE_LEVEL_H
 
+#include <cstddef>
 #include <vector>
 
 class img_mgr;
@@ -61,15 +62,17 @@ private:
     level& operator=(const level&);
 
     void show_progress() const;
-    void load_images(const config_file& bgset);
+    void load_images(const config_file& bgset, int image_total);
     void load_parts(const config_file& stage);
     std::vector<int> read_layers(const config_file& stage, int part);
     bool valid_image(int index, const char* what) const;
+    void apply_scale(const config_file& stage);
     void compute_reset_point();
 
     void advance_shake();
-    void draw_band(int part, int y);
-    void draw_parallax_band(int part, int y);
+    void draw_band(size_t part, int y);
+    void draw_parallax_band(size_t part, int y);
+    static int parallax_offset(int scroll, int fraction, int extra);
     void draw_floor(int band_y, int last_layer_height);
     void draw_flash();
     // The flash drawn by each rendering path (level_gl.cpp, level_sw.cpp).

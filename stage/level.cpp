@@ -1,0 +1,328 @@
+#include "stage/level.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "anim/loading_group.h"
+#include "config/config_file.h"
+#include "gfx/img_mgr.h"
+#include "shell/screen_mgr.h"
+
+level* current_level = nullptr;
+
+namespace {
+
+// No stage comes near this many images, parts or layers; a larger count in
+// a file is a slip that would otherwise reserve memory or spin through keys.
+const int MAX_COUNT = 1024;
+// How steeply the floor strip recedes.
+const double FLOOR_DEPTH = 0.17;
+const char* const BGSET_IMAGE_KEY = "image%d";
+
+std::string key_of(const char* format, int first, int second = 0) {
+    char key[64];
+    snprintf(key, sizeof key, format, first, second);
+    return key;
+}
+
+int bounded_count(int count, const char* what) {
+    if (count > MAX_COUNT) {
+        printf("WARNING: %s [%d] is more than [%d]; using [%d]\n", what, count, MAX_COUNT, MAX_COUNT);
+        return MAX_COUNT;
+    }
+    return std::max(count, 0);
+}
+
+// Source width that, drawn at `zoom`, spans the screen: a band zoomed out
+// must take a wider slice of its picture to reach the right edge. One pixel
+// more than the quotient keeps truncation from leaving the last column bare.
+int window_width(int screen_width, double zoom) {
+    if (zoom <= 0) return 65535;
+    return static_cast<int>(std::min(65535.0, screen_width / zoom + 1));
+}
+
+// Which part of a picture the next draw shows; the image manager resets it
+// after every draw.
+void set_window(img_mgr& picture, int src_x, int src_y, int width) {
+    picture.src_rect.x = static_cast<Sint16>(src_x);
+    picture.src_rect.y = static_cast<Sint16>(src_y);
+    picture.src_rect.w = static_cast<Uint16>(width);
+    picture.dst_rect.w = static_cast<Uint16>(width);
+}
+
+}  // namespace
+
+level::level()
+    : floor(-1), bgset_width(0), level_height(0), total_height(0), part_count(0), onscreen_size(0), bottom_y(0),
+      loaded_images(0), scroll_x(0), level_width(0), scroll_y(0), zoom(1.0), scale(1.0), verbose(0), reset_point(0),
+      loop(-1), shake(0), flash(0), flash_rate(0) {}
+
+// Frames read the current level at any time: it must never name a level
+// that is gone.
+level::~level() {
+    if (current_level == this) current_level = nullptr;
+}
+
+void level::publish() { current_level = this; }
+
+void level::show_progress() const { show_loading_progress(); }
+
+void level::load(const char* path) {
+    if (!path) path = "";
+    onscreen_size = 0;
+    scroll_x = 0;
+    verbose = 0;
+    printf("load level\n");
+    loop = -1;
+    shake = 0;
+    show_progress();
+
+    config_file stage;
+    printf("loading [%s]\n", path);
+    stage.load(path);
+    const char* bgset_path = stage.get_string("bgset");
+    printf("loading bgset[%s]\n", bgset_path);
+    config_file bgset;
+    bgset.load(bgset_path);
+
+    bgset_width = bgset.get_int("width");
+    level_height = 0;
+    level_width = 0;
+    const int image_total = bounded_count(bgset.get_int("images"), "images");
+    printf("width[%d] images[%d]\n", bgset_width, image_total);
+    show_progress();
+
+    if (stage.has_key("loop")) {
+        printf("Has loop\n");
+        loop = stage.get_int("loop");
+    }
+    floor = -1;
+    if (stage.has_key("floor")) {
+        printf("Has floor\n");
+        floor = stage.get_int("floor");
+    }
+
+    verbose = 1;
+    total_height = 0;
+    load_images(bgset, image_total);
+    if (floor != -1 && !valid_image(floor, "floor")) floor = -1;
+    load_parts(stage);
+    if (verbose) printf("level length is [%d/%d]\n", part_count, total_height);
+    apply_scale(stage);
+
+    show_progress();
+    printf("Lets look at the size of onscreen plist before loading [%d]\n", static_cast<int>(parts.size()));
+    compute_reset_point();
+    printf("Lets look at the size of onscreen plist [%d]\n", static_cast<int>(parts.size()));
+    if (verbose) printf("done loading\n");
+    verbose = 0;
+    printf("ml[%d] mw[%d]\n", level_height, level_width);
+    bottom_y = screen.height() - (images.empty() ? 0 : images[0].height());
+    show_progress();
+    screen.flip();
+}
+
+// Stage pictures are drawn at a zoom that changes every frame, so they skip
+// the zoom cache. The copy kept in the list is the one keyed for green.
+void level::load_images(const config_file& bgset, int image_total) {
+    images.clear();
+    images.reserve(image_total);
+    for (int i = 0; i < image_total; i++) {
+        img_mgr picture;
+        picture.load(bgset.get_string(key_of(BGSET_IMAGE_KEY, i).c_str()));
+        picture.live_convert = 1;
+        images.push_back(picture);
+        show_progress();
+        screen.flip();
+        level_height = std::max(level_height, picture.height());
+        level_width = std::max(level_width, picture.width());
+        loaded_images++;
+    }
+}
+
+// Parts are kept highest number first, the order they are drawn in. Each
+// holds a copy of its picture, so that its source window is its own.
+void level::load_parts(const config_file& stage) {
+    part_count = bounded_count(stage.get_int("length"), "length");
+    std::vector<int> part_images;
+    std::vector<std::vector<int>> layer_lists;
+    for (int part = 0; part < part_count; part++) {
+        std::vector<int> layers = read_layers(stage, part);
+        const std::string part_key = key_of("part%d", part);
+        if (stage.has_key(part_key.c_str())) {
+            const int image = stage.get_int(part_key.c_str());
+            if (valid_image(image, part_key.c_str())) {
+                if (verbose) printf("level: insert img#[%d] at 0\n", image);
+                part_images.push_back(image);
+                if (verbose) printf("Add layers [%d]\n", static_cast<int>(layers.size()));
+                printf("Copying layered segment\n");
+                layer_lists.push_back(layers);
+                const int height = images[image].height();
+                onscreen_size += height;
+                total_height += height;
+                if (verbose) printf("level: height [%d] onscrsz[%d]\n", height, onscreen_size);
+            }
+        }
+        show_progress();
+    }
+    parts.clear();
+    parts.reserve(part_images.size());
+    for (size_t i = part_images.size(); i-- > 0;) parts.push_back(images[part_images[i]]);
+    part_layers.assign(layer_lists.rbegin(), layer_lists.rend());
+}
+
+// The layers of one part, back to front; layer keys that are missing or name
+// no image are passed over.
+std::vector<int> level::read_layers(const config_file& stage, int part) {
+    std::vector<int> layers;
+    const std::string count_key = key_of("part%dparallax", part);
+    if (!stage.has_key(count_key.c_str())) return layers;
+    const int layer_total = bounded_count(stage.get_int(count_key.c_str()), count_key.c_str());
+    for (int layer = 0; layer < layer_total; layer++) {
+        const std::string layer_key = key_of("part%dparallax%d", part, layer);
+        if (stage.has_key(layer_key.c_str())) {
+            const int image = stage.get_int(layer_key.c_str());
+            if (valid_image(image, layer_key.c_str())) {
+                layers.push_back(image);
+                printf("Added layer[%d]\n", image);
+            }
+        }
+        show_progress();
+    }
+    return layers;
+}
+
+bool level::valid_image(int index, const char* what) const {
+    if (index >= 0 && index < static_cast<int>(images.size())) return true;
+    printf("WARNING: %s [%d] names no image of the background set [%d images]; skipped\n", what, index,
+           static_cast<int>(images.size()));
+    return false;
+}
+
+// A scale of 0 or below would zoom the whole match to nothing.
+void level::apply_scale(const config_file& stage) {
+    if (!stage.has_key("scale")) return;
+    printf("Scaling level \n");
+    const double stage_scale = stage.get_float("scale");
+    if (stage_scale <= 0) {
+        printf("WARNING: stage scale [%f] is not above 0; keeping [%f]\n", stage_scale, scale);
+        return;
+    }
+    scale = stage_scale;
+    level_height = static_cast<int>(level_height * scale);
+    level_width = static_cast<int>(level_width * scale);
+}
+
+// How far the stacked background set reaches above the screen; only logged.
+void level::compute_reset_point() {
+    int stacked = 0;
+    for (size_t i = 0; stacked < screen.height() && i < images.size(); i++) {
+        printf("adding h/w[ %d /%d]\n", images[i].height(), images[i].width());
+        stacked += images[i].height();
+        show_progress();
+    }
+    reset_point = stacked - screen.height();
+    printf("reset at [%d]\n", reset_point);
+}
+
+void level::unload() {
+    loop = -1;
+    floor = -1;
+    zoom = 1.0;
+    scale = 1.0;
+    onscreen_size = 0;
+    bottom_y = 0;
+    scroll_x = 0;
+    scroll_y = 0;
+    verbose = 0;
+    shake = 0;
+    flash = 0;
+    flash_rate = 0;
+    level_width = 0;
+    parts.clear();
+    images.clear();
+    part_layers.clear();
+}
+
+void level::draw_step() {
+    verbose = 0;
+    advance_shake();
+    zoom = scale * zoom;
+    int below_and_here = total_height;
+    for (size_t i = 0; i < parts.size(); i++) {
+        const int height = parts[i].height();
+        const int top_of_stack = below_and_here;
+        below_and_here -= height;
+        const int y = bottom_y - top_of_stack + height;
+        if (height <= 0 || y <= -height || y >= screen.height()) continue;
+        if (part_layers[i].empty()) {
+            draw_band(i, y);
+        } else {
+            draw_parallax_band(i, y);
+        }
+    }
+    draw_flash();
+}
+
+// The shake swings to the other side each frame, one pixel smaller.
+void level::advance_shake() {
+    shake = -shake;
+    if (shake < 0) {
+        shake++;
+    } else if (shake > 0) {
+        shake--;
+    }
+}
+
+// A plain band scrolls with the camera and is not zoomed.
+void level::draw_band(size_t part, int y) {
+    img_mgr& band = parts[part];
+    set_window(band, scroll_x + shake, 0, screen.width());
+    band.display(0, y);
+}
+
+// The band's own picture is the farthest plane; each layer in front of it
+// moves a larger fraction of the scroll, the front one the full scroll.
+void level::draw_parallax_band(size_t part, int y) {
+    const std::vector<int>& layers = part_layers[part];
+    const int layer_total = static_cast<int>(layers.size());
+    const int window = window_width(screen.width(), zoom);
+    img_mgr& band = parts[part];
+    set_window(band, parallax_offset(scroll_x, layer_total + 1, shake), parallax_offset(scroll_y, layer_total + 1, 0),
+               window);
+    band.display_scaled(0, y, screen.surface, zoom);
+    for (int j = 0; j < layer_total; j++) {
+        img_mgr& plane = images[layers[j]];
+        const int fraction = layer_total - j;
+        set_window(plane, parallax_offset(scroll_x, fraction, shake), parallax_offset(scroll_y, fraction, 0), window);
+        plane.display_scaled(0, y, screen.surface, zoom);
+    }
+    if (floor != -1) draw_floor(y, images[layers.back()].height());
+}
+
+int level::parallax_offset(int scroll, int fraction, int extra) {
+    return static_cast<int>(static_cast<double>(scroll) / fraction + extra);
+}
+
+// The floor strip lies along the bottom of the front layer. Its rows are
+// drawn shifted left as they come nearer, so its window is wider than the
+// screen by its own height.
+void level::draw_floor(int band_y, int last_layer_height) {
+    img_mgr& ground = images[floor];
+    set_window(ground, scroll_x + shake, 0, window_width(screen.width() + ground.height(), zoom));
+    const int y = static_cast<int>(last_layer_height + band_y - ground.height() - scroll_y * zoom);
+    ground.display_floor(0, y, screen.surface, zoom, FLOOR_DEPTH);
+}
+
+// A rate below 1 would hold the screen white for good; it fades by 1 instead.
+void level::draw_flash() {
+    if (flash == 0) return;
+    if (screen.is_gl()) {
+        draw_flash_gl();
+    } else {
+        draw_flash_sw();
+    }
+    flash -= std::max(flash_rate, 1);
+    if (flash < 0) flash = 0;
+}
