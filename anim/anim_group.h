@@ -40,8 +40,8 @@ public:
     // width and height to the largest first-frame picture. Null when no
     // list could be allocated.
     ag_stack* make_stack();
-    // Plays one tick at (x, y) + offset. 1 after a tick, 0 when no running
-    // list could be made.
+    // Plays one tick at (x, y) + offset and returns 1. An empty running
+    // list is refilled from frame 0 first.
     int play(int x, int y);
 
     std::vector<ref_ptr<Anim_Mgr>> anims;

@@ -1,0 +1,162 @@
+#include "anim/anim_mgr.h"
+
+#include <cstdio>
+
+#include "config/config_file.h"
+#include "gfx/frame.h"
+#include "gfx/image_cache.h"
+#include "gfx/img_mgr.h"
+#include "shell/screen_mgr.h"
+#include "sound/sound_cache.h"
+#include "sound/sound_handle.h"
+#include "stage/level.h"
+
+namespace {
+
+// How much a flash fades per drawn frame when the file does not say.
+const int DEFAULT_FLASH_RATE = 25;
+
+// A frame's key name, e.g. "rate%d" for frame 3 gives "rate3".
+struct frame_key {
+    frame_key(const char* pattern, int index) { snprintf(text, sizeof text, pattern, index); }
+    char text[32];
+};
+
+int int_or(const config_file& file, const char* pattern, int index, int fallback) {
+    const frame_key key(pattern, index);
+    return file.has_key(key.text) ? file.get_int(key.text) : fallback;
+}
+
+// The level's zoom, or 1 while no level is published (menus, loading before
+// the stage exists).
+double level_zoom() { return current_level ? current_level->zoom : 1.0; }
+
+}  // namespace
+
+Anim_Mgr::Anim_Mgr()
+    : refs(0),
+      owned_by_groups(0),
+      loop(0),
+      mirrored(0),
+      angle(0),
+      height(0),
+      width(0),
+      alpha(255),
+      scale(1.0),
+      owner_scale(1.0) {
+    printf("Creating Anim_Mgr\n");
+}
+
+Anim_Mgr::~Anim_Mgr() {
+    frames.clear();
+    free_private_copies();
+}
+
+void Anim_Mgr::free_private_copies() {
+    for (img_mgr* copy : private_copies) delete copy;
+    private_copies.clear();
+}
+
+void Anim_Mgr::load(const char* path) {
+    frames.clear();
+    free_private_copies();
+    config_file file;
+    if (!file.load(path)) {
+        printf("Can't load animation from [%s]", path);
+        return;
+    }
+    const int count = file.get_int("images");
+    if (file.get_int("loop")) loop = 1;
+    if (count < 1) return;
+    frames.reserve(count);
+    for (int i = 0; i < count; i++) read_frame(file, i, path);
+}
+
+void Anim_Mgr::read_frame(const config_file& file, int index, const char* path) {
+    const frame_key image_key("image%d", index);
+    const char* image_name = file.get_string(image_key.text);
+    img_mgr* picture = Image_Manager.get(image_name);
+    // A picture that could not be loaded has no size: the frame would show
+    // nothing and report an empty image on every tick it is drawn.
+    if (!picture || picture->width() == 0 || picture->height() == 0) {
+        printf("WARNING: frame [%d] of [%s] has no picture [%s], left out\n", index, path, image_name);
+        return;
+    }
+    if (!colour_swaps.empty()) picture = recoloured(picture);
+    if (picture->gl_tiles == -1) {
+        for (const colour_swap& swap : colour_swaps) picture->swap_color(swap.source, swap.target);
+    } else {
+        printf("No color swap available\n");
+    }
+    if (mirrored) picture->mirror();
+    if (picture->width() > width) width = picture->width();
+    if (picture->height() > height) height = picture->height();
+
+    frames.emplace_back();
+    frame& added = frames.back();
+    added.image = picture;
+    added.rate = file.get_int(frame_key("rate%d", index).text);
+    added.shake = int_or(file, "shake%d", index, 0);
+    added.flash = int_or(file, "flash%d", index, 0);
+    added.flashrate = int_or(file, "flashrate%d", index, DEFAULT_FLASH_RATE);
+    added.fire = int_or(file, "fire%d", index, 0);
+    added.spin = int_or(file, "spin%d", index, 0);
+    added.trail = int_or(file, "trail%d", index, 0);
+    added.xoffset = int_or(file, "xoffset%d", index, 0);
+    added.yoffset = int_or(file, "yoffset%d", index, 0);
+    const frame_key sound_key("sound%d", index);
+    if (file.has_key(sound_key.text)) {
+        added.has_sound = 1;
+        added.set_sound(Sound_Manager.get(file.get_string(sound_key.text)));
+    }
+}
+
+// The cached picture is shared by every animation naming the file: a
+// recoloured one must be a copy of its own, freed with this definition.
+img_mgr* Anim_Mgr::recoloured(img_mgr* cached) {
+    img_mgr* copy = new img_mgr(*cached);
+    private_copies.push_back(copy);
+    return copy;
+}
+
+void Anim_Mgr::add_picture(img_mgr* picture, int rate) {
+    if (!picture) return;
+    frames.emplace_back();
+    frames.back().image = picture;
+    frames.back().rate = rate;
+    if (picture->width() > width) width = picture->width();
+    if (picture->height() > height) height = picture->height();
+}
+
+void Anim_Mgr::draw_frame(int x, int y, int index) {
+    if (frames.empty()) return;
+    if (index >= (int)frames.size()) index = (int)frames.size() - 1;
+    if (index < 0) index = 0;
+    const frame& shown = frames[index];
+    img_mgr* picture = shown.image;
+    if (picture) {
+        width = picture->width();
+        height = picture->height();
+        // The picture is shared through the cache; another definition may
+        // have turned it the other way since this one last drew it.
+        if ((picture->mirrored != 0) != (mirrored != 0)) picture->mirror();
+        picture->set_alpha((Uint8)alpha);
+        const double zoom = level_zoom();
+        const float z = (float)(zoom * owner_scale * scale);
+        // Scaling keeps the bottom edge at y + height; only x follows the zoom.
+        const int screen_x = (int)(x * zoom);
+        const int screen_y = (int)((y + height) - height * (double)z);
+        picture->display(screen_x, screen_y, screen.surface, z, z, angle);
+    }
+    if (shown.has_sound && shown.sound) shown.sound->play(-1, 0);
+    start_screen_effects(shown);
+}
+
+void Anim_Mgr::start_screen_effects(const frame& shown) const {
+    if (!current_level) return;
+    if (shown.flash) {
+        current_level->flash = shown.flash;
+        current_level->flash_rate = shown.flashrate;
+    }
+    if (shown.shake) current_level->shake = shown.shake;
+}

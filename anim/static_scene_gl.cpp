@@ -1,0 +1,42 @@
+#include "anim/static_scene.h"
+
+#include <GL/gl.h>
+
+#include "anim/anim_mgr.h"
+#include "gfx/frame.h"
+#include "gfx/img_mgr.h"
+
+// The scene never changes, so its drawing is compiled once and replayed.
+void static_scene::draw_gl() {
+    if (!display_lists.empty()) {
+        for (unsigned int list : display_lists) glCallList(list);
+        return;
+    }
+    const GLuint list = glGenLists(1);
+    if (!list) {
+        // No list to be had: the scene is still shown, picture by picture.
+        draw_pictures();
+        return;
+    }
+    // Uploads must happen before compiling: texture creation inside a list
+    // would be recorded rather than done once.
+    upload_pictures();
+    glNewList(list, GL_COMPILE_AND_EXECUTE);
+    draw_pictures();
+    glEndList();
+    display_lists.push_back(list);
+}
+
+void static_scene::upload_pictures() const {
+    for (const entry& placed : entries) {
+        if (!placed.anim) continue;
+        for (const frame& shown : placed.anim->frames) {
+            if (shown.image) shown.image->tohw();
+        }
+    }
+}
+
+void static_scene::free_display_lists() {
+    for (unsigned int list : display_lists) glDeleteLists(list, 1);
+    display_lists.clear();
+}
