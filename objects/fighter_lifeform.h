@@ -76,6 +76,7 @@ public:
     int fps;       // the match's frame rate; dizziness lasts 3 x fps frames
 
 private:
+    int reacting_to_hit() const;
     int reaction_move(const fighter_lifeform& attacker) const;
     void count_knockdown(int* reaction);
 };

@@ -9,9 +9,8 @@ class fighter_lifeform;
 // at 1, projectiles appended as they are launched. Empty between series.
 extern std::vector<fighter_lifeform*> game_objects;
 
-// Deletes every object and empties the list. Projectiles go first: their
-// flight moves share the fighters' animation definitions, which the fighters
-// free.
+// Deletes every object (each frees its moves, animation definitions and
+// recoloured pictures) and empties the list: the end of a series.
 void clear_game_objects();
 
 #endif

@@ -13,6 +13,7 @@
 
 class anim_group;
 class ag_stack;
+class animation;
 
 // Everything in play is a lifeform: both fighters and every projectile. It
 // holds the still pictures and the moves, position and speeds, facing and
@@ -67,7 +68,9 @@ public:
 
     // Helpers for the match.
     int move_count() const { return (int)moves.size(); }
-    int has_move(int index) const { return index >= 0 && index < move_count(); }
+    // The fighter defines move `index` and it has frames to play (a move
+    // whose animation file is missing starts nothing).
+    int has_move(int index) const;
     // The object has a running list and it holds no record (its move ended).
     int move_list_empty() const;
     // The first record of the running move plays move `index`'s definition.
@@ -120,16 +123,24 @@ private:
     lifeform(const lifeform&);
     lifeform& operator=(const lifeform&);
 
+    struct margins {
+        int left;
+        int right;
+    };
+
+    margins side_margins() const;
+    int floor_y() const;
+    void clamp_dying();
+    void clamp_holding();
+
     void draw_shadow();
     // Plays one tick of every running record; ends the move when one ends.
     void play_move();
-    int play_record(int index);
+    int play_record(animation& record);
     void end_move();
+    int off_screen();
     void draw_still();
     void draw_picture(img_mgr* picture);
-    int off_screen();
-    void clamp_dying();
-    void clamp_holding();
 };
 
 #endif

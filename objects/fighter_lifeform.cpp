@@ -1,0 +1,114 @@
+#include "objects/fighter_lifeform.h"
+
+#include <cstdio>
+
+#include "anim/ag_stack.h"
+#include "anim/anim_group.h"
+#include "anim/move_gate.h"
+#include "shell/platform.h"
+
+namespace {
+
+const int BLOW_DAMAGE = 10;
+const int PROJECTILE_EXTRA_DAMAGE = 15;  // on top of the blow: 25 in all
+const int HIT_FREEZE_FRAMES = 4;
+const int HITS_PER_KNOCKDOWN = 3;
+const int MAX_KNOCKDOWNS = 255;  // the counter is a byte
+
+}  // namespace
+
+fighter_lifeform::fighter_lifeform()
+    : posture(POSTURE_STAND),
+      move_kind(KIND_BLOCK),
+      hit_posture(POSTURE_CROUCH),
+      priority(0),
+      hits_taken(0),
+      wins(0),
+      knockdowns(0),
+      dizzy_frames(0),
+      hit_time(0),
+      fps(DEFAULT_FPS) {}
+
+int fighter_lifeform::can_act() const { return move_gate::can_act(move_kind, priority, anim_stack); }
+
+int fighter_lifeform::start_move(int index, int move_priority) {
+    // A move whose animation file was missing has nothing to play: starting
+    // it would only blank the fighter's size.
+    if (!has_move(index)) return 1;
+    const anim_group* started =
+        move_gate::start_move(move_kind, priority, anim_stack, moves, index, move_priority);
+    if (started) {
+        width = (Uint16)started->width;
+        height = (Uint16)started->height;
+        move_phase = PHASE_MOVE;
+    }
+    return 1;
+}
+
+// Counted from the knock-downs rather than from move_kind 12: the match
+// resets move_kind within the same update that sets it.
+int fighter_lifeform::is_dizzy() const {
+    return knockdowns >= DIZZY_KNOCKDOWNS && dizzy_frames < DIZZY_SECONDS * fps;
+}
+
+// Only a hit reaction that is still running absorbs hits; a walking or
+// attacking fighter is hit, so two attackers trade blows. While the fighter
+// is dizzy the match writes move_kind 12 every frame, so there the running
+// reaction is known by its priority.
+int fighter_lifeform::reacting_to_hit() const {
+    if (move_phase != PHASE_MOVE) return 0;
+    if (move_kind == KIND_HIT_REACTION) return 1;
+    return move_kind == KIND_DIZZY && priority == PRIORITY_HIT_REACTION && !move_list_empty();
+}
+
+void fighter_lifeform::take_hit(fighter_lifeform& attacker) {
+    if (!attacker.is_alive() || !is_alive() || reacting_to_hit()) return;
+    if (attacker.kind == KIND_PROJECTILE) life -= PROJECTILE_EXTRA_DAMAGE;
+    life -= BLOW_DAMAGE;
+    stop_moves();
+    move_phase = PHASE_MOVE;
+
+    int reaction = reaction_move(attacker);
+    hits_taken++;
+    const bool string_knockdown = hits_taken >= HITS_PER_KNOCKDOWN && hits_taken % HITS_PER_KNOCKDOWN == 0;
+    if (reaction == MOVE_HIT_HEAVY || string_knockdown) count_knockdown(&reaction);
+    start_move(reaction, PRIORITY_HIT_REACTION);
+
+    state = STATE_HIT;
+    hit_posture = posture;
+    move_kind = KIND_HIT_REACTION;
+    hit_time = (int)platform::ticks();
+    attacker.hits_taken = 0;
+    if (attacker.kind != KIND_PROJECTILE) freeze_frames = HIT_FREEZE_FRAMES;
+    printf("Reseting ax/vx\n");
+    // Knocked back: a fighter backing away stops.
+    if ((facing == 1 && move_x < 0) || (facing == 0 && move_x > 0)) {
+        move_x = 0.0;
+        drift_x = 0.0;
+    }
+}
+
+int fighter_lifeform::reaction_move(const fighter_lifeform& attacker) const {
+    int reaction = MOVE_HIT;
+    if (attacker.posture == POSTURE_JUMP) reaction = MOVE_HIT_BY_JUMPER;
+    if (posture == POSTURE_CROUCH) {
+        reaction = MOVE_HIT_CROUCHING;
+    } else if (posture == POSTURE_JUMP) {
+        reaction = MOVE_HIT_HEAVY;
+    }
+    if (attacker.posture == POSTURE_CROUCH) reaction = MOVE_HIT_HEAVY;
+    if (attacker.move_kind == KIND_RUSH) reaction = MOVE_HIT_HEAVY;
+    return reaction;
+}
+
+// A heavy hit or every third hit of a string knocks down; on a dizzy
+// fighter it ends the dizziness instead.
+void fighter_lifeform::count_knockdown(int* reaction) {
+    if (is_dizzy()) {
+        knockdowns = 0;
+        dizzy_frames = 0;
+        return;
+    }
+    if (knockdowns < MAX_KNOCKDOWNS) knockdowns++;
+    *reaction = MOVE_HIT_HEAVY;
+}

@@ -1,0 +1,371 @@
+#include "objects/lifeform.h"
+
+#include <climits>
+#include <cstdio>
+
+#include "anim/ag_stack.h"
+#include "anim/anim_group.h"
+#include "anim/anim_mgr.h"
+#include "gfx/frame.h"
+#include "input/controller.h"
+#include "objects/fighter_loader.h"
+#include "objects/projectile.h"
+#include "shell/screen_mgr.h"
+#include "stage/level.h"
+
+namespace {
+
+// The camera every object is drawn and clamped with. Without a level (tests,
+// screens before a series) nothing scrolls, nothing zooms and the play area
+// is the screen.
+struct camera {
+    int scroll_x;
+    int scroll_y;
+    double zoom;
+    double scale;
+    int level_width;
+};
+
+camera current_camera() {
+    if (!current_level) return camera{0, 0, 1.0, 1.0, screen.width()};
+    camera view{current_level->scroll_x, current_level->scroll_y, current_level->zoom,
+                current_level->scale, current_level->level_width};
+    // A zero zoom or scale from a broken stage would divide by zero below.
+    if (view.zoom <= 0.0) view.zoom = 1.0;
+    if (view.scale <= 0.0) view.scale = 1.0;
+    return view;
+}
+
+// Truncation toward zero that stays inside int: speeds and scales come from
+// data files, and a huge quotient must not overflow the conversion.
+int to_pixels(double value) {
+    if (value >= (double)INT_MAX) return INT_MAX;
+    if (value <= (double)INT_MIN) return INT_MIN;
+    return (int)value;
+}
+
+const int SHADOW_FADE = 128;       // the shadow is this much more transparent
+const int SHADOW_FLOOR_GAP = 40;   // floor line above the bottom of the screen
+const double SHADOW_SQUASH = 0.1;  // the shadow is a tenth of the picture's height
+
+unsigned address_of(const void* object) { return (unsigned)(size_t)object; }
+
+}  // namespace
+
+lifeform::lifeform()
+    : life(1),
+      max_life(1),
+      shown_life(1.0),
+      x(0),
+      y(0),
+      height(0),
+      width(0),
+      freeze_frames(0),
+      move_x(0.0),
+      move_y(0.0),
+      drift_x(0.0),
+      jump_speed(0.0),
+      speed(1.0),
+      bound_box{0, 0, 0, 0},
+      target(0),
+      team(0),
+      facing(0),
+      state(STATE_NEUTRAL),
+      show_state(SHOW_STANDING),
+      dies_at_edge(1),
+      kind(0),
+      controller(nullptr),
+      source_cursor(0),
+      anim_stack(new ag_stack()),
+      move_phase(PHASE_NONE),
+      alpha(255),
+      image(nullptr),
+      scale(1.0),
+      combos(new std::vector<combo>()),
+      cpu_weights{0, 0, 0, 0, 0, 0},
+      controls(nullptr),
+      flight(nullptr),
+      own_controller(nullptr) {}
+
+lifeform::~lifeform() {
+    delete anim_stack;
+    // Deleting a move group frees the definitions the loader adopted into it
+    // once no other group (a projectile's flight, a spark) still holds them.
+    for (anim_group* move : moves) delete move;
+    delete flight;
+    delete combos;
+    for (img_mgr* picture : own_pictures) delete picture;
+    delete own_controller;
+}
+
+void lifeform::load(const char* path) {
+    fighter_loader reader(*this);
+    reader.load(path);
+}
+
+void lifeform::think() {
+    if (!controller) {
+        printf("Warning [projectile]: This lifeform does not have a path [%x]\n", address_of(this));
+        return;
+    }
+    controller->cursor = source_cursor;
+    controller->pos_x = x;
+    controller->horizontal = move_x;
+    controller->vertical = move_y;
+    controller->action = controller::NO_ACTION;
+    controller->facing = facing;
+    controller->target = target;
+    for (int i = 0; i < CPU_WEIGHT_COUNT; i++) controller->cpu_weights[i] = cpu_weights[i];
+
+    controller->update();
+
+    move_x = controller->horizontal;
+    move_y = controller->vertical;
+    source_cursor = (Uint16)controller->cursor;
+    target = (Uint8)controller->target;
+}
+
+void lifeform::move_step(int steps) {
+    if (speed != 0.0) {
+        if (kind) steps *= 4;
+        move_x += drift_x;
+        move_y += jump_speed;
+        x += to_pixels(move_x * steps / speed);
+        y += to_pixels(move_y * steps / speed);
+    }
+    if (dies_at_edge) {
+        clamp_dying();
+    } else {
+        clamp_holding();
+    }
+}
+
+// The empty columns left and right of the visible body, as drawn: mirrored
+// when the object faces right.
+lifeform::margins lifeform::side_margins() const {
+    const int left = bound_box.left;
+    const int right = width - bound_box.right;
+    if (facing) return margins{right, left};
+    return margins{left, right};
+}
+
+int lifeform::floor_y() const { return screen.height() - height; }
+
+int lifeform::on_floor() const { return y + height == screen.height(); }
+
+void lifeform::clamp_dying() {
+    const margins edge = side_margins();
+    const int limit = current_camera().level_width - width + edge.right;
+    if (x < 0) {
+        life = -1;
+        x = 0;
+        move_x = 0.0;
+    }
+    if (y < 0) {
+        life = -1;
+        y = 0;
+        move_y = 0.0;
+    }
+    if (x > limit) {
+        life = -1;
+        x = limit;
+        move_x = 0.0;
+    }
+    if (y > floor_y()) {
+        life = -1;
+        y = floor_y();
+        move_y = 0.0;
+    }
+}
+
+// The empty margin may leave the level; the visible body may not.
+void lifeform::clamp_holding() {
+    const margins edge = side_margins();
+    const camera view = current_camera();
+    const double limit = view.level_width / view.scale + edge.right - width;
+    if (x < -edge.left) {
+        x = -edge.left;
+        move_x = 0.0;
+    }
+    if (y < 0) {
+        y = 0;
+        move_y = 0.0;
+    }
+    if (x > limit) {
+        x = to_pixels(limit);
+        move_x = 0.0;
+    }
+    if (y > floor_y()) {
+        y = floor_y();
+        move_y = 0.0;
+    }
+}
+
+void lifeform::display() {
+    draw_shadow();
+    if (freeze_frames > 0) {
+        freeze_frames--;
+    } else if (move_phase != PHASE_NONE && anim_stack && !anim_stack->empty()) {
+        play_move();
+        return;
+    }
+    if (off_screen()) return;
+    draw_still();
+}
+
+// The picture drawn last, squashed to a tenth of its height and laid on the
+// floor line, half transparent.
+void lifeform::draw_shadow() {
+    if (!image) return;
+    const camera view = current_camera();
+    const Uint8 opacity = image->alpha;
+    image->set_alpha((Uint8)(opacity > SHADOW_FADE ? opacity - SHADOW_FADE : 0));
+    const int shadow_x = to_pixels(x / scale - view.scroll_x);
+    const int shadow_y = to_pixels(((screen.height() - SHADOW_FLOOR_GAP) / scale - view.scroll_y) / SHADOW_SQUASH);
+    image->display_zoomed(shadow_x, shadow_y, view.zoom * scale, SHADOW_SQUASH);
+    image->set_alpha(opacity);
+}
+
+void lifeform::play_move() {
+    for (size_t i = 0; i < anim_stack->size(); i++) {
+        if (play_record((*anim_stack)[i])) return;
+    }
+}
+
+// One tick of one record; returns 1 when it ended the whole move.
+int lifeform::play_record(animation& record) {
+    const camera view = current_camera();
+    Anim_Mgr* definition = record.def;
+    definition->mirrored = facing;
+    definition->owner_scale = scale;
+    definition->alpha = alpha;
+    const frame& shown = record.shown_frame();
+    // The object turns the other way when it faces the other way.
+    if (shown.spin) definition->angle += facing ? -shown.spin : shown.spin;
+    definition->draw_frame(to_pixels(x / scale) - view.scroll_x, y - view.scroll_y, record.current);
+    image = shown.image;
+
+    record.ticks_left--;
+    if (record.ticks_left > 0) return 0;
+    if (shown.fire) projectile::launch(*this);
+    record.advance();
+    if (!record.finished()) return 0;
+    if (record.loop) {
+        record.restart();
+        return 0;
+    }
+    end_move();
+    return 1;
+}
+
+void lifeform::end_move() {
+    stop_moves();
+    move_phase = PHASE_NONE;
+    show_state = SHOW_STANDING;
+    if (!images.empty() && images[0]) {
+        width = (Uint16)images[0]->width();
+        height = (Uint16)images[0]->height();
+    }
+}
+
+int lifeform::off_screen() {
+    const camera view = current_camera();
+    if (x + width < view.scroll_x || x >= to_pixels((view.scroll_x + screen.width()) / view.zoom)) {
+        printf("OFFSCREEN [%d,%d]\n", x, y);
+        return 1;
+    }
+    return 0;
+}
+
+void lifeform::draw_still() {
+    if (show_state < 0 || show_state >= (int)images.size()) show_state = SHOW_STANDING;
+    if (images.empty()) {
+        printf("WARNING: lifeform[%x] has no images at all\n", address_of(this));
+        return;
+    }
+    img_mgr* picture = images[show_state];
+    if (picture) {
+        if ((picture->mirrored != 0) != (facing != 0)) picture->mirror();
+    } else {
+        printf("Asset for state [%d] not set\n", show_state);
+        picture = images[0];
+    }
+    // A fighter whose first picture is missing too shows nothing.
+    if (!picture) return;
+    draw_picture(picture);
+}
+
+void lifeform::draw_picture(img_mgr* picture) {
+    const camera view = current_camera();
+    const double zoom = view.zoom * scale;
+    const int screen_x = to_pixels(x / scale - view.scroll_x);
+    const int screen_y = y - view.scroll_y;
+    if (zoom == 1.0) {
+        picture->display(screen_x, screen_y);
+    } else {
+        picture->display_scaled(screen_x, screen_y, screen.surface, zoom);
+    }
+    image = picture;
+    width = (Uint16)picture->width();
+    height = (Uint16)picture->height();
+}
+
+int lifeform::overlaps(const lifeform& other) const {
+    if (!other.image || !image) {
+        printf("WARNING - Bound checks, never displayed [%x]\n", address_of(this));
+        return 0;
+    }
+    const camera view = current_camera();
+    const int other_x = to_pixels(other.x / other.scale - view.scroll_x);
+    const int own_x = to_pixels(x / scale - view.scroll_x);
+    return other.image->overlaps(other_x, other.y - view.scroll_y, *image, own_x, y - view.scroll_y,
+                                 (float)(view.zoom * scale))
+               ? 1
+               : 0;
+}
+
+void lifeform::stop_moves() {
+    if (anim_stack) anim_stack->clear();
+}
+
+void lifeform::draw_afterimage(int x_offset, Uint8 opacity) {
+    if (move_phase == PHASE_NONE || !anim_stack || anim_stack->empty()) return;
+    // Raised before drawing, so no record counts down to its next frame: the
+    // extra draw can neither end the move nor fire. A record at 0 or below
+    // (a rate-0 frame) is lifted to 1 and left at 0, which the next real
+    // tick advances just as it would have.
+    if (freeze_frames == 0) {
+        for (animation& record : anim_stack->records) {
+            record.ticks_left = (record.ticks_left > 0 ? record.ticks_left : 0) + 1;
+        }
+    }
+    const int home_x = x;
+    const Uint8 home_alpha = alpha;
+    x += x_offset;
+    alpha = opacity;
+    display();
+    x = home_x;
+    alpha = home_alpha;
+}
+
+int lifeform::has_move(int index) const {
+    if (index < 0 || index >= move_count() || !moves[index]) return 0;
+    const anim_group* move = moves[index];
+    return !move->anims.empty() && move->anims[0].get() && !move->anims[0]->frames.empty();
+}
+
+int lifeform::move_list_empty() const { return anim_stack && anim_stack->empty(); }
+
+int lifeform::is_playing_move(int index) const {
+    if (!anim_stack || anim_stack->empty() || !has_move(index)) return 0;
+    return (*anim_stack)[0].def == moves[index]->anims[0].get();
+}
+
+void lifeform::set_cpu_weights(int block, int spare, int reach, int jump, int duck, int approach) {
+    cpu_weights[WEIGHT_BLOCK] = block;
+    cpu_weights[WEIGHT_SPARE] = spare;
+    cpu_weights[WEIGHT_REACH] = reach;
+    cpu_weights[WEIGHT_JUMP] = jump;
+    cpu_weights[WEIGHT_DUCK] = duck;
+    cpu_weights[WEIGHT_APPROACH] = approach;
+}
