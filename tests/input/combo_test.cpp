@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "input/combo.h"
+#include "input/key_tracker.h"
+#include "shell/platform.h"
+
+namespace {
+
+control press(int key) {
+    control step("press");
+    step.add_key(-1, key, 1);
+    return step;
+}
+
+combo make_combo(int combo_type, std::vector<control> steps) {
+    combo made;
+    made.combo_type = combo_type;
+    made.steps = steps;
+    return made;
+}
+
+const int FRAME_MS = 16;
+
+// A tracker fed frame by frame: each frame sets the held keys, advances the
+// clock, updates the key state and runs the combo step, as the match does.
+class ComboTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::use_script(true);
+        platform::set_ticks(1000);
+    }
+    void TearDown() override { platform::use_script(false); }
+
+    void import(std::vector<combo> list) {
+        combos = list;
+        tracker.import_combos(&combos);
+        frame({});  // the keys settle into their real state
+    }
+
+    int frame(std::initializer_list<int> held, int ms = FRAME_MS) {
+        platform::release_all_keys();
+        for (int key : held) platform::set_key(key, true);
+        platform::advance(ms);
+        tracker.update();
+        return tracker.combo_step();
+    }
+
+    // Frames with nothing held until a combo is reported or `frames` pass.
+    int idle_until_reported(int frames) {
+        for (int count = 0; count < frames; count++) {
+            const int reported = frame({});
+            if (reported != -1) return reported;
+        }
+        return -1;
+    }
+
+    std::vector<combo> combos;
+    key_tracker tracker;
+};
+
+TEST_F(ComboTest, ImportSumsTheWindowsAndKeepsHistoryForTheLongestCombo) {
+    import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)}),
+            make_combo(3, {press(SDLK_DOWN), press(SDLK_RIGHT), press(SDLK_i)})});
+    EXPECT_EQ(2, combos[0].total_min);
+    EXPECT_EQ(400, combos[0].total_max);
+    EXPECT_EQ(600, tracker.maxkeep);
+    EXPECT_EQ(4u, tracker.watched.size());  // Right registered once
+}
+
+TEST_F(ComboTest, FirstStepCompletesOnALaterFrameWhileTheKeyIsHeld) {
+    import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)})});
+    EXPECT_EQ(-1, frame({SDLK_RIGHT}));
+    ASSERT_EQ(1u, tracker.candidates.size());
+    EXPECT_EQ(0, tracker.candidates[0].step);  // not by the opening event itself
+
+    EXPECT_EQ(-1, frame({SDLK_RIGHT}));
+    EXPECT_EQ(1, tracker.candidates[0].step);
+    EXPECT_EQ(tracker.now, tracker.candidates[0].last);
+
+    EXPECT_EQ(-1, frame({SDLK_RIGHT, SDLK_k}));  // last step done ...
+    EXPECT_EQ(2, frame({}));                     // ... reported the frame after
+    EXPECT_EQ(-1, idle_until_reported(30));      // and only once
+    EXPECT_TRUE(tracker.candidates.empty());
+}
+
+TEST_F(ComboTest, CandidateExpiresWhenTheNextStepComesTooLate) {
+    import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)})});
+    frame({SDLK_RIGHT});
+    frame({});
+    frame({}, 250);  // longer than the next step's window
+    EXPECT_TRUE(tracker.candidates.empty());
+    frame({SDLK_k});
+    EXPECT_EQ(-1, idle_until_reported(30));
+}
+
+TEST_F(ComboTest, LastStepLateInItsWindowIsStillReported) {
+    import({make_combo(4, {press(SDLK_RIGHT), press(SDLK_k)})});
+    frame({SDLK_RIGHT});
+    frame({SDLK_RIGHT});  // first step done now; the second must come before now + 200
+    ASSERT_EQ(1, tracker.candidates[0].step);
+    const int window_end = tracker.now + 200;
+    frame({SDLK_RIGHT, SDLK_k}, 199);
+    ASSERT_EQ(2, tracker.candidates[0].step);
+    // The report comes a frame later, after the window has closed.
+    EXPECT_EQ(4, frame({SDLK_RIGHT, SDLK_k}));
+    EXPECT_GT(tracker.now, window_end);
+}
+
+TEST_F(ComboTest, FirstKeyPressedTwiceOpensTwoCandidatesEachReported) {
+    import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)})});
+    frame({SDLK_RIGHT});
+    frame({});
+    frame({SDLK_RIGHT});
+    EXPECT_EQ(2u, tracker.candidates.size());
+    std::vector<int> reported;
+    for (int count = 0; count < 10; count++) {
+        const int result = frame({SDLK_RIGHT, SDLK_k});
+        if (result != -1) reported.push_back(result);
+    }
+    EXPECT_EQ(std::vector<int>({2, 2}), reported);
+}
+
+TEST_F(ComboTest, TwoCombosFinishedTogetherAreReportedInConsecutiveFrames) {
+    import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)}), make_combo(3, {press(SDLK_RIGHT), press(SDLK_k)})});
+    frame({SDLK_RIGHT});
+    frame({SDLK_RIGHT});
+    frame({SDLK_RIGHT, SDLK_k});
+    EXPECT_EQ(2, frame({}));
+    EXPECT_EQ(3, frame({}));
+    EXPECT_EQ(-1, frame({}));
+}
+
+TEST_F(ComboTest, HistoryIsPrunedToMaxkeep) {
+    import({});
+    EXPECT_EQ(0, tracker.maxkeep);
+    tracker.add_watched_key(-1, SDLK_k, 0);
+    frame({SDLK_k});
+    EXPECT_EQ(1u, tracker.history.size());  // recorded at this update's time
+    frame({SDLK_k});
+    EXPECT_TRUE(tracker.history.empty());
+
+    import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)})});  // keeps 400 ms
+    tracker.history.clear();
+    frame({});
+    frame({SDLK_RIGHT});
+    frame({SDLK_RIGHT}, 400);
+    EXPECT_EQ(1u, tracker.history.size());  // exactly maxkeep old: kept
+    frame({SDLK_RIGHT}, 1);
+    EXPECT_TRUE(tracker.history.empty());
+}
+
+TEST_F(ComboTest, CombosWithoutUsableStepsNeverComplete) {
+    control no_keys("no keys");
+    control down_and_right("two keys");
+    down_and_right.add_key(-1, SDLK_DOWN, 1);
+    down_and_right.add_key(-1, SDLK_RIGHT, 1);
+    import({make_combo(1, {}),                                // every step name was unknown
+            make_combo(2, {no_keys}),                         // opens on any key, never completes
+            make_combo(3, {down_and_right, press(SDLK_k)}),   // one event can't open two keys
+            make_combo(4, {press(SDLK_RIGHT), press(SDLK_k)})});
+    frame({SDLK_DOWN, SDLK_RIGHT});
+    frame({SDLK_DOWN, SDLK_RIGHT});
+    frame({SDLK_DOWN, SDLK_RIGHT, SDLK_k});
+    EXPECT_EQ(4, idle_until_reported(30));
+    EXPECT_EQ(-1, idle_until_reported(30));
+    EXPECT_TRUE(tracker.candidates.empty());
+}
+
+TEST_F(ComboTest, InsertedFinishedCandidateIsReportedByTheNextStep) {
+    import({make_combo(7, {press(SDLK_RIGHT)}), make_combo(8, {press(SDLK_k)})});
+    tracker.insert_finished_candidate(1, tracker.now + 1);
+    tracker.insert_finished_candidate(2, tracker.now + 1);  // no such combo
+    tracker.insert_finished_candidate(-1, tracker.now + 1);
+    EXPECT_EQ(1u, tracker.candidates.size());
+    EXPECT_EQ(8, tracker.combo_step());
+    EXPECT_EQ(-1, tracker.combo_step());
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "input/control_maps.h"
+#include "input/controller.h"
+#include "shell/platform.h"
+
+namespace {
+
+class ControlMapsTest : public ::testing::Test {
+protected:
+    void SetUp() override { build_control_maps(); }
+    void TearDown() override { release_control_maps(); }
+};
+
+void expect_single_key(const control* found, int alternate, int key, int state) {
+    ASSERT_NE(nullptr, found);
+    ASSERT_EQ(1u, found->keys.size());
+    EXPECT_EQ(alternate, found->keys[0].alternate);
+    EXPECT_EQ(key, found->keys[0].key);
+    EXPECT_EQ(state, found->keys[0].state);
+    EXPECT_EQ(1, found->min);
+    EXPECT_EQ(200, found->max);
+}
+
+TEST_F(ControlMapsTest, EachMapBindsTheNineNamesToItsPlayersKeys) {
+    EXPECT_EQ(9, p1_controls->size());
+    EXPECT_EQ(9, p2_controls->size());
+    expect_single_key(find_control(p1_controls, "up"), -1, SDLK_UP, 1);
+    expect_single_key(find_control(p1_controls, "noup"), -1, SDLK_UP, 0);
+    expect_single_key(find_control(p1_controls, "left"), SDLK_RIGHT, SDLK_LEFT, 1);
+    expect_single_key(find_control(p1_controls, "noright"), SDLK_LEFT, SDLK_RIGHT, 0);
+    expect_single_key(find_control(p1_controls, "punch"), -1, SDLK_i, 1);
+    expect_single_key(find_control(p2_controls, "down"), -1, SDLK_s, 1);
+    expect_single_key(find_control(p2_controls, "right"), SDLK_a, SDLK_d, 1);
+    expect_single_key(find_control(p2_controls, "noleft"), SDLK_d, SDLK_a, 0);
+    expect_single_key(find_control(p2_controls, "punch"), -1, SDLK_TAB, 1);
+    expect_single_key(find_control(p2_controls, "kick"), -1, SDLK_z, 1);
+    EXPECT_EQ("p2_kick", find_control(p2_controls, "kick")->name);
+}
+
+TEST_F(ControlMapsTest, UnknownNamesAndMissingMapsFindNothing) {
+    EXPECT_EQ(nullptr, find_control(p1_controls, "Left"));  // names are case-sensitive
+    EXPECT_EQ(nullptr, find_control(p1_controls, "up2"));   // built, but in no map
+    EXPECT_EQ(nullptr, find_control(nullptr, "up"));
+    expect_single_key(control_named("p2_up2"), -1, SDLK_w, 1);
+    const control* down_left = control_named("p1_downleft");
+    ASSERT_NE(nullptr, down_left);
+    ASSERT_EQ(2u, down_left->keys.size());
+    EXPECT_EQ(SDLK_DOWN, down_left->keys[0].key);
+    EXPECT_EQ(SDLK_LEFT, down_left->keys[1].key);
+    EXPECT_EQ(SDLK_RIGHT, down_left->keys[1].alternate);
+}
+
+TEST_F(ControlMapsTest, BuildingTwiceKeepsTheMapsAndReleaseClearsThem) {
+    const control_map* first = p1_controls;
+    build_control_maps();
+    EXPECT_EQ(first, p1_controls);
+    release_control_maps();
+    EXPECT_EQ(nullptr, p1_controls);
+    EXPECT_EQ(nullptr, control_named("p1_up"));
+    release_control_maps();  // twice is harmless
+}
+
+combo bound_combo(int combo_type, const std::vector<const char*>& names) {
+    combo made;
+    made.combo_type = combo_type;
+    for (const char* name : names) {
+        const control* found = find_control(p1_controls, name);
+        if (found) made.steps.push_back(*found);
+    }
+    return made;
+}
+
+// The right fighter's controller played from the keyboard, frame by frame,
+// the way the match runs it: update (through think), then the combo step.
+class ScriptedCombosTest : public ControlMapsTest {
+protected:
+    void SetUp() override {
+        ControlMapsTest::SetUp();
+        platform::use_script(true);
+        platform::set_ticks(5000);
+        combos = {bound_combo(1, {"down", "up"}), bound_combo(2, {"down", "left", "punch"}),
+                  bound_combo(3, {"left", "noleft", "left"}), bound_combo(4, {"right", "noright", "right"})};
+        driver.add_source(controller::SOURCE_KEYS_ARROWS);
+        driver.tracker.import_combos(&combos);
+    }
+    void TearDown() override {
+        platform::use_script(false);
+        ControlMapsTest::TearDown();
+    }
+
+    void frame(std::initializer_list<int> held) {
+        platform::release_all_keys();
+        for (int key : held) platform::set_key(key, true);
+        platform::advance(16);
+        driver.horizontal = 0.0;
+        driver.vertical = 0.0;
+        driver.update();
+        const int reported = driver.tracker.combo_step();
+        if (reported != -1) reports.push_back(reported);
+    }
+
+    void rest() {
+        for (int count = 0; count < 20; count++) frame({});
+    }
+
+    std::vector<combo> combos;
+    controller driver;
+    std::vector<int> reports;
+};
+
+TEST_F(ScriptedCombosTest, KeyPressesPerformEveryComboType) {
+    rest();
+    frame({SDLK_DOWN});  // lift: down, up
+    frame({SDLK_DOWN});
+    frame({SDLK_UP});
+    rest();
+    frame({SDLK_DOWN});  // special: down, toward, punch
+    frame({SDLK_DOWN});
+    frame({SDLK_LEFT});
+    frame({SDLK_LEFT});
+    frame({SDLK_LEFT, SDLK_i});
+    rest();
+    frame({SDLK_LEFT});  // rush: tap toward twice
+    frame({});
+    frame({});
+    frame({SDLK_LEFT});
+    rest();
+    frame({SDLK_RIGHT});  // dash: tap away twice
+    frame({});
+    frame({});
+    frame({SDLK_RIGHT});
+    rest();
+    EXPECT_EQ(std::vector<int>({1, 2, 3, 4}), reports);
+}
+
+TEST_F(ScriptedCombosTest, FacingRightTurnsTheArrowsRound) {
+    driver.facing = 1;  // the opponent stands to the right
+    rest();
+    frame({SDLK_RIGHT});  // toward the opponent twice: rush
+    frame({});
+    frame({});
+    frame({SDLK_RIGHT});
+    rest();
+    EXPECT_EQ(std::vector<int>({3}), reports);
+    EXPECT_DOUBLE_EQ(0.0, driver.horizontal);
+    frame({SDLK_RIGHT});
+    EXPECT_DOUBLE_EQ(1.0, driver.horizontal);  // walking stays absolute
+}
+
+TEST_F(ScriptedCombosTest, SlowKeysPerformNothing) {
+    rest();
+    frame({SDLK_LEFT});
+    frame({});
+    rest();  // 320 ms: longer than a step's window
+    frame({SDLK_LEFT});
+    rest();
+    EXPECT_TRUE(reports.empty());
+}
+
+}  // namespace

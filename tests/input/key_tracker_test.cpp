@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "input/key_tracker.h"
+#include "shell/platform.h"
+
+namespace {
+
+class KeyTrackerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::use_script(true);
+        platform::set_ticks(1000);
+    }
+    void TearDown() override { platform::use_script(false); }
+
+    // One frame later, with exactly these keys held.
+    int frame(std::initializer_list<int> held) {
+        platform::release_all_keys();
+        for (int key : held) platform::set_key(key, true);
+        platform::advance(16);
+        return tracker.update();
+    }
+
+    key_tracker tracker;
+};
+
+TEST_F(KeyTrackerTest, HeldKeyMakesOneEventAndItsReleaseAnother) {
+    tracker.add_watched_key(-1, SDLK_k, 0);
+    EXPECT_EQ(1, frame({SDLK_k}));
+    for (int held_frames = 0; held_frames < 20; held_frames++) EXPECT_EQ(0, frame({SDLK_k}));
+    EXPECT_EQ(1, frame({}));
+    ASSERT_EQ(2u, tracker.history.size());
+    EXPECT_EQ(SDLK_k, tracker.history[0].key);
+    EXPECT_EQ(1, tracker.history[0].state);
+    EXPECT_EQ(1016, tracker.history[0].time);
+    EXPECT_EQ(0, tracker.history[1].state);
+    EXPECT_EQ(1000 + 22 * 16, tracker.history[1].time);
+}
+
+TEST_F(KeyTrackerTest, WatchedKeyStartsInTheStateOfItsFirstRegistration) {
+    tracker.add_watched_key(-1, SDLK_UP, 1);
+    tracker.add_watched_key(SDLK_RIGHT, SDLK_UP, 0);  // same key again: ignored
+    ASSERT_EQ(1u, tracker.watched.size());
+    EXPECT_EQ(-1, tracker.watched[0].alternate);
+    // Registered as pressed but not held: the first update records a release.
+    EXPECT_EQ(1, frame({}));
+    EXPECT_EQ(0, tracker.history[0].state);
+}
+
+TEST_F(KeyTrackerTest, KeysChangingInOneFrameShareTheirTimeInRegistrationOrder) {
+    tracker.add_watched_key(-1, SDLK_k, 0);
+    tracker.add_watched_key(-1, SDLK_i, 0);
+    EXPECT_EQ(2, frame({SDLK_i, SDLK_k}));
+    ASSERT_EQ(2u, tracker.history.size());
+    EXPECT_EQ(SDLK_k, tracker.history[0].key);
+    EXPECT_EQ(SDLK_i, tracker.history[1].key);
+    EXPECT_EQ(tracker.history[0].time, tracker.history[1].time);
+}
+
+TEST_F(KeyTrackerTest, MirroredTrackerReadsTheAlternateAndRecordsTheLogicalKey) {
+    tracker.add_watched_key(SDLK_RIGHT, SDLK_LEFT, 0);  // "left" toward an opponent on the right
+    tracker.mirror_keys = 1;
+    EXPECT_EQ(0, frame({SDLK_LEFT}));
+    EXPECT_EQ(1, frame({SDLK_RIGHT}));
+    EXPECT_EQ(SDLK_LEFT, tracker.history[0].key);
+    EXPECT_EQ(1, tracker.history[0].state);
+
+    tracker.mirror_keys = 0;  // turned round: the Right arrow is no longer "left"
+    EXPECT_EQ(1, frame({SDLK_RIGHT}));
+    EXPECT_EQ(0, tracker.history[1].state);
+}
+
+TEST_F(KeyTrackerTest, KeyCodeOutsideTheKeyboardReadsAsReleased) {
+    tracker.add_watched_key(-1, 100000, 1);
+    tracker.add_watched_key(-7, SDLK_k, 0);
+    tracker.mirror_keys = 1;
+    EXPECT_EQ(1, frame({SDLK_k}));
+    EXPECT_EQ(100000, tracker.history[0].key);
+    EXPECT_EQ(0, tracker.history[0].state);
+}
+
+TEST_F(KeyTrackerTest, VerboseTrackerLogsEachChange) {
+    tracker.add_watched_key(-1, SDLK_k, 0);
+    tracker.verbose = 1;
+    testing::internal::CaptureStdout();
+    frame({SDLK_k});
+    EXPECT_EQ("Update key state for [107][Kick] to [1][Down] was [0] @ [1016]\n",
+              testing::internal::GetCapturedStdout());
+}
+
+}  // namespace
