@@ -68,30 +68,6 @@ void perform_combo(controller& driver) {
     driver.behaviour = cpu::CHOOSE;
 }
 
-void act(controller& driver) {
-    switch (driver.behaviour) {
-        case cpu::BLOCKING:
-            driver.horizontal = -toward_opponent(driver);
-            break;
-        case cpu::APPROACHING:
-            approach_or_attack(driver);
-            break;
-        case cpu::JUMPING:
-            driver.vertical = -1.0;
-            break;
-        case cpu::DUCKING:
-            driver.vertical = 1.0;
-            break;
-        case cpu::SPECIAL:
-            perform_combo(driver);
-            break;
-        default:  // evading, and the wait after a jump
-            driver.action = controller::NO_ACTION;
-            driver.horizontal = -toward_opponent(driver);
-            break;
-    }
-}
-
 }  // namespace
 
 void cpu::run(controller& driver) {
@@ -102,8 +78,34 @@ void cpu::run(controller& driver) {
     if (driver.behaviour == AFTER_JUMP) {
         driver.behaviour = after_jump(driver.cpu_weights, rand() % after_jump_range(driver.cpu_weights));
     }
-    if (driver.behaviour == CHOOSE) driver.behaviour = choose(driver.cpu_weights, rand() % choice_range(driver.cpu_weights));
+    if (driver.behaviour == CHOOSE) {
+        driver.behaviour = choose(driver.cpu_weights, rand() % choice_range(driver.cpu_weights));
+    }
     act(driver);
+}
+
+void cpu::act(controller& driver) {
+    switch (driver.behaviour) {
+        case BLOCKING:
+            driver.horizontal = -toward_opponent(driver);
+            break;
+        case APPROACHING:
+            approach_or_attack(driver);
+            break;
+        case JUMPING:
+            driver.vertical = -1.0;
+            break;
+        case DUCKING:
+            driver.vertical = 1.0;
+            break;
+        case SPECIAL:
+            perform_combo(driver);
+            break;
+        default:  // evading, and the wait after a jump
+            driver.action = controller::NO_ACTION;
+            driver.horizontal = -toward_opponent(driver);
+            break;
+    }
 }
 
 int cpu::choice_range(const int weights[]) {
@@ -118,7 +120,7 @@ int cpu::choose(const int weights[], int r) {
                           weight(weights, WEIGHT_JUMP), weight(weights, WEIGHT_DUCK), 100};
     const int chosen[] = {BLOCKING, APPROACHING, JUMPING, DUCKING, SPECIAL};
     int bound = 0;
-    for (int which = 0; which < 5; which++) {
+    for (size_t which = 0; which < sizeof(chosen) / sizeof(chosen[0]); which++) {
         bound += bounds[which];
         if (r <= bound) return chosen[which];
     }

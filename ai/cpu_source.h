@@ -22,6 +22,8 @@ public:
     // One frame of the source: may change driver.behaviour, sets
     // horizontal, vertical and action, may queue a finished combo.
     static void run(controller& driver);
+    // The inputs of the current behaviour, without changing it by chance.
+    static void act(controller& driver);
 
     // The weighted choice of a fresh behaviour: r is drawn from
     // [0, choice_range(weights)).
