@@ -1,0 +1,127 @@
+#ifndef TESTS_GFX_TEXT_SHARED_CASES_H
+#define TESTS_GFX_TEXT_SHARED_CASES_H
+
+// Cases that must hold alike on both drawing paths. The including file
+// defines DRAW_ON_GL before including this.
+
+#include <SDL/SDL_ttf.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include "gfx/primitives.h"
+#include "gfx/txt_mgr.h"
+#include "tests/gfx_text/screen_probe.h"
+
+namespace {
+
+const Uint32 BLACK = 0x000000;
+
+class drawing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(probe::open_screen(DRAW_ON_GL));
+        probe::clear();
+    }
+};
+
+// A working folder holding only the given fonts, for the fallback cases.
+class font_folder {
+public:
+    explicit font_folder(bool with_fallback) {
+        char pattern[] = "/tmp/txt_mgr_XXXXXX";
+        path = mkdtemp(pattern);
+        if (with_fallback) copy(probe::font_path(), path + "/tahoma.ttf");
+        getcwd(previous, sizeof previous);
+        chdir(path.c_str());
+    }
+    ~font_folder() {
+        chdir(previous);
+        std::remove((path + "/tahoma.ttf").c_str());
+        rmdir(path.c_str());
+    }
+
+private:
+    static void copy(const char* from, const std::string& to) {
+        std::ifstream in(from, std::ios::binary);
+        std::ofstream out(to, std::ios::binary);
+        out << in.rdbuf();
+    }
+    std::string path;
+    char previous[4096];
+};
+
+int font_height(int points) {
+    TTF_Font* face = TTF_OpenFont(probe::font_path(), points);
+    const int height = TTF_FontHeight(face);
+    TTF_CloseFont(face);
+    return height;
+}
+
+TEST_F(drawing, box_covers_both_corners_and_nothing_else) {
+    const Uint32 colour = SDL_MapRGBA(screen.surface->format, 246, 206, 127, 255);
+    box(10, 12, 50, 20, colour);
+    box(70, 20, 60, 12, colour);  // corners given the other way round
+    const probe::shot taken = probe::grab();
+    const Uint32 sand = 0xF6CE7F;
+    EXPECT_EQ(41 * 9, taken.count(10, 12, 41, 9, sand));
+    EXPECT_EQ(11 * 9, taken.count(60, 12, 11, 9, sand));
+    EXPECT_EQ(41 * 9 + 11 * 9, taken.count_not(0, 0, probe::SCREEN_W, probe::SCREEN_H, BLACK));
+}
+
+TEST_F(drawing, text_without_target_lands_on_the_screen_at_its_size) {
+    TXT_MGR text;
+    text.open_font(probe::font_path());
+    ASSERT_EQ(1, text.font_loaded);
+    text.x = 20;
+    text.y = 30;
+    text.print("Round 2");
+    int w = 0, h = 0;
+    TTF_SizeText(text.font, "Round 2", &w, &h);
+    EXPECT_EQ(w, text.text_w);
+    EXPECT_EQ(h, text.text_h);
+    const probe::shot taken = probe::grab();
+    const int inside = taken.count_not(20, 30, text.text_w, text.text_h, BLACK);
+    EXPECT_GT(inside, 20);
+    EXPECT_EQ(inside, taken.count_not(0, 0, probe::SCREEN_W, probe::SCREEN_H, BLACK));
+}
+
+TEST_F(drawing, every_render_mode_shows_its_text) {
+    TXT_MGR text;
+    text.open_font(probe::font_path());
+    for (int mode : {int(TXT_MGR::MODE_SOLID), int(TXT_MGR::MODE_BLENDED), 3}) {
+        probe::clear();
+        text.mode = mode;
+        text.print("KO");
+        EXPECT_GT(probe::grab().count_not(text.x, text.y, text.text_w, text.text_h, BLACK), 20) << "mode " << mode;
+    }
+}
+
+TEST_F(drawing, a_face_that_fails_to_open_prints_in_the_fallback_at_its_size) {
+    font_folder folder(true);
+    TXT_MGR text;
+    text.size = 30;
+    text.open_font("no/such/face.ttf");
+    EXPECT_EQ(0, text.font_loaded);
+    text.print("Ab");
+    EXPECT_EQ(1, text.font_loaded);
+    EXPECT_EQ(font_height(30), text.text_h);
+    EXPECT_GT(probe::grab().count_not(text.x, text.y, text.text_w, text.text_h, BLACK), 20);
+}
+
+TEST_F(drawing, without_any_face_print_draws_nothing) {
+    font_folder folder(false);
+    TXT_MGR text;
+    text.print("Ab");
+    EXPECT_EQ(0, text.font_loaded);
+    EXPECT_EQ(0, text.text_w);
+    EXPECT_EQ(nullptr, text.render("Ab"));
+    EXPECT_EQ(0, probe::grab().count_not(0, 0, probe::SCREEN_W, probe::SCREEN_H, BLACK));
+}
+
+}  // namespace
+
+#endif
