@@ -91,6 +91,8 @@ private:
     void display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, double depth);
     void display_tiled_sw(int x1, int y1, int x2, int y2);
     SDL_Surface* zoomed_picture(SDL_Surface* dest, float& zx, float& zy, int angle, bool& patched);
+    bool keep_zoomed(SDL_Surface* picture, int key, float zx, float zy, int angle);
+    void place_zoomed(const SDL_Surface* picture, float zx, float zy, int angle);
 
     // OpenGL upload and the drawing common to both programs (img_gl.cpp).
     void tohw_gl();

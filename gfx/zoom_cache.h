@@ -9,6 +9,12 @@
 
 class zoom_cache;
 
+// The cache key of a zoom pair and angle (0..359): zx x 256 + angle x 65536
+// + zy, truncated. Pairs that give the same key share a version.
+int zoom_key(float zx, float zy, int angle);
+// The stage floor's own key: zoom x 25, truncated.
+int floor_key(double zoom);
+
 // One zoomed or rotated version of a picture, in display format, owned by
 // the cache of the picture it was made from.
 struct zcache_entry {

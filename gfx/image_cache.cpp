@@ -1,0 +1,3 @@
+#include "gfx/image_cache.h"
+
+nmanager<img_mgr> Image_Manager;

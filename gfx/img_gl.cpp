@@ -1,0 +1,139 @@
+// The OpenGL upload and the drawing that both programs share: the floor
+// strip, the tiled backdrop and reading a texture back.
+#include <GL/gl.h>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "gfx/gl_quads.h"
+#include "gfx/img_mgr.h"
+#include "gfx/surface_convert.h"
+#include "shell/screen_mgr.h"
+
+namespace {
+
+// The backdrop texture repeats once every 115 x 140 pixels.
+const double TILE_U_PER_PIXEL = 0.008695652173913044;
+const double TILE_V_PER_PIXEL = 0.007142857142857143;
+
+}  // namespace
+
+bool img_mgr::check_uploaded() const {
+    if (gl_tiles != -1) return true;
+    printf("ERROR displaying non-uploadedGL image [%lx]->NULL\n", (unsigned long)this);
+    return false;
+}
+
+void img_mgr::tohw_gl() {
+    if (gl_tiles != -1) return;
+    if (display_list != 0) printf("WARNING: replacing display list [%d]\n", (int)display_list);
+    if (surface.is_null()) {
+        printf("ERROR: can't upload null image [%s]\n", filename);
+        return;
+    }
+    SDL_Surface* pixels = surface.pixels();
+    if (!pixels) {
+        printf("ERROR: uploading something that wasn't loaded [%s] [%lx]\n", filename, (unsigned long)this);
+        return;
+    }
+    if (!pixels->format) {
+        printf("ERROR: Can't upload, no format\n");
+        return;
+    }
+    surface->green2alpha();
+    printf("i->g[%d,%d] s[%d,%d]\n", pixels->w, pixels->h, trimmed_w(), trimmed_h());
+    tex_w = texture_side(pixels->w);
+    tex_h = texture_side(pixels->h);
+    printf("IMG_MGR::tohw converting v[%d,%d] p[%d,%d] to [%d,%d]\n", logical_w, logical_h, pixels->w, pixels->h,
+           tex_w, tex_h);
+    // Key-coloured texels and the rest of the power-of-two square stay at
+    // alpha 0; the picture arrives opaque whatever its own opacity.
+    SDL_Surface* texels = rgba_copy(pixels, nullptr, tex_w, tex_h);
+    if (!texels) {
+        printf("Img::MGR:tohw() FAULT - failure in creating surface [%d,%d]\n", tex_w, tex_h);
+        return;
+    }
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    gl_tiles = (int)texture;
+    printf("opengl texture upload: got [%d] for [%s]\n", gl_tiles, filename);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB5_A1, tex_w, tex_h, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels->pixels);
+    SDL_FreeSurface(texels);
+    surface.reset();
+    finish_upload();
+}
+
+SDL_Surface* img_mgr::read_texture() const {
+    std::vector<Uint8> texels((size_t)tex_w * tex_h * 4);
+    glBindTexture(GL_TEXTURE_2D, (GLuint)gl_tiles);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    // The picture sits in the texture's top-left corner.
+    const int w = trimmed_w() < tex_w ? trimmed_w() : tex_w;
+    const int h = trimmed_h() < tex_h ? trimmed_h() : tex_h;
+    SDL_Surface* pixels = screen.create_surface(w, h, 32, 0);
+    if (!pixels) return nullptr;
+    for (int y = 0; y < h; y++) {
+        memcpy((Uint8*)pixels->pixels + y * pixels->pitch, &texels[(size_t)y * tex_w * 4], (size_t)w * 4);
+    }
+    return pixels;
+}
+
+void img_mgr::download() {
+    if (!screen.is_gl() || gl_tiles == -1) return;
+    if (!surface.is_null()) {
+        printf("ERROR: Can't d/l from hw to sw because image exists [%lx]\n", (unsigned long)this);
+        return;
+    }
+    printf("Copying [%d,%d]/32 surface from hw to sw\n", logical_w, logical_h);
+    surface.attach_new();
+    surface->store(read_texture());
+}
+
+void img_mgr::display_floor_gl(int x, int y, double zoom, double depth) {
+    tohw();
+    if (!check_uploaded()) return;
+    dst_rect.x = (Sint16)(int)(x * zoom);
+    dst_rect.y = (Sint16)((int)(logical_h - logical_h * zoom + y) - 1);
+    dst_rect.w = (Uint16)(int)(dst_rect.w * zoom);
+    dst_rect.h = (Uint16)(int)(dst_rect.h * zoom);
+    const float u_left = (float)src_rect.x / tex_w;
+    const float u_right = (float)(src_rect.x + src_rect.w) / tex_w;
+    const float v_top = (float)src_rect.y / tex_h;
+    const float v_bottom = (float)(src_rect.y + src_rect.h) / tex_h;
+    const float top = dst_rect.y;
+    const float bottom = dst_rect.y + dst_rect.h;
+    const float back_z = (float)-depth;
+    const float front_z = (float)depth;
+    begin_textured_quads(gl_tiles, alpha);
+    glTexCoord2f(u_left, v_top);
+    glVertex3f((float)x, top, back_z);
+    glTexCoord2f(u_right, v_top);
+    glVertex3f((float)(x + dst_rect.w), top, back_z);
+    glTexCoord2f(u_right, v_bottom);
+    glVertex3f((float)(x + dst_rect.w), bottom, front_z);
+    glTexCoord2f(u_left, v_bottom);
+    glVertex3f((float)x, bottom, front_z);
+    end_textured_quads();
+    reset_rects();
+}
+
+void img_mgr::display_tiled_gl(int x1, int y1, int x2, int y2) {
+    if (!check_uploaded()) return;
+    const float u = (float)((x2 - x1) * TILE_U_PER_PIXEL);
+    const float v = (float)((y2 - y1) * TILE_V_PER_PIXEL);
+    const float u_left = mirrored ? u : 0.0f;
+    const float u_right = mirrored ? 0.0f : u;
+    begin_textured_quads(gl_tiles, alpha);
+    glTexCoord2f(u_left, 0.0f);
+    glVertex2f((float)x1, (float)y1);
+    glTexCoord2f(u_right, 0.0f);
+    glVertex2f((float)x2, (float)y1);
+    glTexCoord2f(u_right, v);
+    glVertex2f((float)x2, (float)y2);
+    glTexCoord2f(u_left, v);
+    glVertex2f((float)x1, (float)y2);
+    end_textured_quads();
+}

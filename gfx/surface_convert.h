@@ -1,0 +1,32 @@
+#ifndef GFX_SURFACE_CONVERT_H
+#define GFX_SURFACE_CONVERT_H
+
+#include <SDL/SDL.h>
+
+// Conversions shared by the picture code of both drawing paths.
+
+// Blits and reports a failure on standard error; drawing goes on.
+void blit_logged(SDL_Surface* source, SDL_Rect* area, SDL_Surface* dest, SDL_Rect* at);
+
+// A w x h 32-bit RGBA surface holding `area` of `source` (all of it when
+// null) in its top-left corner. Key-coloured pixels and everything beyond the
+// picture stay transparent (alpha 0); the rest arrives opaque, whatever
+// per-surface alpha the source has.
+SDL_Surface* rgba_copy(SDL_Surface* source, SDL_Rect* area, int w, int h);
+
+// A copy of `source` in the display's format, pure green as its colour key.
+// The source is not freed. Null when no video mode is set.
+SDL_Surface* keyed_display_copy(SDL_Surface* source);
+
+// Turns every fully transparent pixel of a 32-bit RGBA surface pure green,
+// so that a display-format copy of it can key them out again.
+void transparent_to_green(SDL_Surface* rgba);
+
+// `area` of `source` (all of it when null, a w x h patch otherwise) zoomed
+// and rotated without smoothing, in display format with pure green keyed:
+// key-coloured pixels and the corners a rotation uncovers stay transparent
+// whatever the display's depth. Null when a step fails.
+SDL_Surface* zoomed_display_copy(SDL_Surface* source, SDL_Rect* area, int w, int h, double angle, double zx,
+                                 double zy);
+
+#endif
