@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "gfx/image_cache.h"
 #include "shell/data_tree.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
@@ -46,6 +47,7 @@ int startup::run() {
 
 void startup::shut_down() const {
     printf("Cleaning Image_Manager Cache\n");
+    Image_Manager.clean();
     printf("Done\n");
     if (screen.audio_ok) {
         Mix_FadeOutChannel(-1, 1000);
