@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "input/controller.h"
@@ -126,6 +127,7 @@ TEST_F(ControllerTest, SourcesTakeTurnsAndTheTableRefusesAHundredAndFirst) {
     EXPECT_EQ(0, driver.cursor);
 
     while (driver.source_count < controller::MAX_SOURCES) ASSERT_EQ(1, driver.add_source(controller::SOURCE_IDLE));
+    fflush(stdout);
     testing::internal::CaptureStdout();
     EXPECT_EQ(0, driver.add_source(controller::SOURCE_IDLE));
     EXPECT_NE(std::string::npos, testing::internal::GetCapturedStdout().find("refused"));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "input/key_tracker.h"
 #include "shell/platform.h"
 
@@ -82,6 +84,7 @@ TEST_F(KeyTrackerTest, KeyCodeOutsideTheKeyboardReadsAsReleased) {
 TEST_F(KeyTrackerTest, VerboseTrackerLogsEachChange) {
     tracker.add_watched_key(-1, SDLK_k, 0);
     tracker.verbose = 1;
+    fflush(stdout);
     testing::internal::CaptureStdout();
     frame({SDLK_k});
     EXPECT_EQ("Update key state for [107][Kick] to [1][Down] was [0] @ [1016]\n",

@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ai/cpu_source.h"
+#include "input/controller.h"
+#include "objects/fighter_lifeform.h"
+#include "objects/game_objects.h"
+#include "shell/platform.h"
+#include "stage/level.h"
+
+namespace {
+
+const int MATCH_WEIGHTS[CPU_WEIGHT_COUNT] = {50, 25, 10, 25, 25, 50};
+const int NO_WEIGHTS[CPU_WEIGHT_COUNT] = {0, 0, 0, 0, 0, 0};
+
+std::map<int, int> choice_counts(const int weights[]) {
+    std::map<int, int> counts;
+    for (int r = 0; r < cpu::choice_range(weights); r++) counts[cpu::choose(weights, r)]++;
+    return counts;
+}
+
+TEST(CpuChoice, MatchWeightsGiveTheirShareOfTheRange) {
+    EXPECT_EQ(300, cpu::choice_range(MATCH_WEIGHTS));
+    const std::map<int, int> expected = {{cpu::BLOCKING, 51}, {cpu::APPROACHING, 50}, {cpu::JUMPING, 25},
+                                         {cpu::DUCKING, 25},  {cpu::SPECIAL, 100},    {cpu::EVADING, 49}};
+    EXPECT_EQ(expected, choice_counts(MATCH_WEIGHTS));
+
+    std::map<int, int> after_jump;
+    for (int r = 0; r < cpu::after_jump_range(MATCH_WEIGHTS); r++) after_jump[cpu::after_jump(MATCH_WEIGHTS, r)]++;
+    const std::map<int, int> expected_after_jump = {{cpu::BLOCKING, 51}, {cpu::APPROACHING, 50}, {cpu::AFTER_JUMP, 99}};
+    EXPECT_EQ(expected_after_jump, after_jump);
+}
+
+TEST(CpuChoice, WithoutWeightsOnlyZeroBlocksAndEverythingElseIsSpecial) {
+    EXPECT_EQ(100, cpu::choice_range(NO_WEIGHTS));
+    EXPECT_EQ(cpu::BLOCKING, cpu::choose(NO_WEIGHTS, 0));
+    const std::map<int, int> expected = {{cpu::BLOCKING, 1}, {cpu::SPECIAL, 99}};
+    EXPECT_EQ(expected, choice_counts(NO_WEIGHTS));
+
+    // Weights from bad data: negative ones count as none, huge ones can't
+    // overflow the range into a division by zero.
+    const int negative[CPU_WEIGHT_COUNT] = {-50, 0, 10, -1, -1000, -7};
+    EXPECT_EQ(expected, choice_counts(negative));
+    const int huge[CPU_WEIGHT_COUNT] = {2000000000, 0, 10, 2000000000, 2000000000, 2000000000};
+    EXPECT_GT(cpu::choice_range(huge), 0);
+    EXPECT_GT(cpu::after_jump_range(huge), 0);
+}
+
+TEST(CpuChoice, ReachIsStrict) {
+    EXPECT_TRUE(cpu::in_reach(159, 10, 1600));
+    EXPECT_FALSE(cpu::in_reach(160, 10, 1600));
+    EXPECT_FALSE(cpu::in_reach(0, 0, 1600));
+}
+
+// A CPU fighter facing an opponent on a 1600-pixel level.
+class CpuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::use_script(true);
+        platform::set_ticks(1000);
+        stage.level_width = 1600;
+        stage.publish();
+        opponent.x = 1000;
+        game_objects.push_back(&me);
+        game_objects.push_back(&opponent);
+        driver.add_source(controller::SOURCE_CPU);
+        driver.target = 1;
+        driver.facing = 1;
+        for (int i = 0; i < CPU_WEIGHT_COUNT; i++) driver.cpu_weights[i] = MATCH_WEIGHTS[i];
+        srand(7);
+    }
+    void TearDown() override {
+        game_objects.clear();
+        platform::use_script(false);
+    }
+
+    // The inputs of one behaviour, entering as think hands them over.
+    void act(int behaviour) {
+        driver.behaviour = behaviour;
+        driver.horizontal = 0.0;
+        driver.vertical = 0.0;
+        driver.action = controller::NO_ACTION;
+        cpu::act(driver);
+    }
+
+    level stage;
+    fighter_lifeform me;
+    fighter_lifeform opponent;
+    controller driver;
+};
+
+TEST_F(CpuTest, BehavioursHoldTowardOrAwayFromTheOpponent) {
+    for (int facing = 0; facing <= 1; facing++) {
+        driver.facing = facing;
+        const double toward = facing ? 1.0 : -1.0;
+        driver.pos_x = 0;  // far out of reach
+        act(cpu::APPROACHING);
+        EXPECT_DOUBLE_EQ(toward, driver.horizontal);
+        EXPECT_EQ(controller::NO_ACTION, driver.action);
+        for (int away : {cpu::BLOCKING, cpu::EVADING, cpu::AFTER_JUMP}) {
+            act(away);
+            EXPECT_DOUBLE_EQ(-toward, driver.horizontal) << "behaviour " << away;
+            EXPECT_DOUBLE_EQ(0.0, driver.vertical);
+            EXPECT_EQ(controller::NO_ACTION, driver.action);
+        }
+    }
+    act(cpu::JUMPING);
+    EXPECT_DOUBLE_EQ(-1.0, driver.vertical);
+    EXPECT_DOUBLE_EQ(0.0, driver.horizontal);
+    act(cpu::DUCKING);
+    EXPECT_DOUBLE_EQ(1.0, driver.vertical);
+}
+
+TEST_F(CpuTest, ApproachingCpuAttacksOnlyStrictlyWithinReach) {
+    driver.pos_x = 840;  // 160 apart: exactly the reach of 10 % of 1600
+    act(cpu::APPROACHING);
+    EXPECT_DOUBLE_EQ(1.0, driver.horizontal);
+    EXPECT_EQ(controller::NO_ACTION, driver.action);
+
+    driver.pos_x = 1159;  // 159 apart, on the other side
+    std::map<int, int> blows;
+    for (int frame = 0; frame < 100; frame++) {
+        act(cpu::APPROACHING);
+        EXPECT_DOUBLE_EQ(0.0, driver.horizontal);
+        blows[driver.action]++;
+    }
+    ASSERT_EQ(2u, blows.size());
+    EXPECT_GT(blows[controller::ACTION_PUNCH], 0);
+    EXPECT_GT(blows[controller::ACTION_KICK], 0);
+}
+
+TEST_F(CpuTest, OpponentItCannotMeasureIsOutOfReachAndReportedOnce) {
+    const struct {
+        int target;
+        bool with_level;
+    } cases[] = {{7, true}, {-1, true}, {2, true}, {1, false}};
+    fighter_lifeform projectile;
+    projectile.kind = lifeform::KIND_PROJECTILE;
+    projectile.x = 1000;
+    game_objects.push_back(&projectile);
+    for (const auto& unmeasurable : cases) {
+        controller fresh;
+        fresh.target = unmeasurable.target;
+        fresh.facing = 1;
+        fresh.pos_x = 1000;  // standing on it
+        fresh.cpu_weights[WEIGHT_REACH] = 10;
+        current_level = unmeasurable.with_level ? &stage : nullptr;
+        fflush(stdout);
+        testing::internal::CaptureStdout();
+        for (int frame = 0; frame < 3; frame++) {
+            fresh.behaviour = cpu::APPROACHING;
+            fresh.horizontal = 0.0;
+            fresh.action = controller::NO_ACTION;
+            cpu::act(fresh);
+            EXPECT_DOUBLE_EQ(1.0, fresh.horizontal);
+            EXPECT_EQ(controller::NO_ACTION, fresh.action);
+        }
+        const std::string log = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(1, std::count(log.begin(), log.end(), '\n')) << "target " << unmeasurable.target;
+        EXPECT_EQ(0u, log.find("WARNING: CPU controller")) << log;
+    }
+}
+
+combo numbered_combo(int combo_type) {
+    combo made;
+    made.combo_type = combo_type;
+    return made;
+}
+
+TEST_F(CpuTest, SpecialPerformsOneOfItsCombosInTheSameFrame) {
+    act(cpu::SPECIAL);  // nothing to perform
+    EXPECT_EQ(cpu::CHOOSE, driver.behaviour);
+    EXPECT_EQ(-1, driver.tracker.combo_step());
+
+    std::vector<combo> combos = {numbered_combo(7), numbered_combo(8)};
+    driver.tracker.import_combos(&combos);
+    std::map<int, int> performed;
+    for (int frame = 0; frame < 50; frame++) {
+        act(cpu::SPECIAL);
+        EXPECT_EQ(cpu::CHOOSE, driver.behaviour);
+        performed[driver.tracker.combo_step()]++;
+    }
+    EXPECT_EQ(2u, performed.size());
+    EXPECT_EQ(50, performed[7] + performed[8]);
+}
+
+TEST_F(CpuTest, WithoutWeightsTheCpuPerformsCombosNearlyEveryFrame) {
+    std::vector<combo> combos = {numbered_combo(2), numbered_combo(3)};
+    driver.tracker.import_combos(&combos);
+    for (int i = 0; i < CPU_WEIGHT_COUNT; i++) driver.cpu_weights[i] = 0;
+    int reported = 0;
+    for (int frame = 0; frame < 1000; frame++) {
+        platform::advance(16);
+        driver.horizontal = 0.0;
+        driver.vertical = 0.0;
+        driver.update();
+        const int combo_type = driver.tracker.combo_step();
+        if (combo_type == -1) continue;
+        EXPECT_TRUE(combo_type == 2 || combo_type == 3);
+        reported++;
+    }
+    // Only a block (1 draw in 100) interrupts it, until the 4 % reset.
+    EXPECT_GT(reported, 600);
+    EXPECT_LT(reported, 1000);
+}
+
+TEST_F(CpuTest, AfterAJumpTheCpuEvadesUntilItChoosesAgain) {
+    const int jumper[CPU_WEIGHT_COUNT] = {0, 0, 10, 1000000, 0, 0};
+    for (int i = 0; i < CPU_WEIGHT_COUNT; i++) driver.cpu_weights[i] = jumper[i];
+    int jumps = 0;
+    int evading_after_jump = 0;
+    bool jumped_last_frame = false;
+    for (int frame = 0; frame < 1000; frame++) {
+        driver.horizontal = 0.0;
+        driver.vertical = 0.0;
+        cpu::run(driver);
+        const bool jumped = driver.vertical < 0.0;
+        if (jumped_last_frame && !jumped) {
+            EXPECT_DOUBLE_EQ(-1.0, driver.horizontal);  // away from the opponent on the right
+            evading_after_jump++;
+        }
+        jumps += jumped;
+        jumped_last_frame = jumped;
+    }
+    // Up is pressed for one frame; only the 4 % reset jumps again at once.
+    EXPECT_GT(jumps, 10);
+    EXPECT_GT(evading_after_jump * 10, jumps * 8);
+}
+
+}  // namespace
