@@ -1,8 +1,11 @@
 #ifndef SHELL_MATCH_H
 #define SHELL_MATCH_H
 
+#include "shell/hud.h"
 #include "shell/match_request.h"
+#include "shell/object_update.h"
 
+class camera;
 class controller;
 class fighter_lifeform;
 class level;
@@ -43,19 +46,26 @@ private:
     match(const match&);
     match& operator=(const match&);
 
+    const char* fighter_file(int choice) const;
     void load_fighters();
+    void build_controllers();
     void place_fighters();
+    void print_sizes() const;
     void read_quit_inputs();
     void check_knock_outs();
     void knock_out(fighter_lifeform& fighter, const char* text);
-    void update_objects(bool projectile_flag);
+    static void lay_down(fighter_lifeform& fighter);
+    static void add_wins(fighter_lifeform& fighter, int count);
     void play_effects();
     void reset_for_next_round();
 
     match_request request;
     const match_assets& assets;
+    hud display_elements;
+    object_update updater;
     level* stage;
-    controller* controllers;
+    camera* view;
+    controller* controllers;  // [0] drives the right fighter, [1] the left
     bool running;
     bool round_is_done;
     int round_over_frames;

@@ -1,0 +1,147 @@
+#include "shell/match_assets.h"
+
+#include <cstdio>
+
+#include "anim/anim_group.h"
+#include "anim/anim_mgr.h"
+#include "anim/loading_group.h"
+#include "gfx/img_mgr.h"
+#include "gfx/txt_mgr.h"
+#include "input/control_maps.h"
+#include "shell/ref_ptr.h"
+#include "shell/screen_mgr.h"
+#include "shell/trig_tables.h"
+
+std::list<anim_group> effects;
+anim_group explosion_template;
+
+namespace {
+
+const char* const LOADING_ANIMATION = "game/fighter/loading.ini";
+const char* const SPARK_ANIMATION = "game/fighter/expl.ini";
+const char* const SHADOW_PICTURE = "rsrc/meter/shadow.png";
+const char* const BAR_FRAME_PICTURE = "rsrc/meter/lifebar_grey.png";
+const char* const SYMBOL_PICTURE = "rsrc/lunet/lunet_symbol_small.png";
+const char* const WIN_TEXT_FONT = "rsrc/Veranda.ttf";
+const char* const NAME_FONT = "rsrc/oldengl.ttf";
+const char* const NAME_TEXT = "Lunet";
+const int NAME_FONT_SIZE = 30;
+const Uint8 SHADOW_ALPHA = 64;
+const SDL_Color GOLD = {246, 206, 127, 0};
+const SDL_Color HIT_RED = {255, 0, 0, 0};
+const SDL_Color DAMAGE_RED = {250, 45, 64, 0};
+
+img_mgr* load_picture(const char* path) {
+    img_mgr* picture = new img_mgr();
+    picture->load(path);
+    return picture;
+}
+
+TXT_MGR* make_face(const char* font, int size, SDL_Color colour) {
+    TXT_MGR* face = new TXT_MGR();
+    face->size = size;
+    face->fg = colour;
+    face->mode = TXT_MGR::MODE_SOLID;
+    face->open_font(font);
+    return face;
+}
+
+Uint32 map_colour(SDL_Color colour) {
+    if (!screen.surface) return 0;
+    return SDL_MapRGBA(screen.surface->format, colour.r, colour.g, colour.b, 255);
+}
+
+template <class T>
+void free_and_clear(T*& owned) {
+    delete owned;
+    owned = nullptr;
+}
+
+}  // namespace
+
+match_assets::match_assets()
+    : shadow(nullptr),
+      bar_frame(nullptr),
+      symbol(nullptr),
+      name_image(nullptr),
+      name_face(nullptr),
+      win_text(nullptr),
+      hit_text(nullptr),
+      life_colour(0),
+      damage_colour(0),
+      music(nullptr),
+      loading_anim(nullptr),
+      spark_anim(nullptr) {}
+
+void match_assets::preload(Mix_Music* match_music) {
+    // A second preload would leak the first one's pictures and faces.
+    release();
+    build_control_maps();
+    fill_trig_tables();
+    load_animations();
+    load_display_resources();
+    music = match_music;
+}
+
+void match_assets::load_animations() {
+    loading_anim = new Anim_Mgr();
+    loading_anim->load(LOADING_ANIMATION);
+    loading_anim->loop = 1;
+    loading_group.add(ref_ptr<Anim_Mgr>(loading_anim));
+    loading_group.width = loading_anim->width;
+    loading_group.height = loading_anim->height;
+
+    spark_anim = new Anim_Mgr();
+    spark_anim->load(SPARK_ANIMATION);
+    explosion_template.add(ref_ptr<Anim_Mgr>(spark_anim));
+}
+
+void match_assets::load_display_resources() {
+    bar_frame = load_picture(BAR_FRAME_PICTURE);
+    shadow = load_picture(SHADOW_PICTURE);
+    shadow->set_alpha(SHADOW_ALPHA);
+    symbol = load_picture(SYMBOL_PICTURE);
+
+    // The result lines keep the text manager's own look: its default size,
+    // white, shaded.
+    win_text = new TXT_MGR();
+    win_text->open_font(WIN_TEXT_FONT);
+    name_face = make_face(NAME_FONT, NAME_FONT_SIZE, GOLD);
+    hit_text = make_face(NAME_FONT, NAME_FONT_SIZE, HIT_RED);
+
+    name_image = new img_mgr();
+    SDL_Surface* rendered = name_face->font_loaded ? name_face->render(NAME_TEXT) : nullptr;
+    if (rendered) {
+        name_image->set_surface(rendered);
+    } else {
+        printf("WARNING: the fighter name image [%s] could not be made\n", NAME_TEXT);
+    }
+
+    life_colour = map_colour(GOLD);
+    damage_colour = map_colour(DAMAGE_RED);
+}
+
+// The groups let go of the definitions before they are deleted; a spark
+// still in the list holds them too.
+void match_assets::release_animations() {
+    effects.clear();
+    explosion_template.clear();
+    loading_group.clear();
+    loading_group.width = 0;
+    loading_group.height = 0;
+    free_and_clear(spark_anim);
+    free_and_clear(loading_anim);
+}
+
+void match_assets::release() {
+    free_and_clear(name_image);
+    free_and_clear(hit_text);
+    free_and_clear(name_face);
+    free_and_clear(win_text);
+    free_and_clear(symbol);
+    free_and_clear(shadow);
+    free_and_clear(bar_frame);
+    release_animations();
+    music = nullptr;
+    release_control_maps();
+}
