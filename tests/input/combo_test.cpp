@@ -4,7 +4,7 @@
 
 #include "input/combo.h"
 #include "input/key_tracker.h"
-#include "shell/platform.h"
+#include "tests/input/scripted_input.h"
 
 namespace {
 
@@ -21,18 +21,10 @@ combo make_combo(int combo_type, std::vector<control> steps) {
     return made;
 }
 
-const int FRAME_MS = 16;
-
 // A tracker fed frame by frame: each frame sets the held keys, advances the
 // clock, updates the key state and runs the combo step, as the match does.
-class ComboTest : public ::testing::Test {
+class ComboTest : public ScriptedInputTest {
 protected:
-    void SetUp() override {
-        platform::use_script(true);
-        platform::set_ticks(1000);
-    }
-    void TearDown() override { platform::use_script(false); }
-
     void import(std::vector<combo> list) {
         combos = list;
         tracker.import_combos(&combos);
@@ -40,9 +32,7 @@ protected:
     }
 
     int frame(std::initializer_list<int> held, int ms = FRAME_MS) {
-        platform::release_all_keys();
-        for (int key : held) platform::set_key(key, true);
-        platform::advance(ms);
+        next_frame(held, ms);
         tracker.update();
         return tracker.combo_step();
     }

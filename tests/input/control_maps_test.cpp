@@ -5,7 +5,7 @@
 
 #include "input/control_maps.h"
 #include "input/controller.h"
-#include "shell/platform.h"
+#include "tests/input/scripted_input.h"
 
 namespace {
 
@@ -76,26 +76,23 @@ combo bound_combo(int combo_type, const std::vector<const char*>& names) {
 
 // The right fighter's controller played from the keyboard, frame by frame,
 // the way the match runs it: update (through think), then the combo step.
-class ScriptedCombosTest : public ControlMapsTest {
+class ScriptedCombosTest : public ScriptedInputTest {
 protected:
     void SetUp() override {
-        ControlMapsTest::SetUp();
-        platform::use_script(true);
-        platform::set_ticks(5000);
+        ScriptedInputTest::SetUp();
+        build_control_maps();
         combos = {bound_combo(1, {"down", "up"}), bound_combo(2, {"down", "left", "punch"}),
                   bound_combo(3, {"left", "noleft", "left"}), bound_combo(4, {"right", "noright", "right"})};
         driver.add_source(controller::SOURCE_KEYS_ARROWS);
         driver.tracker.import_combos(&combos);
     }
     void TearDown() override {
-        platform::use_script(false);
-        ControlMapsTest::TearDown();
+        release_control_maps();
+        ScriptedInputTest::TearDown();
     }
 
     void frame(std::initializer_list<int> held) {
-        platform::release_all_keys();
-        for (int key : held) platform::set_key(key, true);
-        platform::advance(16);
+        next_frame(held);
         driver.horizontal = 0.0;
         driver.vertical = 0.0;
         driver.update();

@@ -6,29 +6,27 @@
 #include "input/controller.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
+#include "tests/input/scripted_input.h"
 
 namespace {
 
-class ControllerTest : public ::testing::Test {
+class ControllerTest : public ScriptedInputTest {
 protected:
     void SetUp() override {
-        platform::use_script(true);
-        platform::set_ticks(1000);
+        ScriptedInputTest::SetUp();
         saved_joystick_ok = screen.joystick_ok;
         screen.joystick_ok = 0;
     }
     void TearDown() override {
         screen.joystick_ok = saved_joystick_ok;
-        platform::use_script(false);
+        ScriptedInputTest::TearDown();
     }
 
     // One update of a controller with a single source, inputs entering as
     // the owner's think hands them over.
     void run(int source, std::initializer_list<int> held) {
         if (driver.source_count == 0) driver.add_source(source);
-        platform::release_all_keys();
-        for (int key : held) platform::set_key(key, true);
-        platform::advance(16);
+        next_frame(held);
         driver.horizontal = 0.0;
         driver.vertical = 0.0;
         driver.update();

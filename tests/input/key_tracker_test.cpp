@@ -3,23 +3,14 @@
 #include <cstdio>
 
 #include "input/key_tracker.h"
-#include "shell/platform.h"
+#include "tests/input/scripted_input.h"
 
 namespace {
 
-class KeyTrackerTest : public ::testing::Test {
+class KeyTrackerTest : public ScriptedInputTest {
 protected:
-    void SetUp() override {
-        platform::use_script(true);
-        platform::set_ticks(1000);
-    }
-    void TearDown() override { platform::use_script(false); }
-
-    // One frame later, with exactly these keys held.
     int frame(std::initializer_list<int> held) {
-        platform::release_all_keys();
-        for (int key : held) platform::set_key(key, true);
-        platform::advance(16);
+        next_frame(held);
         return tracker.update();
     }
 

@@ -1,0 +1,29 @@
+#ifndef TESTS_INPUT_SCRIPTED_INPUT_H
+#define TESTS_INPUT_SCRIPTED_INPUT_H
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "shell/platform.h"
+
+// Input tests run frame by frame on a scripted clock and keyboard.
+class ScriptedInputTest : public ::testing::Test {
+protected:
+    enum { FRAME_MS = 16, START_MS = 1000 };
+
+    void SetUp() override {
+        platform::use_script(true);
+        platform::set_ticks(START_MS);
+    }
+    void TearDown() override { platform::use_script(false); }
+
+    // The clock moves on to the next frame, with exactly these keys held.
+    static void next_frame(std::initializer_list<int> held, int ms = FRAME_MS) {
+        platform::release_all_keys();
+        for (int key : held) platform::set_key(key, true);
+        platform::advance(ms);
+    }
+};
+
+#endif
