@@ -111,6 +111,7 @@ int screen_mgr::set_video_mode(int width, int height, int bpp) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) == -1) {
         printf("Couldn't initialize SDL Video: %s.\n", SDL_GetError());
     }
+    SDL_WM_SetCaption("QuillmooR", "QuillmooR");
     print_video_info();
     video_ok = 1;
     if (is_gl()) set_gl_attributes(bpp);

@@ -1,0 +1,153 @@
+#include "tests/support/game_runner.h"
+
+#include <SDL/SDL_image.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void write_file(const std::string& path, const std::string& text) {
+    std::ofstream out(path.c_str(), std::ios::binary);
+    out << text;
+}
+
+std::string quoted(const std::string& text) {
+    std::string result = "'";
+    for (char c : text) {
+        if (c == '\'') {
+            result += "'\\''";
+        } else {
+            result += c;
+        }
+    }
+    return result + "'";
+}
+
+int run_command(const std::string& command) { return system(command.c_str()); }
+
+// A private data tree: the shared pictures, sounds and fighters by link, and
+// a game/game.ini of the run's own.
+std::string make_run_dir(const game_run_options& options) {
+    const std::string source = BRAWLER_SOURCE_DIR;
+    const std::string run_dir = std::string(BRAWLER_BINARY_DIR) + "/test-runs/" + options.label;
+    run_command("rm -rf " + quoted(run_dir));
+    run_command("mkdir -p " + quoted(run_dir + "/game"));
+    run_command("ln -s " + quoted(source + "/rsrc") + " " + quoted(run_dir + "/rsrc"));
+    run_command("ln -s " + quoted(source + "/game/fighter") + " " + quoted(run_dir + "/game/fighter"));
+    run_command("ln -s " + quoted(source + "/tahoma.ttf") + " " + quoted(run_dir + "/tahoma.ttf"));
+    if (options.write_ini) write_file(run_dir + "/game/game.ini", options.game_ini);
+    write_file(run_dir + "/keys.txt", options.key_script);
+    return run_dir;
+}
+
+std::string environment_for(const game_run_options& options) {
+    std::string environment = "env -u SDL_VIDEODRIVER ";
+    if (!options.use_xvfb) environment += "SDL_VIDEODRIVER=dummy ";
+    if (options.audio_file.empty()) {
+        environment += "SDL_AUDIODRIVER=dummy ";
+    } else {
+        environment += "SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=" + quoted(options.audio_file) + " SDL_DISKAUDIODELAY=0 ";
+    }
+    return environment;
+}
+
+}  // namespace
+
+int game_run_result::log_count(const std::string& text) const {
+    int count = 0;
+    for (size_t at = out.find(text); at != std::string::npos; at = out.find(text, at + text.size())) count++;
+    return count;
+}
+
+game_run_result run_game(const game_run_options& options) {
+    game_run_result result;
+    result.run_dir = make_run_dir(options);
+    const std::string program = std::string(BRAWLER_BINARY_DIR) + "/" + options.program;
+    const std::string script = std::string(BRAWLER_SOURCE_DIR) + "/tests/support/run_game.sh";
+    std::string command = environment_for(options);
+    if (options.use_xvfb) command += "xvfb-run -a -s '-screen 0 1280x1024x24 +extension GLX' ";
+    command += "bash " + quoted(script) + " " + quoted(result.run_dir) + " " + quoted(program) + " " +
+               std::to_string(options.timeout_seconds) + " " + quoted(result.run_dir + "/keys.txt");
+    run_command(command + " >" + quoted(result.run_dir + "/xvfb.txt") + " 2>&1");
+
+    result.out = read_file(result.run_dir + "/stdout.txt");
+    result.err = read_file(result.run_dir + "/stderr.txt");
+    const std::string runner_log = read_file(result.run_dir + "/runner.txt");
+    result.timed_out = runner_log.find("timeout") != std::string::npos;
+    const std::string status = read_file(result.run_dir + "/status.txt");
+    result.exit_status = (status.empty() || result.timed_out) ? -1 : atoi(status.c_str());
+    std::istringstream shots(read_file(result.run_dir + "/shots.txt"));
+    std::string shot;
+    while (std::getline(shots, shot)) {
+        if (!shot.empty()) result.screenshots.push_back(result.run_dir + "/" + shot);
+    }
+    return result;
+}
+
+bool screenshot::load(const std::string& path) {
+    SDL_Surface* loaded = IMG_Load(path.c_str());
+    if (!loaded) return false;
+    SDL_PixelFormat format = {};
+    format.BitsPerPixel = 24;
+    format.BytesPerPixel = 3;
+    format.Rmask = 0x0000FF;
+    format.Gmask = 0x00FF00;
+    format.Bmask = 0xFF0000;
+    format.Rshift = 0;
+    format.Gshift = 8;
+    format.Bshift = 16;
+    SDL_Surface* converted = SDL_ConvertSurface(loaded, &format, SDL_SWSURFACE);
+    SDL_FreeSurface(loaded);
+    if (!converted) return false;
+    width = converted->w;
+    height = converted->h;
+    rgb.resize((size_t)width * height * 3);
+    SDL_LockSurface(converted);
+    for (int row = 0; row < height; row++) {
+        const unsigned char* source = (const unsigned char*)converted->pixels + row * converted->pitch;
+        std::copy(source, source + width * 3, rgb.begin() + (size_t)row * width * 3);
+    }
+    SDL_UnlockSurface(converted);
+    SDL_FreeSurface(converted);
+    return true;
+}
+
+double screenshot::share_near(int x, int y, int w, int h, int r, int g, int b, int tolerance) const {
+    int near = 0, total = 0;
+    for (int row = y; row < y + h && row < height; row++) {
+        for (int column = x; column < x + w && column < width; column++) {
+            const unsigned char* pixel = &rgb[((size_t)row * width + column) * 3];
+            total++;
+            if (abs(pixel[0] - r) <= tolerance && abs(pixel[1] - g) <= tolerance && abs(pixel[2] - b) <= tolerance) near++;
+        }
+    }
+    return total ? (double)near / total : 0.0;
+}
+
+int screenshot::colour_variety(int x, int y, int w, int h) const {
+    std::vector<bool> seen(4096, false);
+    int variety = 0;
+    for (int row = y; row < y + h && row < height; row++) {
+        for (int column = x; column < x + w && column < width; column++) {
+            const unsigned char* pixel = &rgb[((size_t)row * width + column) * 3];
+            const int key = (pixel[0] >> 4) << 8 | (pixel[1] >> 4) << 4 | (pixel[2] >> 4);
+            if (!seen[key]) {
+                seen[key] = true;
+                variety++;
+            }
+        }
+    }
+    return variety;
+}

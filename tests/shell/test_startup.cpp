@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "config/config_file.h"
+#include "shell/settings.h"
+#include "shell/trig_tables.h"
+#include "tests/support/game_runner.h"
+
+namespace {
+
+settings settings_from(const char* text) {
+    config_file config;
+    const std::string path = testing::TempDir() + "settings_test.ini";
+    FILE* file = fopen(path.c_str(), "wb");
+    fputs(text, file);
+    fclose(file);
+    config.load(path.c_str());
+    settings result;
+    result.read(config);
+    return result;
+}
+
+TEST(settings, defaults_hold_for_missing_zero_and_word_values) {
+    const settings game = settings_from("width=0 height=word fps=0\n");
+    EXPECT_EQ(640, game.width);
+    EXPECT_EQ(480, game.height);
+    EXPECT_EQ(32, game.bpp);
+    EXPECT_EQ(60, game.fps);
+    EXPECT_EQ(0, game.fullscreen);
+    EXPECT_EQ(0, game.hwaccel);
+}
+
+TEST(settings, menu_rate_is_four_times_fps_up_to_200) {
+    EXPECT_EQ(200, settings_from("").menu_rate());
+    EXPECT_EQ(120, settings_from("fps=30\n").menu_rate());
+    EXPECT_EQ(200, settings_from("fps=50\n").menu_rate());
+}
+
+TEST(settings, fps_below_four_is_raised_so_menus_can_poll) {
+    testing::internal::CaptureStdout();
+    const settings game = settings_from("fps=2\n");
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(4, game.fps);
+    EXPECT_EQ(16, game.menu_rate());
+    EXPECT_NE(std::string::npos, log.find("Setting fps to [2]\n"));
+    EXPECT_NE(std::string::npos, log.find("WARNING: fps [2] is too low"));
+}
+
+TEST(settings, size_line_only_with_height_and_shows_width_in_force) {
+    testing::internal::CaptureStdout();
+    settings_from("width=800\n");
+    EXPECT_EQ(std::string::npos, testing::internal::GetCapturedStdout().find("Setting size to"));
+    testing::internal::CaptureStdout();
+    settings_from("height=600 width=1024\n");
+    EXPECT_NE(std::string::npos, testing::internal::GetCapturedStdout().find("Setting size to [1024,600]\n"));
+}
+
+TEST(trig_tables, hold_rounded_hundredths) {
+    fill_trig_tables();
+    EXPECT_EQ(50, sin_table[30]);
+    EXPECT_EQ(100, sin_table[90]);
+    EXPECT_EQ(-2, sin_table[359]);
+    EXPECT_EQ(100, cos_table[0]);
+    EXPECT_EQ(0, cos_table[90]);
+    EXPECT_EQ(-100, cos_table[180]);
+}
+
+// The real program in its own X server. Once the menus run, the script
+// leaves through Escape; before that the program ends by itself.
+
+game_run_result run_brawler(const std::string& label, bool write_ini, const std::string& ini) {
+    game_run_options options;
+    options.label = label;
+    options.write_ini = write_ini;
+    options.game_ini = ini;
+    options.key_script = "wait_log 30 MAIN MENU:\nhold Escape 0.4\n";
+    options.timeout_seconds = 60;
+    return run_game(options);
+}
+
+TEST(startup_in_x, no_settings_file_gives_the_default_surface_mode) {
+    const game_run_result run = run_brawler("startup_defaults", false, "");
+    EXPECT_TRUE(run.log_has("Initialize SDL.\nSDL Initialized.\n")) << run.out;
+    EXPECT_TRUE(run.log_has("Can't open [game/game.ini]\n"));
+    EXPECT_TRUE(run.log_has("Resolution: asked for [640,480@32] got [640,480@32]\n")) << run.out;
+    EXPECT_FALSE(run.log_has("Setting GL Atts"));
+    EXPECT_EQ(0, run.exit_status) << run.err;
+}
+
+TEST(startup_in_x, hwaccel_selects_opengl_with_a_2d_projection) {
+    const game_run_result run = run_brawler("startup_gl", true, "hwaccel=1\n");
+    EXPECT_TRUE(run.log_has("Setting GL Atts [2]\n")) << run.out;
+    EXPECT_TRUE(run.log_has("Setting up OpenGL 2D\n"));
+    EXPECT_TRUE(run.log_has("Max texture size["));
+    EXPECT_EQ(0, run.exit_status) << run.err;
+}
+
+TEST(startup_in_x, width_without_height_keeps_the_default_height) {
+    const game_run_result run = run_brawler("startup_width", true, "width=800\n");
+    EXPECT_TRUE(run.log_has("Resolution: asked for [800,480@32] got [800,480@"));
+    EXPECT_FALSE(run.log_has("Setting size to"));
+    EXPECT_EQ(0, run.exit_status) << run.err;
+}
+
+TEST(startup_in_x, impossible_mode_shuts_down_in_order) {
+    const game_run_result run = run_brawler("startup_bad_mode", true, "width=-5\n");
+    EXPECT_NE(std::string::npos, run.err.find("Couldn't set -5 x 480 x 32 video mode")) << run.err;
+    EXPECT_FALSE(run.log_has("Resolution:"));
+    EXPECT_TRUE(run.log_has("Cleaning Image_Manager Cache\n"));
+    EXPECT_TRUE(run.log_has("Done\n"));
+    EXPECT_EQ(0, run.exit_status);
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+#ifndef TESTS_SUPPORT_GAME_RUNNER_H
+#define TESTS_SUPPORT_GAME_RUNNER_H
+
+#include <string>
+#include <vector>
+
+// Runs the real game as a player meets it: in its own X server (Xvfb) with a
+// private copy of the data tree and a chosen game/game.ini, driven by a key
+// script through xdotool, with screenshots taken along the way.
+//
+// Key script, one command a line:
+//   wait S            sleep S seconds (fractions allowed)
+//   key K             press and release K (held 0.15 s)
+//   hold K S          hold K for S seconds
+//   down K / up K     press / release K
+//   shot NAME         screenshot of the whole X screen to NAME.png
+//   wait_log S TEXT   wait up to S seconds until the log holds TEXT (the rest of the line)
+// Key names are X keysyms: Return, Escape, Left, space, a, Tab ...
+struct game_run_options {
+    std::string label = "run";         // names the run's folder
+    std::string program = "brawler";   // or "brawler_scaled"
+    bool write_ini = true;             // false: the tree has no game/game.ini
+    std::string game_ini;              // contents of game/game.ini
+    std::string key_script;
+    int timeout_seconds = 30;          // the game is killed after this
+    bool use_xvfb = true;              // false: SDL's dummy video driver
+    std::string audio_file;            // set: the mixer's output goes to this file
+};
+
+struct game_run_result {
+    int exit_status = -1;              // the program's exit status; -1 when killed
+    bool timed_out = false;
+    std::string out;                   // standard output
+    std::string err;                   // standard error
+    std::string run_dir;               // where the screenshots and logs stay
+    std::vector<std::string> screenshots;
+
+    bool log_has(const std::string& text) const { return out.find(text) != std::string::npos; }
+    int log_count(const std::string& text) const;
+};
+
+game_run_result run_game(const game_run_options& options);
+
+// Loads a PNG screenshot as RGB rows; false when it can't be read.
+struct screenshot {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgb;
+    bool load(const std::string& path);
+    // Share of pixels in the rectangle that are near the colour (0..1).
+    double share_near(int x, int y, int w, int h, int r, int g, int b, int tolerance) const;
+    // Number of distinct colours (quantised) in the rectangle: a blank screen has 1.
+    int colour_variety(int x, int y, int w, int h) const;
+};
+
+#endif
