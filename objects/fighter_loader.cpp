@@ -8,6 +8,7 @@
 #include "anim/loading_group.h"
 #include "gfx/image_cache.h"
 #include "input/combo.h"
+#include "input/control_maps.h"
 #include "objects/lifeform.h"
 #include "shell/screen_mgr.h"
 
@@ -164,7 +165,7 @@ void fighter_loader::bind_steps(int index, int step_count, combo& bound) {
     for (int j = 0; j < step_count; j++) {
         const char* name = file.get_string(file_key("combo%dmove%d", index, j).text);
         printf("Combo[%d]Move[%d] == '%s'\n", index, j, name);
-        const control* step = fighter.controls->find(name);
+        const control* step = find_control(fighter.controls, name);
         if (step) {
             bound.steps.push_back(*step);
         } else {
