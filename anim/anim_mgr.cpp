@@ -83,11 +83,11 @@ void Anim_Mgr::read_frame(const config_file& file, int index, const char* path) 
         return;
     }
     if (!colour_swaps.empty()) picture = recoloured(picture);
-    if (picture->gl_tiles == -1) {
-        for (const colour_swap& swap : colour_swaps) picture->swap_color(swap.source, swap.target);
-    } else {
-        printf("No color swap available\n");
-    }
+    // A private copy recolours even when the cached picture was already
+    // uploaded (a later series): img_mgr reads its pixels again for it, so
+    // the second player never fights in the first player's colours.
+    if (picture->gl_tiles != -1 && colour_swaps.empty()) printf("No color swap available\n");
+    for (const colour_swap& swap : colour_swaps) picture->swap_color(swap.source, swap.target);
     if (mirrored) picture->mirror();
     if (picture->width() > width) width = picture->width();
     if (picture->height() > height) height = picture->height();

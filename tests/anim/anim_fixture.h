@@ -1,0 +1,91 @@
+#ifndef TESTS_ANIM_ANIM_FIXTURE_H
+#define TESTS_ANIM_ANIM_FIXTURE_H
+
+#include <SDL/SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+#include "shell/screen_mgr.h"
+
+// Pictures and animation files made on the spot in a private folder, so the
+// tests depend on no game data. Every name carries the folder, so the image
+// cache never hands one test's picture to another.
+class anim_files {
+public:
+    anim_files() {
+        char pattern[] = "/tmp/anim_test_XXXXXX";
+        const char* made = mkdtemp(pattern);
+        folder = made ? made : "/tmp";
+    }
+    ~anim_files() {
+        const std::string command = "rm -rf '" + folder + "'";
+        if (system(command.c_str()) != 0) printf("could not remove %s\n", folder.c_str());
+    }
+
+    // A w x h picture of one colour; with `border` > 0, a frame of pure green
+    // (the transparent colour) of that width around it.
+    std::string picture(const std::string& name, int w, int h, Uint8 r, Uint8 g, Uint8 b, int border = 0) const {
+        SDL_Surface* pixels = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+        SDL_FillRect(pixels, nullptr, SDL_MapRGB(pixels->format, 0, 255, 0));
+        SDL_Rect inside = {(Sint16)border, (Sint16)border, (Uint16)(w - 2 * border), (Uint16)(h - 2 * border)};
+        SDL_FillRect(pixels, &inside, SDL_MapRGB(pixels->format, r, g, b));
+        return save(name, pixels);
+    }
+
+    // A w x h picture whose left half is one colour and right half another,
+    // so its facing can be seen.
+    std::string two_halves(const std::string& name, int w, int h, Uint32 left_rgb, Uint32 right_rgb) const {
+        SDL_Surface* pixels = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+        SDL_Rect left = {0, 0, (Uint16)(w / 2), (Uint16)h};
+        SDL_Rect right = {(Sint16)(w / 2), 0, (Uint16)(w - w / 2), (Uint16)h};
+        SDL_FillRect(pixels, &left, left_rgb);
+        SDL_FillRect(pixels, &right, right_rgb);
+        return save(name, pixels);
+    }
+
+    std::string text_file(const std::string& name, const std::string& contents) const {
+        const std::string path = folder + "/" + name;
+        FILE* file = fopen(path.c_str(), "w");
+        if (file) {
+            fputs(contents.c_str(), file);
+            fclose(file);
+        }
+        return path;
+    }
+
+    std::string folder;
+
+private:
+    std::string save(const std::string& name, SDL_Surface* pixels) const {
+        const std::string path = folder + "/" + name + ".bmp";
+        SDL_SaveBMP(pixels, path.c_str());
+        SDL_FreeSurface(pixels);
+        return path;
+    }
+};
+
+// The surface path at 640 x 480, set once for the whole test program.
+inline void ensure_surface_screen() {
+    if (screen.surface) return;
+    screen.video_flags = SDL_SWSURFACE;
+    screen.set_video_mode(640, 480, 32);
+}
+
+inline void clear_surface_screen() { SDL_FillRect(screen.surface, nullptr, 0); }
+
+// The colour of one screen pixel as 0xRRGGBB.
+inline Uint32 screen_rgb(int x, int y) {
+    SDL_Surface* shown = screen.surface;
+    Uint8 r = 0, g = 0, b = 0;
+    const Uint8* row = (const Uint8*)shown->pixels + y * shown->pitch;
+    Uint32 value = 0;
+    memcpy(&value, row + x * shown->format->BytesPerPixel, shown->format->BytesPerPixel);
+    SDL_GetRGB(value, shown->format, &r, &g, &b);
+    return ((Uint32)r << 16) | ((Uint32)g << 8) | b;
+}
+
+#endif

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "anim/anim_mgr.h"
+#include "gfx/frame.h"
+#include "gfx/image_cache.h"
+#include "gfx/img_mgr.h"
+#include "stage/level.h"
+#include "tests/anim/anim_fixture.h"
+
+namespace {
+
+class anim_mgr_test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensure_surface_screen();
+        clear_surface_screen();
+    }
+    void TearDown() override { current_level = nullptr; }
+
+    anim_files files;
+};
+
+TEST_F(anim_mgr_test, a_file_fills_the_frames_and_missing_keys_take_their_defaults) {
+    const std::string small = files.picture("small", 30, 40, 200, 30, 30);
+    const std::string tall = files.picture("tall", 20, 90, 30, 200, 30);
+    Anim_Mgr definition;
+    definition.load(files.text_file("two.ini",
+        "images=2 loop=1 image0=" + small + " rate0=3 shake0=6 flash0=200 flashrate0=40 fire0=1 spin0=5 trail0=2 xoffset0=-4 yoffset0=7 "
+        "image1=" + tall + " sound1=" + files.folder + "/no_such.wav").c_str());
+    ASSERT_EQ(2u, definition.frames.size());
+    EXPECT_EQ(1, definition.loop);
+    EXPECT_EQ(30, definition.width);
+    EXPECT_EQ(90, definition.height);
+
+    const frame& first = definition.frames[0];
+    EXPECT_EQ(Image_Manager.get(small.c_str()), first.image) << "pictures come from the shared cache";
+    EXPECT_EQ(3, first.rate);
+    EXPECT_EQ(6, first.shake);
+    EXPECT_EQ(200, first.flash);
+    EXPECT_EQ(40, first.flashrate);
+    EXPECT_EQ(1, first.fire);
+    EXPECT_EQ(5, first.spin);
+    EXPECT_EQ(2, first.trail);
+    EXPECT_EQ(-4, first.xoffset);
+    EXPECT_EQ(7, first.yoffset);
+    EXPECT_EQ(0, first.has_sound);
+
+    const frame& second = definition.frames[1];
+    EXPECT_EQ(0, second.rate);
+    EXPECT_EQ(0, second.flash);
+    EXPECT_EQ(25, second.flashrate) << "a missing flash rate fades by 25";
+    EXPECT_EQ(0, second.shake);
+    EXPECT_EQ(1, second.has_sound) << "an effect that failed to load stays silent";
+    ASSERT_NE(nullptr, second.sound);
+}
+
+TEST_F(anim_mgr_test, bad_files_log_and_leave_an_empty_definition) {
+    Anim_Mgr unreadable;
+    testing::internal::CaptureStdout();
+    unreadable.load((files.folder + "/none.ini").c_str());
+    EXPECT_NE(std::string::npos, testing::internal::GetCapturedStdout().find("Can't load animation from [" + files.folder + "/none.ini]"));
+    EXPECT_TRUE(unreadable.frames.empty());
+
+    Anim_Mgr empty_file;
+    empty_file.load(files.text_file("empty.ini", "").c_str());
+    EXPECT_TRUE(empty_file.frames.empty());
+    EXPECT_EQ(0, empty_file.loop);
+
+    const std::string shown = files.picture("present", 10, 10, 90, 90, 200);
+    Anim_Mgr missing_pictures;
+    testing::internal::CaptureStdout();
+    missing_pictures.load(files.text_file("missing.ini", "images=3 image0=" + files.folder + "/gone.png image1=" + shown + " rate1=2 image2=").c_str());
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, log.find("WARNING: frame [0] of [" + files.folder + "/missing.ini] has no picture"));
+    EXPECT_NE(std::string::npos, log.find("WARNING: frame [2] of ["));
+    ASSERT_EQ(1u, missing_pictures.frames.size());
+    EXPECT_EQ(2, missing_pictures.frames[0].rate);
+
+    // Drawing what is empty draws nothing and breaks nothing.
+    empty_file.draw_frame(10, 10, 0);
+    missing_pictures.draw_frame(10, 10, 7);
+    EXPECT_EQ(0x5A5AC8u, screen_rgb(15, 15)) << "an index past the end draws the last frame";
+}
+
+TEST_F(anim_mgr_test, colour_swaps_recolour_private_copies_freed_with_the_definition) {
+    const std::string path = files.picture("swapped", 16, 16, 200, 30, 30);
+    img_mgr* cached = Image_Manager.get(path.c_str());
+    const std::string anim_path = files.text_file("swap.ini", "images=2 image0=" + path + " image1=" + path);
+    const int images_before = image_count;
+    Anim_Mgr* recoloured = new Anim_Mgr();
+    recoloured->colour_swaps.push_back(colour_swap{SDL_MapRGB(screen.surface->format, 200, 30, 30),
+                                                   SDL_MapRGB(screen.surface->format, 30, 30, 200)});
+    recoloured->load(anim_path.c_str());
+    ASSERT_EQ(2u, recoloured->frames.size());
+    EXPECT_NE(cached, recoloured->frames[0].image);
+    EXPECT_NE(recoloured->frames[0].image, recoloured->frames[1].image);
+    EXPECT_EQ(images_before + 2, image_count);
+
+    recoloured->draw_frame(0, 0, 0);
+    EXPECT_EQ(0x1E1EC8u, screen_rgb(5, 5));
+    cached->display(40, 0);
+    EXPECT_EQ(0xC81E1Eu, screen_rgb(45, 5)) << "the cached picture keeps its colours";
+
+    delete recoloured;
+    EXPECT_EQ(images_before, image_count);
+}
+
+TEST_F(anim_mgr_test, scaling_keeps_the_bottom_edge_and_only_x_follows_the_level_zoom) {
+    Anim_Mgr definition;
+    definition.load(files.text_file("scaled.ini", "images=1 image0=" + files.picture("scaled", 20, 100, 200, 200, 30)).c_str());
+    definition.scale = 2.0;
+    definition.draw_frame(50, 300, 0);
+    img_mgr* picture = definition.frames[0].image;
+    EXPECT_EQ(200, picture->dst_rect.y);
+    EXPECT_EQ(0u, screen_rgb(60, 199));
+    EXPECT_EQ(0xC8C81Eu, screen_rgb(60, 200));
+    EXPECT_EQ(0xC8C81Eu, screen_rgb(89, 399));
+    EXPECT_EQ(0u, screen_rgb(60, 400));
+    EXPECT_EQ(0u, screen_rgb(90, 300));
+
+    level stage;
+    stage.zoom = 1.5;
+    current_level = &stage;
+    definition.scale = 1.0;
+    definition.owner_scale = 1.0;
+    clear_surface_screen();
+    definition.draw_frame(100, 300, 0);
+    // 100 x 1.5 across; 100 tall at zoom 1.5 grows upward from 400 to 250.
+    EXPECT_EQ(150, picture->dst_rect.x);
+    EXPECT_EQ(250, picture->dst_rect.y);
+    EXPECT_EQ(0xC8C81Eu, screen_rgb(155, 255));
+    EXPECT_EQ(0u, screen_rgb(155, 245));
+}
+
+TEST_F(anim_mgr_test, frames_start_the_level_flash_and_shake_and_nothing_without_a_level) {
+    Anim_Mgr definition;
+    definition.load(files.text_file("effects.ini",
+        "images=2 image0=" + files.picture("fx", 10, 10, 90, 90, 90) + " flash0=180 shake0=5 image1=" + files.picture("fx2", 10, 10, 90, 90, 90) + " flash1=120 flashrate1=60").c_str());
+    definition.draw_frame(0, 0, 0);  // no level: zoom 1, no effect, no crash
+
+    level stage;
+    current_level = &stage;
+    definition.draw_frame(0, 0, 0);
+    EXPECT_EQ(180, stage.flash);
+    EXPECT_EQ(25, stage.flash_rate);
+    EXPECT_EQ(5, stage.shake);
+    stage.shake = -2;
+    definition.draw_frame(0, 0, 1);
+    EXPECT_EQ(120, stage.flash);
+    EXPECT_EQ(60, stage.flash_rate);
+    EXPECT_EQ(-2, stage.shake) << "a frame without shake leaves the running one alone";
+}
+
+TEST_F(anim_mgr_test, definitions_facing_opposite_ways_share_one_picture) {
+    const Uint32 left = 0xC81E1E, right = 0x1E1EC8;
+    const std::string path = files.two_halves("facing", 20, 10, left, right);
+    const std::string anim_path = files.text_file("facing.ini", "images=1 image0=" + path);
+    Anim_Mgr facing_left, facing_right;
+    facing_left.load(anim_path.c_str());
+    facing_right.load(anim_path.c_str());
+    facing_right.mirrored = 1;
+    for (int round = 0; round < 2; round++) {
+        clear_surface_screen();
+        facing_left.draw_frame(0, 0, 0);
+        facing_right.draw_frame(40, 0, 0);
+        EXPECT_EQ(left, screen_rgb(2, 5));
+        EXPECT_EQ(right, screen_rgb(17, 5));
+        EXPECT_EQ(right, screen_rgb(42, 5));
+        EXPECT_EQ(left, screen_rgb(57, 5));
+    }
+}
+
+}  // namespace
