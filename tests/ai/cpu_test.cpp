@@ -52,12 +52,6 @@ TEST(CpuChoice, WithoutWeightsOnlyZeroBlocksAndEverythingElseIsSpecial) {
     EXPECT_GT(cpu::after_jump_range(huge), 0);
 }
 
-TEST(CpuChoice, ReachIsStrict) {
-    EXPECT_TRUE(cpu::in_reach(159, 10, 1600));
-    EXPECT_FALSE(cpu::in_reach(160, 10, 1600));
-    EXPECT_FALSE(cpu::in_reach(0, 0, 1600));
-}
-
 // A CPU fighter facing an opponent on a 1600-pixel level.
 class CpuTest : public ::testing::Test {
 protected:
@@ -188,49 +182,6 @@ TEST_F(CpuTest, SpecialPerformsOneOfItsCombosInTheSameFrame) {
     }
     EXPECT_EQ(2u, performed.size());
     EXPECT_EQ(50, performed[7] + performed[8]);
-}
-
-TEST_F(CpuTest, WithoutWeightsTheCpuPerformsCombosNearlyEveryFrame) {
-    std::vector<combo> combos = {numbered_combo(2), numbered_combo(3)};
-    driver.tracker.import_combos(&combos);
-    for (int i = 0; i < CPU_WEIGHT_COUNT; i++) driver.cpu_weights[i] = 0;
-    int reported = 0;
-    for (int frame = 0; frame < 1000; frame++) {
-        platform::advance(16);
-        driver.horizontal = 0.0;
-        driver.vertical = 0.0;
-        driver.update();
-        const int combo_type = driver.tracker.combo_step();
-        if (combo_type == -1) continue;
-        EXPECT_TRUE(combo_type == 2 || combo_type == 3);
-        reported++;
-    }
-    // Only a block (1 draw in 100) interrupts it, until the 4 % reset.
-    EXPECT_GT(reported, 600);
-    EXPECT_LT(reported, 1000);
-}
-
-TEST_F(CpuTest, AfterAJumpTheCpuEvadesUntilItChoosesAgain) {
-    const int jumper[CPU_WEIGHT_COUNT] = {0, 0, 10, 1000000, 0, 0};
-    for (int i = 0; i < CPU_WEIGHT_COUNT; i++) driver.cpu_weights[i] = jumper[i];
-    int jumps = 0;
-    int evading_after_jump = 0;
-    bool jumped_last_frame = false;
-    for (int frame = 0; frame < 1000; frame++) {
-        driver.horizontal = 0.0;
-        driver.vertical = 0.0;
-        cpu::run(driver);
-        const bool jumped = driver.vertical < 0.0;
-        if (jumped_last_frame && !jumped) {
-            EXPECT_DOUBLE_EQ(-1.0, driver.horizontal);  // away from the opponent on the right
-            evading_after_jump++;
-        }
-        jumps += jumped;
-        jumped_last_frame = jumped;
-    }
-    // Up is pressed for one frame; only the 4 % reset jumps again at once.
-    EXPECT_GT(jumps, 10);
-    EXPECT_GT(evading_after_jump * 10, jumps * 8);
 }
 
 }  // namespace

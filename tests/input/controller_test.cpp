@@ -2,9 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "input/controller.h"
-#include "shell/platform.h"
 #include "shell/screen_mgr.h"
 #include "tests/input/scripted_input.h"
 
@@ -22,103 +22,95 @@ protected:
         ScriptedInputTest::TearDown();
     }
 
-    // One update of a controller with a single source, inputs entering as
-    // the owner's think hands them over.
-    void run(int source, std::initializer_list<int> held) {
-        if (driver.source_count == 0) driver.add_source(source);
+    // One update, the inputs entering as the owner's think hands them over.
+    void run(const std::vector<int>& held) {
         next_frame(held);
         driver.horizontal = 0.0;
         driver.vertical = 0.0;
         driver.update();
     }
 
+    void expect_inputs(double horizontal, double vertical, int action) const {
+        EXPECT_DOUBLE_EQ(horizontal, driver.horizontal);
+        EXPECT_DOUBLE_EQ(vertical, driver.vertical);
+        EXPECT_EQ(action, driver.action);
+    }
+
     controller driver;
     Sint32 saved_joystick_ok;
 };
 
-TEST_F(ControllerTest, ArrowKeysLaterKeyWins) {
-    run(controller::SOURCE_KEYS_ARROWS, {});
-    EXPECT_EQ(-1, driver.action);
-    EXPECT_DOUBLE_EQ(0.0, driver.horizontal);
-    run(controller::SOURCE_KEYS_ARROWS, {SDLK_LEFT});
-    EXPECT_DOUBLE_EQ(-1.0, driver.horizontal);
-    run(controller::SOURCE_KEYS_ARROWS, {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN});
-    EXPECT_DOUBLE_EQ(1.0, driver.horizontal);
-    EXPECT_DOUBLE_EQ(1.0, driver.vertical);
-    run(controller::SOURCE_KEYS_ARROWS, {SDLK_i, SDLK_k});
-    EXPECT_EQ(controller::ACTION_KICK, driver.action);
-    run(controller::SOURCE_KEYS_ARROWS, {SDLK_SPACE});
-    EXPECT_EQ(controller::ACTION_PUNCH, driver.action);
-    run(controller::SOURCE_KEYS_ARROWS, {SDLK_a, SDLK_TAB});  // the other player's keys
-    EXPECT_EQ(-1, driver.action);
-    EXPECT_DOUBLE_EQ(0.0, driver.horizontal);
+struct key_case {
+    int source;
+    std::vector<int> held;
+    double horizontal;
+    double vertical;
+    int action;
+};
+
+TEST_F(ControllerTest, KeyboardSourcesLetTheLaterKeyWin) {
+    const int arrows = controller::SOURCE_KEYS_ARROWS;
+    const int letters = controller::SOURCE_KEYS_LETTERS;
+    const key_case cases[] = {
+        {arrows, {}, 0, 0, -1},
+        {arrows, {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN}, 1, 1, -1},
+        {arrows, {SDLK_LEFT, SDLK_UP, SDLK_i, SDLK_k}, -1, -1, 3},
+        {arrows, {SDLK_SPACE}, 0, 0, 0},
+        {arrows, {SDLK_a, SDLK_s, SDLK_TAB}, 0, 0, -1},
+        {letters, {SDLK_a, SDLK_d, SDLK_w, SDLK_s}, 1, 1, -1},
+        {letters, {SDLK_a, SDLK_w, SDLK_z}, -1, -1, 3},
+        {letters, {SDLK_z, SDLK_TAB}, 0, 0, 0},
+        {letters, {SDLK_LEFT, SDLK_DOWN, SDLK_i}, 0, 0, -1},
+    };
+    for (const key_case& keys : cases) {
+        driver.sources[0] = keys.source;
+        driver.source_count = 1;
+        run(keys.held);
+        SCOPED_TRACE(testing::Message() << "source " << keys.source << ", " << keys.held.size() << " keys");
+        expect_inputs(keys.horizontal, keys.vertical, keys.action);
+    }
 }
 
-TEST_F(ControllerTest, LetterKeysLaterKeyWins) {
-    run(controller::SOURCE_KEYS_LETTERS, {SDLK_a, SDLK_d, SDLK_w});
-    EXPECT_DOUBLE_EQ(1.0, driver.horizontal);
-    EXPECT_DOUBLE_EQ(-1.0, driver.vertical);
-    run(controller::SOURCE_KEYS_LETTERS, {SDLK_w, SDLK_s, SDLK_z});
-    EXPECT_DOUBLE_EQ(0.0, driver.horizontal);
-    EXPECT_DOUBLE_EQ(1.0, driver.vertical);
-    EXPECT_EQ(controller::ACTION_KICK, driver.action);
-    run(controller::SOURCE_KEYS_LETTERS, {SDLK_z, SDLK_TAB});
-    EXPECT_EQ(controller::ACTION_PUNCH, driver.action);
-    run(controller::SOURCE_KEYS_LETTERS, {SDLK_LEFT, SDLK_i});
-    EXPECT_EQ(-1, driver.action);
-    EXPECT_DOUBLE_EQ(0.0, driver.horizontal);
-}
-
-
-TEST_F(ControllerTest, JoystickAxesStepAtTheirThresholds) {
+TEST_F(ControllerTest, JoystickStepsAtItsThresholdsAndYieldsToTheKeyboard) {
+    driver.add_source(controller::SOURCE_KEYS_ARROWS);
     screen.joystick_ok = 1;
     const struct {
         Sint16 axis;
         double expected;
-    } cases[] = {{3200, 0.0}, {3201, 0.5}, {-3201, -0.5}, {10000, 0.5}, {12000, 1.0},
+    } cases[] = {{3200, 0.0},    {3201, 0.5},   {-3201, -0.5}, {10000, 0.5}, {12000, 1.0},
                  {-10001, -1.0}, {17001, 1.5}, {-20000, -1.5}, {0, 0.0}};
     for (const auto& axis_case : cases) {
         platform::set_joystick_axis(0, axis_case.axis);
         platform::set_joystick_axis(1, axis_case.axis);
-        run(controller::SOURCE_KEYS_ARROWS, {});
-        EXPECT_DOUBLE_EQ(axis_case.expected, driver.horizontal) << "axis " << axis_case.axis;
-        EXPECT_DOUBLE_EQ(axis_case.expected, driver.vertical) << "axis " << axis_case.axis;
+        run({});
+        SCOPED_TRACE(testing::Message() << "axis " << axis_case.axis);
+        expect_inputs(axis_case.expected, axis_case.expected, -1);
+    }
+    const int actions[] = {0, 3, 4, 5};
+    for (int button = 0; button < 4; button++) {
+        platform::set_joystick_button(button, true);  // a later button overrides
+        run({});
+        EXPECT_EQ(actions[button], driver.action);
     }
     platform::set_joystick_axis(0, 20000);
-    run(controller::SOURCE_KEYS_ARROWS, {SDLK_LEFT});  // the keyboard overrides the stick
-    EXPECT_DOUBLE_EQ(-1.0, driver.horizontal);
+    run({SDLK_LEFT, SDLK_k});
+    expect_inputs(-1.0, 0.0, 3);
 
-    screen.joystick_ok = 0;  // no joystick: the stick is not read
-    run(controller::SOURCE_KEYS_ARROWS, {});
-    EXPECT_DOUBLE_EQ(0.0, driver.horizontal);
-}
-
-TEST_F(ControllerTest, JoystickButtonsGiveActionsAndKeysOverrideThem) {
-    screen.joystick_ok = 1;
-    const int actions[] = {controller::ACTION_PUNCH, controller::ACTION_KICK, controller::ACTION_BUTTON_4,
-                           controller::ACTION_BUTTON_5};
-    for (int button = 0; button < 4; button++) {
-        platform::set_joystick_button(button, true);
-        run(controller::SOURCE_KEYS_ARROWS, {});
-        EXPECT_EQ(actions[button], driver.action);  // a later button overrides
-    }
-    run(controller::SOURCE_KEYS_ARROWS, {SDLK_k});
-    EXPECT_EQ(controller::ACTION_KICK, driver.action);
+    screen.joystick_ok = 0;  // no joystick: neither stick nor buttons are read
+    run({});
+    expect_inputs(0.0, 0.0, -1);
 }
 
 TEST_F(ControllerTest, SourcesTakeTurnsAndTheTableRefusesAHundredAndFirst) {
     driver.add_source(controller::SOURCE_KEYS_LETTERS);
     driver.add_source(controller::SOURCE_IDLE);
     driver.add_source(42);  // unknown: does nothing
-    run(0, {SDLK_d, SDLK_s});
-    EXPECT_DOUBLE_EQ(1.0, driver.horizontal);
-    EXPECT_DOUBLE_EQ(1.0, driver.vertical);
+    run({SDLK_d, SDLK_s});
+    expect_inputs(1.0, 1.0, -1);
     driver.horizontal = 0.25;
     driver.vertical = 0.75;
     driver.update();  // idle clears only the vertical
-    EXPECT_DOUBLE_EQ(0.25, driver.horizontal);
-    EXPECT_DOUBLE_EQ(0.0, driver.vertical);
-    EXPECT_EQ(2, driver.cursor);
+    expect_inputs(0.25, 0.0, -1);
     driver.vertical = 0.75;
     driver.update();
     EXPECT_DOUBLE_EQ(0.75, driver.vertical);
@@ -136,18 +128,14 @@ TEST_F(ControllerTest, SourcesTakeTurnsAndTheTableRefusesAHundredAndFirst) {
     EXPECT_EQ(1, driver.cursor);
 }
 
-SDL_Event event_of_type(Uint8 type) {
-    SDL_Event event;
-    memset(&event, 0, sizeof(event));
-    event.type = type;
-    return event;
-}
-
 TEST_F(ControllerTest, WindowCloseTakenByControllersStillReachesTheMatch) {
     controller other;
     driver.add_source(controller::SOURCE_KEYS_ARROWS);
     other.add_source(controller::SOURCE_IDLE);
-    platform::push_event(event_of_type(SDL_KEYDOWN));
+    SDL_Event key_down;
+    memset(&key_down, 0, sizeof(key_down));
+    key_down.type = SDL_KEYDOWN;
+    platform::push_event(key_down);
     platform::push_quit();
     driver.update();  // takes the key event: not needed, dropped
     other.update();   // takes the close: handed back

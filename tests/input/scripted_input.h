@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <vector>
 
 #include "shell/platform.h"
 
@@ -19,7 +19,7 @@ protected:
     void TearDown() override { platform::use_script(false); }
 
     // The clock moves on to the next frame, with exactly these keys held.
-    static void next_frame(std::initializer_list<int> held, int ms = FRAME_MS) {
+    static void next_frame(const std::vector<int>& held, int ms = FRAME_MS) {
         platform::release_all_keys();
         for (int key : held) platform::set_key(key, true);
         platform::advance(ms);
