@@ -80,29 +80,30 @@ TEST_F(movement_test, the_right_end_follows_the_level_width_and_scale) {
 }
 
 TEST_F(movement_test, an_object_that_dies_at_the_edge_dies_and_is_held_in_the_same_step) {
-    give_body(object);
-    object.x = 3;
-    object.move_x = -5.0;
-    object.move_step(1);
-    EXPECT_EQ(-1, object.life);
-    EXPECT_EQ(0, object.x);
-    EXPECT_DOUBLE_EQ(0.0, object.move_x);
-
-    fighter_lifeform low;
-    give_body(low);
-    low.y = 390;
-    low.move_y = 20.0;
-    low.move_step(1);
-    EXPECT_EQ(-1, low.life);
-    EXPECT_EQ(400, low.y);
-
-    fighter_lifeform far;
-    give_body(far);
-    far.x = 560;
-    far.move_x = 15.0;
-    far.move_step(1);
-    EXPECT_EQ(-1, far.life);
-    EXPECT_EQ(640 - 100 + 30, far.x);
+    struct crossing {
+        int x, y;
+        double move_x, move_y;
+        int held_x, held_y;
+    };
+    const crossing crossings[] = {
+        {3, 100, -5.0, 0.0, 0, 100},            // the left edge
+        {200, 4, 0.0, -9.0, 200, 0},            // the top
+        {560, 100, 15.0, 0.0, 640 - 100 + 30, 100},  // the level's end, less the right margin
+        {200, 390, 0.0, 20.0, 200, 400},        // the floor
+    };
+    for (const crossing& tried : crossings) {
+        fighter_lifeform mover;
+        give_body(mover);
+        mover.x = tried.x;
+        mover.y = tried.y;
+        mover.move_x = tried.move_x;
+        mover.move_y = tried.move_y;
+        mover.move_step(1);
+        EXPECT_EQ(-1, mover.life);
+        EXPECT_EQ(tried.held_x, mover.x);
+        EXPECT_EQ(tried.held_y, mover.y);
+        EXPECT_DOUBLE_EQ(0.0, mover.move_x + mover.move_y);
+    }
 }
 
 TEST_F(movement_test, a_tiny_speed_from_a_file_does_not_overflow_the_position) {
