@@ -1,0 +1,89 @@
+#include "gfx/frame.h"
+#include "gfx/image_cache.h"
+#include "gfx/name_list.h"
+#include "sound/sound_handle.h"
+#include "tests/gfx/sw_fixture.h"
+
+namespace {
+
+class caches : public surface_path {};
+
+TEST_F(caches, each_picture_file_is_loaded_once_by_exact_name) {
+    const std::string file = picture_file("cached_once", 20, 20, {0, 0, 20, 20}, RED);
+    img_mgr* first = Image_Manager.get(file.c_str());
+    testing::internal::CaptureStdout();
+    img_mgr* again = Image_Manager.get(file.c_str());
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(first, again);
+    EXPECT_NE(log.find("Found in nmanager cache [" + file + "] assigning"), std::string::npos);
+    EXPECT_EQ(log.find("Loading img_mgr"), std::string::npos);
+
+    std::string upper = file;
+    upper[upper.size() - 5] = 'E';  // ..._oncE.bmp: another name, another record
+    img_mgr* other = Image_Manager.get(upper.c_str());
+    EXPECT_NE(other, first);
+    EXPECT_FALSE(other->has_surface());
+    EXPECT_EQ(Image_Manager.get(upper.c_str()), other);  // a failed load is not retried
+
+    Image_Manager.clean();
+    EXPECT_EQ(Image_Manager.size(), 0u);
+    EXPECT_NE(Image_Manager.get(file.c_str()), nullptr);
+    Image_Manager.clean();
+}
+
+TEST(name_list, appends_and_finds_the_first_exact_match) {
+    int one = 1;
+    int two = 2;
+    name_list<int> names;
+    names.append("punch", &one);
+    names.append("Punch", &two);
+    names.append("punch", &two);
+    EXPECT_EQ(names.find("punch"), &one);
+    EXPECT_EQ(names.find("Punch"), &two);
+    EXPECT_EQ(names.find("kick"), nullptr);
+    EXPECT_EQ(names.size(), 3);
+    const std::string long_name(300, 'x');
+    names.append(long_name.c_str(), &one);
+    EXPECT_EQ(names.find(long_name.substr(0, 255).c_str()), &one);
+}
+
+TEST(frame_record, copies_keep_the_picture_and_own_their_sound_record) {
+    const int live = frame_count;
+    img_mgr picture;
+    sound_handle cached;
+    cached.chunk = reinterpret_cast<Mix_Chunk*>(0x1234);
+    {
+        frame source;
+        EXPECT_EQ(frame_count, live + 1);
+        EXPECT_EQ(source.flashrate, 10);
+        source.image = &picture;
+        source.set_sound(&cached);
+        source.has_sound = 1;
+        source.xoffset = -4;
+        source.trail = 3;
+        {
+            frame copy(source);
+            EXPECT_EQ(copy.image, &picture);
+            EXPECT_EQ(copy.xoffset, -4);
+            EXPECT_EQ(copy.trail, 3);
+            ASSERT_NE(copy.sound, nullptr);
+            EXPECT_NE(copy.sound, source.sound);
+            EXPECT_EQ(copy.sound->chunk, cached.chunk);
+        }
+        ASSERT_NE(source.sound, nullptr);
+        EXPECT_EQ(source.sound->chunk, cached.chunk);
+
+        frame assigned;
+        assigned = source;
+        EXPECT_NE(assigned.sound, source.sound);
+        EXPECT_EQ(assigned.sound->chunk, cached.chunk);
+        assigned = assigned;
+        EXPECT_EQ(assigned.sound->chunk, cached.chunk);
+        frame silent;
+        assigned = silent;
+        EXPECT_EQ(assigned.sound, nullptr);
+    }
+    EXPECT_EQ(frame_count, live);
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+#include <SDL/SDL_rotozoom.h>
+
+#include "tests/gfx/placement_cases.h"
+#include "tests/gfx/sw_fixture.h"
+
+namespace {
+
+class draw_sw : public surface_path {};
+
+TEST_F(draw_sw, trimmed_pictures_land_where_the_whole_picture_would_facing_either_way) {
+    const std::string file = placed_picture_file();
+    for (const placement_case& c : PLACEMENTS) {
+        SCOPED_TRACE(c.name);
+        clear();
+        img_mgr picture;
+        picture.load(file.c_str());
+        if (c.mirrored) picture.mirror();
+        picture.display(c.x, c.y, screen.surface, c.zoom, c.zoom, 0);
+        expect_area(painted(), c.expected);
+        EXPECT_EQ(pixel(c.marker_x, c.marker_y), YELLOW);
+        EXPECT_EQ(count(GREEN), 0);
+    }
+}
+
+TEST_F(draw_sw, pure_green_never_shows_at_any_zoom_or_angle) {
+    const std::string file = picture_file("keyed", 40, 40, {5, 5, 35, 35}, RED);
+    img_mgr picture;
+    picture.load(file.c_str());
+    // A hole of key colour in the middle of the visible part.
+    SDL_Surface* pixels = picture.surface.pixels();
+    SDL_Rect hole = {10, 10, 10, 10};
+    SDL_FillRect(pixels, &hole, SDL_MapRGB(pixels->format, 0, 255, 0));
+    const float zooms[] = {1.0f, 1.5f, 0.5f};
+    for (float zoom : zooms) {
+        for (int angle : {0, 30}) {
+            clear();
+            picture.display(100, 100, screen.surface, zoom, zoom, angle);
+            EXPECT_EQ(count(GREEN), 0) << "zoom " << zoom << " angle " << angle;
+            EXPECT_GT(count(RED), 0);
+        }
+    }
+    // The hole shows the background at zoom 1.
+    clear();
+    picture.display(100, 100);
+    EXPECT_EQ(pixel(100 + 5 + 15, 100 + 5 + 15), BLACK);
+}
+
+TEST_F(draw_sw, a_rotated_picture_leaves_its_uncovered_corners_transparent) {
+    const std::string file = picture_file("turned", 40, 40, {0, 0, 40, 40}, RED);
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display(100, 100, screen.surface, 1.0f, 1.0f, 45);
+    // The rotated square's bounding box corners stay background.
+    const area box = painted();
+    EXPECT_EQ(pixel(box.left, box.top), BLACK);
+    EXPECT_EQ(pixel(box.right - 1, box.bottom - 1), BLACK);
+    EXPECT_GT(box.right - box.left, 50);
+}
+
+TEST_F(draw_sw, opacity_blends_with_what_is_underneath_on_every_draw) {
+    const std::string file = picture_file("faded", 20, 20, {0, 0, 20, 20}, WHITE);
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.set_alpha(128);
+    picture.display(10, 10);
+    picture.display(50, 10, screen.surface, 2.0f, 2.0f, 0);
+    picture.mirror();
+    picture.display(120, 10);
+    for (int x : {15, 60, 125}) {
+        const rgb c = pixel(x, 15);
+        EXPECT_NEAR(c.r, 128, 3) << "at x " << x;
+        EXPECT_EQ(c.r, c.b);
+    }
+    // Back to opaque.
+    picture.set_alpha(255);
+    picture.display(200, 10, screen.surface, 2.0f, 2.0f, 0);
+    EXPECT_EQ(pixel(205, 15).r, 255);
+}
+
+TEST_F(draw_sw, display_scaled_keeps_the_bottom_edge_and_display_zoomed_scales_the_position) {
+    const std::string file = picture_file("scaled", 100, 80, {0, 0, 100, 80}, RED);
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display_scaled(40, 100, screen.surface, 0.5);
+    // x: 40 x 0.5 = 20; y: 100 + 80 - 40 = 140; 50 x 40 pixels.
+    expect_area(painted(), {20, 140, 70, 180});
+    EXPECT_EQ(picture.dst_rect.x, 20);
+    EXPECT_EQ(picture.dst_rect.y, 140);
+    // The rectangles are reset to the logical picture after a draw.
+    EXPECT_EQ(picture.src_rect.w, 100);
+    EXPECT_EQ(picture.dst_rect.w, 100);
+
+    clear();
+    picture.display_zoomed(40, 100, 0.5, 0.5);
+    expect_area(painted(), {20, 50, 70, 90});
+}
+
+TEST_F(draw_sw, a_source_rectangle_draws_part_of_the_picture) {
+    const std::string file = picture_file("part", 40, 20, {0, 0, 40, 20}, RED);
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.src_rect.w = 10;
+    picture.display(0, 0);
+    expect_area(painted(), {0, 0, 10, 20});
+    EXPECT_EQ(picture.src_rect.w, 40);
+}
+
+TEST_F(draw_sw, the_tiled_backdrop_repeats_every_115_by_140_pixels) {
+    SDL_Surface* tile = make_picture(128, 128, {0, 0, 128, 128}, BLUE);
+    const std::string file = save_picture(tile, "tile");
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display_tiled(0, 0, 300, 200);
+    // Each tile's top-left corner is the yellow marker, zoomed to 115 x 140.
+    for (int x : {0, 115, 230}) {
+        for (int y : {0, 140}) EXPECT_EQ(pixel(x, y), YELLOW) << x << "," << y;
+    }
+    EXPECT_EQ(pixel(114, 139), BLUE);
+    EXPECT_EQ(picture.zcache.size(), 1u);
+}
+
+TEST_F(draw_sw, the_floor_recedes_row_by_row) {
+    // Rows of alternating colours so that repeated and shifted rows show.
+    SDL_Surface* floor = SDL_CreateRGBSurface(SDL_SWSURFACE, 64, 16, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+    for (int y = 0; y < 16; y++) {
+        SDL_Rect row = {0, (Sint16)y, 64, 1};
+        SDL_FillRect(floor, &row, y % 2 ? SDL_MapRGB(floor->format, 255, 0, 0) : SDL_MapRGB(floor->format, 0, 0, 255));
+    }
+    const std::string file = save_picture(floor, "floor");
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display_floor(100, 100, screen.surface, 0.5, 1.0);
+    // Zoom 0.5: a 32 x 8 strip from x 50, y 100 + (16 - 8); row i starts i/2 further left.
+    for (int row = 0; row < 8; row++) {
+        const int left = 50 - row / 2;
+        EXPECT_NE(pixel(left, 108 + row), BLACK) << "row " << row;
+        EXPECT_EQ(pixel(left - 1, 108 + row), BLACK) << "row " << row;
+    }
+    EXPECT_EQ(picture.zcache.size(), 1u);
+    // Zoom 1 is a plain draw.
+    clear();
+    picture.display_floor(0, 0, screen.surface, 1.0, 1.0);
+    expect_area(painted(), {0, 0, 64, 16});
+}
+
+TEST_F(draw_sw, a_zoom_past_the_screen_grabs_the_visible_centre_only) {
+    // 4 x 4 blocks of distinct colours over a screen-sized picture.
+    SDL_Surface* big = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+    for (int by = 0; by < 4; by++) {
+        for (int bx = 0; bx < 4; bx++) {
+            SDL_Rect block = {(Sint16)(bx * 80), (Sint16)(by * 60), 80, 60};
+            SDL_FillRect(big, &block, SDL_MapRGB(big->format, (Uint8)(bx * 60 + 10), (Uint8)(by * 60 + 10), 200));
+        }
+    }
+    const std::string file = save_picture(big, "big");
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display(0, 0, screen.surface, 2.0f, 2.0f, 0);
+    // The centre 160 x 120 (from 80, 60) fills the screen: blocks (1,1) to (2,2).
+    EXPECT_EQ(pixel(0, 0), (rgb{70, 70, 200}));
+    EXPECT_EQ(pixel(319, 239), (rgb{130, 130, 200}));
+    EXPECT_EQ(pixel(159, 119), (rgb{70, 70, 200}));
+    EXPECT_EQ(pixel(160, 120), (rgb{130, 130, 200}));
+    // A patch belongs to this destination: it is not kept for later draws.
+    EXPECT_EQ(picture.zcache.size(), 0u);
+}
+
+TEST_F(draw_sw, broken_pictures_draw_nothing_and_do_not_crash) {
+    img_mgr missing;
+    missing.load("no/such/file.png");
+    EXPECT_FALSE(missing.has_surface());
+    missing.display(10, 10);
+    missing.display(10, 10, screen.surface, 2.0f, 2.0f, 30);
+    missing.display_floor(0, 0, screen.surface, 0.5, 1.0);
+    missing.display_tiled(0, 0, 100, 100);
+    missing.mirror();
+    missing.display(10, 10);
+    EXPECT_EQ(painted().right, 0);
+
+    const std::string file = picture_file("all_green", 30, 30, {0, 0, 0, 0}, GREEN);
+    img_mgr empty;
+    empty.load(file.c_str());
+    empty.display(10, 10);
+    empty.display(10, 10, screen.surface, 1.5f, 1.5f, 0);
+    EXPECT_EQ(painted().right, 0);
+}
+
+}  // namespace

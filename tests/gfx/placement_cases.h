@@ -1,0 +1,34 @@
+#ifndef TESTS_GFX_PLACEMENT_CASES_H
+#define TESTS_GFX_PLACEMENT_CASES_H
+
+// Where one trimmed picture must land, facing either way and zoomed: the
+// same answers hold on the surface path and on both OpenGL programs.
+#include "tests/gfx/picture_files.h"
+
+// A 64 x 64 picture whose visible part is 40 x 30 at (10, 20), so trimming
+// moves it and a mirrored draw must turn it about the logical rectangle.
+const int PLACED_SIZE = 64;
+const area PLACED_VISIBLE = {10, 20, 50, 50};
+
+struct placement_case {
+    const char* name;
+    bool mirrored;
+    int x, y;
+    float zoom;
+    area expected;
+    // The marker pixel (the visible box's top-left corner in the file).
+    int marker_x, marker_y;
+};
+
+const placement_case PLACEMENTS[] = {
+    {"plain", false, 50, 60, 1.0f, {60, 80, 100, 110}, 60, 80},
+    {"mirrored", true, 50, 60, 1.0f, {64, 80, 104, 110}, 103, 80},
+    {"zoomed", false, 20, 10, 2.0f, {40, 50, 120, 110}, 40, 50},
+    {"mirrored_zoomed", true, 20, 10, 2.0f, {48, 50, 128, 110}, 127, 50},
+};
+
+inline std::string placed_picture_file() {
+    return picture_file("placed", PLACED_SIZE, PLACED_SIZE, PLACED_VISIBLE, RED);
+}
+
+#endif

@@ -1,0 +1,28 @@
+#ifndef TESTS_GFX_SW_FIXTURE_H
+#define TESTS_GFX_SW_FIXTURE_H
+
+// The surface path, headless: a 320 x 240 window on SDL's dummy driver.
+#include <gtest/gtest.h>
+
+#include "gfx/img_mgr.h"
+#include "shell/screen_mgr.h"
+#include "tests/gfx/picture_files.h"
+
+class surface_path : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        if (!screen.surface) {
+            screen.video_flags = SDL_SWSURFACE;
+            ASSERT_EQ(screen.set_video_mode(320, 240, 32), 0);
+        }
+    }
+    void SetUp() override { clear(); }
+
+    static void clear() { SDL_FillRect(screen.surface, nullptr, 0); }
+    static rgb pixel(int x, int y) { return surface_pixel(screen.surface, x, y); }
+    static area painted() { return painted_box(320, 240, pixel); }
+    static int count(rgb colour) { return count_colour(320, 240, pixel, colour); }
+};
+
+#endif
