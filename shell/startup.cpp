@@ -5,10 +5,33 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "anim/anim_group.h"
+#include "anim/anim_mgr.h"
+#include "anim/animation.h"
+#include "gfx/frame.h"
 #include "gfx/image_cache.h"
+#include "gfx/img_mgr.h"
+#include "objects/lifeform.h"
 #include "shell/data_tree.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
+#include "stage/level.h"
+
+namespace {
+
+// The record sizes of this build, so a log tells what the memory estimates
+// of the image and frame life-cycle lines are made of.
+void print_type_sizes() {
+    printf("lifeform size [%d]\n", (int)sizeof(lifeform));
+    printf("level size [%d]\n", (int)sizeof(level));
+    printf("img_mgr size [%d]\n", (int)sizeof(img_mgr));
+    printf("frame size [%d]\n", (int)sizeof(frame));
+    printf("anim_mgr size [%d]\n", (int)sizeof(Anim_Mgr));
+    printf("anim_group size [%d]\n", (int)sizeof(anim_group));
+    printf("animation size [%d]\n", (int)sizeof(animation));
+}
+
+}  // namespace
 
 startup::startup() : framerate() {}
 
@@ -28,6 +51,7 @@ int startup::run() {
     atexit(SDL_Quit);
     enter_data_tree();
     srand((unsigned)time(nullptr));
+    print_type_sizes();
     ini.load("game/game.ini");
     screen.video_flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
     game_settings.read(ini);
