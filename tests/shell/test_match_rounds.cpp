@@ -1,0 +1,184 @@
+// How rounds and series end: knock-outs, the round-end delay, round wins,
+// survival, Escape and the window's close button.
+#include "tests/shell/match_fixture.h"
+
+namespace {
+
+class match_rounds : public match_test {};
+
+TEST_F(match_rounds, set_up_logs_the_series_and_places_the_fighters_facing_each_other) {
+    const std::string log = start();
+    EXPECT_NE(log.find("Setting FPS [60]"), std::string::npos);
+    EXPECT_NE(log.find("sizeof player 1[0] is ["), std::string::npos);
+    EXPECT_NE(log.find("sizeof player 2[1] is ["), std::string::npos);
+    EXPECT_NE(log.find("Level [1280,480] screen [640,480]"), std::string::npos);
+    EXPECT_NE(log.find("Scrolling Max for level: maxx [640] maxy[0]"), std::string::npos);
+    EXPECT_EQ(2u, game_objects.size());
+    EXPECT_EQ(440, left().x);
+    EXPECT_EQ(840, right().x);
+    EXPECT_EQ(480, left().y + left().height);
+    EXPECT_EQ(1, left().facing);
+    EXPECT_EQ(180, series->round_limit());
+    // The right fighter is recoloured: its first still is a private copy.
+    EXPECT_NE(left().images[0], right().images[0]);
+
+    const std::string one_frame = frames(1);
+    EXPECT_EQ(1, count_of(one_frame, "Current Zoom ["));
+    EXPECT_EQ(1, left().facing);
+    EXPECT_EQ(0, right().facing);
+}
+
+TEST_F(match_rounds, a_knock_out_ends_the_round_at_the_end_of_the_181st_frame) {
+    start();
+    frames(2);
+    right().life = -1;
+    EXPECT_EQ(180, frames_until_round_end(180));
+    EXPECT_FALSE(series->round_done());
+    EXPECT_EQ(180, series->round_over_count());
+    // The fallen fighter lies on the floor showing its knocked-out picture.
+    EXPECT_EQ(lifeform::STATE_KNOCKED_OUT, right().state);
+    EXPECT_EQ(lifeform::SHOW_KNOCKED_OUT, right().show_state);
+    EXPECT_EQ(480, right().y + right().height);
+    EXPECT_EQ(1, frames_until_round_end(10));
+    EXPECT_TRUE(series->round_done());
+
+    EXPECT_FALSE(end_round());
+    EXPECT_NE(last_log.find("Loop finished"), std::string::npos);
+    EXPECT_NE(last_log.find("mode [2] reqwins[3] p1[1] p2[0]"), std::string::npos);
+    // The next round starts with full life and the win kept.
+    EXPECT_EQ(100, right().life);
+    EXPECT_EQ(lifeform::STATE_NEUTRAL, right().state);
+    EXPECT_EQ(1, left().wins);
+}
+
+TEST_F(match_rounds, the_result_text_shows_at_the_screen_centre) {
+    start();
+    frames(1);
+    auto white_in_centre = [] {
+        int white = 0;
+        for (int y = 226; y < 262; y++)
+            for (int x = 240; x < 400; x++) white += screen_rgb(x, y) == 0xFFFFFF;
+        return white;
+    };
+    EXPECT_EQ(0, white_in_centre());
+    right().life = -1;
+    frames(1);
+    EXPECT_GT(white_in_centre(), 20);
+}
+
+TEST_F(match_rounds, a_double_knock_out_shows_three_texts_and_wins_for_both) {
+    start();
+    frames(1);
+    left().life = -5;
+    right().life = -5;
+    frames(1);
+    EXPECT_EQ(3, series->round_over_count());
+    EXPECT_EQ(60, frames_until_round_end(100));
+    EXPECT_FALSE(end_round());
+    EXPECT_NE(last_log.find("p1[1] p2[1]"), std::string::npos);
+}
+
+TEST_F(match_rounds, with_three_required_wins_the_fourth_win_ends_the_series) {
+    start();
+    for (int round = 1; round <= 4; round++) {
+        frames(1);
+        right().life = -1;
+        frames_until_round_end(500);
+        const bool over = end_round();
+        EXPECT_EQ(round == 4, over) << "round " << round;
+        EXPECT_NE(last_log.find("p1[" + std::to_string(round) + "] p2[0]"), std::string::npos);
+        if (!over) series->start_round();
+    }
+    const std::string log = quiet([&] { series->end_series(); });
+    EXPECT_NE(log.find("Level Unloaded\nLevel Deleted\n"), std::string::npos);
+    EXPECT_NE(log.find("Clearing Gameobjects"), std::string::npos);
+    EXPECT_TRUE(game_objects.empty());
+    EXPECT_EQ(nullptr, current_level);
+}
+
+TEST_F(match_rounds, survival_carries_everything_over_until_the_left_fighter_wins) {
+    request.mode = match_request::SURVIVAL;
+    request.reqwins = 0;
+    start();
+    frames(1);
+    left().life = -1;
+    left().shown_life = 37.5;
+    frames_until_round_end(500);
+    EXPECT_FALSE(end_round());
+    EXPECT_EQ(last_log.find("mode ["), std::string::npos);
+    series->start_round();
+    // The computer stays down, and the next round ends the same way.
+    EXPECT_EQ(-1, left().life);
+    EXPECT_EQ(181, frames_until_round_end(500));
+    EXPECT_FALSE(end_round());
+    EXPECT_EQ(2, right().wins);
+    series->start_round();
+    // Closing the window gives the left fighter its win and ends the series.
+    platform::push_quit();
+    EXPECT_EQ(1, frames_until_round_end(10));
+    EXPECT_TRUE(end_round());
+    EXPECT_EQ(1, left().wins);
+}
+
+TEST_F(match_rounds, survival_ends_when_the_player_on_the_right_is_knocked_out) {
+    request.mode = match_request::SURVIVAL;
+    request.reqwins = 0;
+    start();
+    frames(1);
+    right().life = -1;
+    frames_until_round_end(500);
+    EXPECT_TRUE(end_round());
+}
+
+TEST_F(match_rounds, escape_gives_the_right_fighter_the_series) {
+    start();
+    frames(3);
+    hold_only(SDLK_ESCAPE);
+    EXPECT_EQ(1, frames_until_round_end(10));
+    EXPECT_TRUE(end_round());
+    EXPECT_EQ(4, right().wins);
+    EXPECT_EQ(0, left().wins);
+}
+
+TEST_F(match_rounds, escape_in_survival_only_ends_the_round) {
+    request.mode = match_request::SURVIVAL;
+    request.reqwins = 0;
+    start();
+    hold_only(SDLK_ESCAPE);
+    EXPECT_EQ(1, frames_until_round_end(10));
+    EXPECT_FALSE(end_round());
+    EXPECT_EQ(1, right().wins);
+}
+
+TEST_F(match_rounds, closing_the_window_gives_the_left_fighter_the_series) {
+    start();
+    frames(2);
+    platform::push_quit();
+    EXPECT_EQ(1, frames_until_round_end(10));
+    EXPECT_TRUE(end_round());
+    EXPECT_EQ(4, left().wins);
+}
+
+TEST_F(match_rounds, a_whole_demo_series_runs_to_its_end_and_leaves_nothing_in_play) {
+    request.mode = match_request::DEMO;
+    series.reset(new match(request, assets));
+    // The computer fights itself; a closed window ends the series.
+    platform::push_quit();
+    const std::string log = quiet([&] { series->run(); });
+    EXPECT_NE(log.find("Loop finished"), std::string::npos);
+    EXPECT_NE(log.find("Clearing Gameobjects"), std::string::npos);
+    EXPECT_TRUE(game_objects.empty());
+    EXPECT_FALSE(series->series_running());
+}
+
+TEST_F(match_rounds, a_fighter_choice_outside_the_list_loads_the_first_fighter) {
+    request.first_choice = 7;
+    request.second_choice = -1;
+    const std::string log = start();
+    EXPECT_NE(log.find("WARNING: fighter choice [7]"), std::string::npos);
+    EXPECT_NE(log.find("WARNING: fighter choice [-1]"), std::string::npos);
+    EXPECT_EQ(100, right().max_life);
+    EXPECT_EQ(100, left().max_life);
+}
+
+}  // namespace
