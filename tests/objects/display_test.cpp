@@ -122,13 +122,6 @@ TEST_F(display_test, a_hit_stop_shows_the_still_picture_and_holds_the_move) {
     EXPECT_EQ(lifeform::PHASE_NONE, shooter->move_phase);
 }
 
-TEST_F(display_test, a_still_state_past_the_pictures_shows_the_first) {
-    shooter->show_state = 3;  // as many as the fighter has
-    show(*shooter, 1);
-    EXPECT_EQ(0, shooter->show_state);
-    EXPECT_EQ(shooter->images[0], shooter->image);
-}
-
 TEST_F(display_test, an_object_out_of_view_is_not_drawn) {
     shooter->x = 700;
     testing::internal::CaptureStdout();

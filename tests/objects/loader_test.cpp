@@ -70,7 +70,7 @@ TEST_F(loader_test, a_complete_file_gives_moves_pictures_sizes_and_bound_combos)
     EXPECT_EQ(50, fighter->cpu_weights[WEIGHT_APPROACH]);
 }
 
-TEST_F(loader_test, without_pictures_the_sizes_stay_zero_unless_the_file_gives_them) {
+TEST_F(loader_test, the_sizes_come_from_the_pictures_unless_the_file_gives_nonzero_ones) {
     load("hp=10\n");
     EXPECT_EQ(0, fighter->width);
     EXPECT_EQ(0, fighter->bound_box.right);
@@ -81,10 +81,9 @@ TEST_F(loader_test, without_pictures_the_sizes_stay_zero_unless_the_file_gives_t
     load("images=0 width=0 height=77\n");
     EXPECT_TRUE(has_text(last_log, "Char Min/Max Bound Box [640,480-0,0]\n"));
     EXPECT_TRUE(has_text(last_log, "Final size [0,77]\n"));
-}
+    delete fighter;
 
-TEST_F(loader_test, width_and_height_keys_override_the_measured_size_unless_zero) {
-    load(files.stills() + "width=0 height=120\n");
+    load(files.stills() + "width=0 height=120\n");  // 0 keeps the measured width
     EXPECT_EQ(50, fighter->width);
     EXPECT_EQ(120, fighter->height);
 }

@@ -173,30 +173,6 @@ TEST_F(take_hit_test, two_attackers_trade_blows) {
     EXPECT_EQ(90, attacker->life);
 }
 
-TEST_F(take_hit_test, nothing_happens_when_either_side_is_dead) {
-    attacker->life = -1;
-    hit();
-    EXPECT_EQ(100, defender->life);
-    attacker->life = 100;
-    defender->life = -1;
-    hit();
-    EXPECT_EQ(-1, defender->life);
-}
-
-TEST_F(take_hit_test, backing_away_stops_the_knocked_back_fighter) {
-    defender->facing = 1;
-    defender->move_x = -1.0;
-    defender->drift_x = -3.0;
-    hit();
-    EXPECT_DOUBLE_EQ(0.0, defender->move_x);
-    EXPECT_DOUBLE_EQ(0.0, defender->drift_x);
-
-    end_reaction(*defender);
-    defender->move_x = 1.0;  // toward the opponent: kept
-    hit();
-    EXPECT_DOUBLE_EQ(1.0, defender->move_x);
-}
-
 TEST_F(take_hit_test, a_fighter_without_reaction_moves_takes_the_damage_and_plays_on) {
     fighter_lifeform bare;
     bare.life = 50;
