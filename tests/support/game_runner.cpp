@@ -49,6 +49,10 @@ std::string make_run_dir(const game_run_options& options) {
     run_command("ln -s " + quoted(source + "/tahoma.ttf") + " " + quoted(run_dir + "/tahoma.ttf"));
     if (options.write_ini) write_file(run_dir + "/game/game.ini", options.game_ini);
     write_file(run_dir + "/keys.txt", options.key_script);
+    if (!options.prepare.empty()) {
+        write_file(run_dir + "/prepare.sh", "#!/bin/sh\nset -e\n" + options.prepare + "\n");
+        run_command("chmod +x " + quoted(run_dir + "/prepare.sh"));
+    }
     return run_dir;
 }
 
@@ -58,7 +62,7 @@ std::string environment_for(const game_run_options& options) {
     if (options.audio_file.empty()) {
         environment += "SDL_AUDIODRIVER=dummy ";
     } else {
-        environment += "SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=" + quoted(options.audio_file) + " SDL_DISKAUDIODELAY=0 ";
+        environment += "SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=" + quoted(options.audio_file) + " ";
     }
     return environment;
 }
@@ -84,8 +88,8 @@ game_run_result run_game(const game_run_options& options) {
 
     result.out = read_file(result.run_dir + "/stdout.txt");
     result.err = read_file(result.run_dir + "/stderr.txt");
-    const std::string runner_log = read_file(result.run_dir + "/runner.txt");
-    result.timed_out = runner_log.find("timeout") != std::string::npos;
+    result.runner_log = read_file(result.run_dir + "/runner.txt");
+    result.timed_out = result.runner_log.find("timeout\n") != std::string::npos;
     const std::string status = read_file(result.run_dir + "/status.txt");
     result.exit_status = (status.empty() || result.timed_out) ? -1 : atoi(status.c_str());
     std::istringstream shots(read_file(result.run_dir + "/shots.txt"));

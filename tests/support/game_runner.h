@@ -15,6 +15,10 @@
 //   down K / up K     press / release K
 //   shot NAME         screenshot of the whole X screen to NAME.png
 //   wait_log S TEXT   wait up to S seconds until the log holds TEXT (the rest of the line)
+//   wait_logn S N TEXT  wait up to S seconds until N log lines hold TEXT
+//   tap_until S K TEXT  tap K until the last "cursor [" log line holds TEXT
+//   soak S            keep demo matches running for S seconds, sampling the
+//                     resident memory once a minute into memory.txt
 // Key names are X keysyms: Return, Escape, Left, space, a, Tab ...
 struct game_run_options {
     std::string label = "run";         // names the run's folder
@@ -25,6 +29,7 @@ struct game_run_options {
     int timeout_seconds = 30;          // the game is killed after this
     bool use_xvfb = true;              // false: SDL's dummy video driver
     std::string audio_file;            // set: the mixer's output goes to this file
+    std::string prepare;               // shell commands run in the run folder first
 };
 
 struct game_run_result {
@@ -34,6 +39,7 @@ struct game_run_result {
     std::string err;                   // standard error
     std::string run_dir;               // where the screenshots and logs stay
     std::vector<std::string> screenshots;
+    std::string runner_log;            // the key script's own complaints (timeouts)
 
     bool log_has(const std::string& text) const { return out.find(text) != std::string::npos; }
     int log_count(const std::string& text) const;

@@ -1,20 +1,26 @@
 #!/usr/bin/env bash
 # Runs one game session inside the current X display (xvfb-run provides it):
 # starts the program in the run folder, plays the key script and waits for
-# the program to end or the timeout to pass.
+# the program to end or the timeout to pass. The commands are described in
+# game_runner.h.
 # Usage: run_game.sh RUN_DIR PROGRAM TIMEOUT_SECONDS KEY_SCRIPT
 set -u
 run_dir=$1 program=$2 timeout_s=$3 key_script=$4
 cd "$run_dir" || exit 2
 
+[ -x ./prepare.sh ] && ./prepare.sh >>runner.txt 2>&1
 "$program" >stdout.txt 2>stderr.txt &
 game_pid=$!
+
+alive() { kill -0 "$game_pid" 2>/dev/null; }
+log_lines_with() { grep -cF -- "$1" stdout.txt 2>/dev/null || true; }
+tap() { xdotool keydown "$1"; sleep "${2:-0.05}"; xdotool keyup "$1"; }
 
 # Keys go to the focused window; there is no window manager to give it focus.
 focus_game() {
     local window=""
     for _ in $(seq 1 50); do
-        kill -0 "$game_pid" 2>/dev/null || return
+        alive || return
         window=$(xdotool search --limit 1 --name 'QuillmooR' 2>/dev/null | head -n 1)
         [ -n "$window" ] && break
         sleep 0.1
@@ -23,10 +29,57 @@ focus_game() {
     xdotool mousemove 20 20 2>/dev/null
 }
 
+# wait_for LIMIT COUNT TEXT: until COUNT log lines hold TEXT.
+wait_for() {
+    local deadline=$(( $(date +%s) + ${1%.*} ))
+    until [ "$(log_lines_with "$3")" -ge "$2" ]; do
+        [ "$(date +%s)" -ge "$deadline" ] && { echo "waiting timed out: $2 x $3" >>runner.txt; return 1; }
+        alive || return 1
+        sleep 0.1
+    done
+}
+
+# Menus read held keys sixteen times a second, so a hold moves the cursor an
+# uncertain number of steps: tap until the game's own cursor line says where
+# it stands.
+tap_until() {
+    local deadline=$(( $(date +%s) + ${1%.*} ))
+    until grep -F 'cursor [' stdout.txt 2>/dev/null | tail -n 1 | grep -qF -- "$3"; do
+        [ "$(date +%s)" -ge "$deadline" ] && { echo "tap_until timed out: $3" >>runner.txt; return 1; }
+        alive || return 1
+        tap "$2"
+        sleep 0.25
+    done
+}
+
+sample_memory() { echo "$1 $(ps -o rss= -p "$game_pid" 2>/dev/null | tr -d ' ')" >>memory.txt; }
+
+# soak SECONDS: keep demo matches running and sample the resident memory once
+# a minute; whenever a series ends and the menu is back, start demo again.
+soak() {
+    local start now next_sample menus
+    start=$(date +%s); next_sample=$start; menus=$(log_lines_with "MAIN MENU:")
+    while alive; do
+        now=$(date +%s)
+        [ "$now" -ge $(( start + $1 )) ] && break
+        if [ "$now" -ge "$next_sample" ]; then
+            sample_memory $(( now - start ))
+            next_sample=$(( next_sample + 60 ))
+        fi
+        if [ "$(log_lines_with "MAIN MENU:")" -gt "$menus" ]; then
+            menus=$(log_lines_with "MAIN MENU:")
+            sleep 1
+            tap_until 30 Down "cursor [3]" && tap Return 0.15
+        fi
+        sleep 1
+    done
+    alive && sample_memory $(( $(date +%s) - start ))
+}
+
 if [ -n "${DISPLAY:-}" ]; then
     for _ in $(seq 1 50); do
         grep -q 'Resolution: asked for' stdout.txt 2>/dev/null && break
-        kill -0 "$game_pid" 2>/dev/null || break
+        alive || break
         sleep 0.1
     done
     focus_game
@@ -35,28 +88,24 @@ fi
 while IFS= read -r line || [ -n "$line" ]; do
     set -- $line
     [ $# -eq 0 ] && continue
-    kill -0 "$game_pid" 2>/dev/null || break
+    alive || break
     case $1 in
         wait) sleep "$2" ;;
-        key) xdotool keydown "$2"; sleep 0.15; xdotool keyup "$2" ;;
-        hold) xdotool keydown "$2"; sleep "$3"; xdotool keyup "$2" ;;
+        key) tap "$2" 0.15 ;;
+        hold) tap "$2" "$3" ;;
         down) xdotool keydown "$2" ;;
         up) xdotool keyup "$2" ;;
         shot) import -window root "$2.png" 2>>runner.txt && echo "$2.png" >>shots.txt ;;
-        wait_log)
-            limit=$2; text=${line#*"$2" }
-            deadline=$(( $(date +%s) + ${limit%.*} ))
-            until grep -qF -- "$text" stdout.txt 2>/dev/null; do
-                [ "$(date +%s)" -ge "$deadline" ] && { echo "wait_log timed out: $text" >>runner.txt; break; }
-                kill -0 "$game_pid" 2>/dev/null || break
-                sleep 0.1
-            done ;;
+        wait_log) wait_for "$2" 1 "${line#*" $2 "}" ;;
+        wait_logn) wait_for "$2" "$3" "${line#*" $2 $3 "}" ;;
+        tap_until) tap_until "$2" "$3" "${line#*" $2 $3 "}" ;;
+        soak) soak "$2" ;;
         *) echo "unknown command: $line" >>runner.txt ;;
     esac
 done <"$key_script"
 
 deadline=$(( $(date +%s) + timeout_s ))
-while kill -0 "$game_pid" 2>/dev/null; do
+while alive; do
     if [ "$(date +%s)" -ge "$deadline" ]; then
         echo "timeout" >>runner.txt
         kill -9 "$game_pid" 2>/dev/null

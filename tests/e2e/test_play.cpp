@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/support/game_runner.h"
+
+// The real game played as a player meets it: both programs, both renderers,
+// in a real X server, driven through the keyboard. A failing run keeps its
+// screenshots and logs in the run folder named in the failure message.
+namespace {
+
+struct variant {
+    const char* program;
+    bool gl;
+};
+
+std::string variant_name(const variant& v) { return std::string(v.program) + (v.gl ? "_gl" : "_surface"); }
+
+// Colours of the heads-up display's life bars.
+const int LIFE_R = 246, LIFE_G = 206, LIFE_B = 127;
+
+class play : public ::testing::TestWithParam<variant> {
+protected:
+    game_run_options options_for(const std::string& what) const {
+        game_run_options options;
+        options.label = "e2e_" + what + "_" + variant_name(GetParam());
+        options.program = GetParam().program;
+        options.game_ini = GetParam().gl ? "hwaccel=1\n" : "hwaccel=0\n";
+        options.timeout_seconds = 240;
+        return options;
+    }
+
+    static screenshot shot_named(const game_run_result& run, const std::string& name) {
+        screenshot picture;
+        picture.load(run.run_dir + "/" + name + ".png");
+        return picture;
+    }
+
+    // The game's own lines must show no failure to load our data.
+    static void expect_clean_log(const game_run_result& run) {
+        EXPECT_FALSE(run.log_has("Couldn't load")) << "see " << run.run_dir << "/stdout.txt";
+        EXPECT_FALSE(run.log_has("ERROR")) << "see " << run.run_dir << "/stdout.txt";
+        EXPECT_FALSE(run.log_has("Can't open [")) << "see " << run.run_dir << "/stdout.txt";
+    }
+};
+
+const char* WHOLE_SESSION =
+    "wait_log 60 Qmlogo loaded\n"
+    "shot logo\n"
+    "wait_log 60 MAIN MENU:\n"
+    "wait 1\n"
+    "shot menu\n"
+    // arcade: the selection, then a match against the computer
+    "key Return\n"
+    "wait 2.5\n"
+    "shot select\n"
+    "hold Return 0.4\n"
+    "wait_log 60 Setting FPS [60]\n"
+    "wait 3\n"
+    "shot match\n"
+    "hold Left 1.2\n"
+    "key space\nwait 0.3\nkey k\nwait 0.3\nkey i\nwait 0.3\nkey space\nwait 0.3\nkey k\nwait 0.3\n"
+    "hold Left 0.6\n"
+    "key space\nwait 0.3\nkey k\nwait 0.3\nkey i\nwait 0.3\nkey space\nwait 0.3\nkey k\nwait 0.3\n"
+    "shot blows\n"
+    "key Escape\n"
+    "wait_logn 60 2 MAIN MENU:\n"
+    "wait 1\n"
+    // the option screen and back
+    "tap_until 30 Down cursor [4]\n"
+    "key Return\n"
+    "wait_log 30 OPTION MENU:\n"
+    "wait 1.5\n"
+    "shot options\n"
+    "key Return\n"
+    "wait_logn 60 3 MAIN MENU:\n"
+    "wait 1\n"
+    // versus: two selections, both players' keys
+    "tap_until 30 Down cursor [1]\n"
+    "key Return\n"
+    "wait 2.5\n"
+    "hold Return 0.4\n"
+    "wait 1.5\n"
+    "hold Return 0.4\n"
+    "wait_logn 60 2 Setting FPS [60]\n"
+    "wait 3\n"
+    "down Right\ndown d\nwait 1\nup Right\nup d\n"
+    "key space\nkey Tab\nwait 0.3\nkey k\nkey z\nwait 0.3\nkey space\nkey Tab\nwait 0.3\n"
+    "shot versus\n"
+    "key Escape\n"
+    "wait_logn 60 4 MAIN MENU:\n"
+    "wait 1\n"
+    // demo: computer against computer
+    "tap_until 30 Down cursor [3]\n"
+    "key Return\n"
+    "wait_logn 60 3 Setting FPS [60]\n"
+    "wait 5\n"
+    "shot demo\n"
+    "key Escape\n"
+    "wait_logn 60 5 MAIN MENU:\n"
+    "wait 1\n"
+    // quit
+    "hold Escape 0.3\n";
+
+TEST_P(play, whole_session_from_logo_to_quit) {
+    game_run_options options = options_for("session");
+    options.key_script = WHOLE_SESSION;
+    const game_run_result run = run_game(options);
+    const std::string where = " (run folder " + run.run_dir + ")";
+
+    ASSERT_FALSE(run.timed_out) << "the game did not quit" << where << "\n" << run.runner_log;
+    EXPECT_EQ(0, run.exit_status) << run.err << where;
+    EXPECT_EQ("", run.runner_log) << where;
+
+    // The stages of the flow, in the log.
+    EXPECT_TRUE(run.log_has("Preloading done fade out logo, fade in main menu\n")) << where;
+    EXPECT_TRUE(run.log_has("Fade Out done\n")) << where;
+    EXPECT_EQ(5, run.log_count("MAIN MENU:\n")) << where;
+    EXPECT_EQ(1, run.log_count("OPTION MENU:\n")) << where;
+    EXPECT_EQ(3, run.log_count("Setting FPS [60]\n")) << where;
+    EXPECT_EQ(3, run.log_count("Level Unloaded\n")) << where;
+    EXPECT_EQ(3, run.log_count("Clearing Gameobjects\n")) << where;
+    EXPECT_TRUE(run.log_has("Current Zoom [")) << where;
+    EXPECT_TRUE(run.log_has("Reseting ax/vx\n")) << "no blow landed" << where;
+    EXPECT_TRUE(run.log_has("Cleaning Image_Manager Cache\nDone\n")) << where;
+    expect_clean_log(run);
+
+    // The screen at each stage: pictures, not an empty window.
+    for (const char* name : {"logo", "menu", "select", "match", "blows", "options", "versus", "demo"}) {
+        const screenshot picture = shot_named(run, name);
+        ASSERT_EQ(1280, picture.width) << name << where;
+        EXPECT_GT(picture.colour_variety(0, 0, 640, 480), 12) << name << " looks empty" << where;
+    }
+    // The match: both life bars in their colour at the top corners.
+    for (const char* name : {"match", "versus", "demo"}) {
+        const screenshot picture = shot_named(run, name);
+        EXPECT_GT(picture.share_near(30, 13, 200, 6, LIFE_R, LIFE_G, LIFE_B, 16), 0.2) << name << " left bar" << where;
+        EXPECT_GT(picture.share_near(410, 13, 200, 6, LIFE_R, LIFE_G, LIFE_B, 16), 0.2) << name << " right bar" << where;
+        // The stage fills the screen.
+        EXPECT_GT(picture.colour_variety(0, 100, 640, 300), 40) << name << where;
+    }
+    // Nothing is drawn outside the 640x480 window.
+    EXPECT_GT(shot_named(run, "menu").share_near(700, 600, 500, 400, 0, 0, 0, 2), 0.99) << where;
+}
+
+INSTANTIATE_TEST_SUITE_P(programs_and_renderers, play,
+                         ::testing::Values(variant{"brawler", false}, variant{"brawler", true},
+                                           variant{"brawler_scaled", false}, variant{"brawler_scaled", true}),
+                         [](const ::testing::TestParamInfo<variant>& info) { return variant_name(info.param); });
+
+// The mixer's output, written to a file by SDL's disk audio driver: the
+// menus and the match must not be silent.
+double rms_of(const std::vector<short>& samples, size_t from, size_t to) {
+    double sum = 0;
+    for (size_t i = from; i < to && i < samples.size(); i++) sum += (double)samples[i] * samples[i];
+    return to > from ? std::sqrt(sum / (double)(to - from)) : 0.0;
+}
+
+TEST(sound, menu_and_match_are_heard) {
+    game_run_options options;
+    options.label = "e2e_sound";
+    options.game_ini = "hwaccel=0\n";
+    options.audio_file = testing::TempDir() + "brawler_audio.raw";
+    options.key_script =
+        "wait_log 60 MAIN MENU:\n"
+        "wait 4\n"
+        "tap_until 30 Down cursor [3]\n"
+        "key Return\n"
+        "wait_log 60 Setting FPS [60]\n"
+        "wait 5\n";
+    options.timeout_seconds = 1;  // the run ends during the match
+    remove(options.audio_file.c_str());
+    const game_run_result run = run_game(options);
+
+    FILE* file = fopen(options.audio_file.c_str(), "rb");
+    ASSERT_TRUE(file != nullptr) << "no audio recorded";
+    std::vector<short> samples;
+    short buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, sizeof(short), 4096, file)) > 0) samples.insert(samples.end(), buffer, buffer + got);
+    fclose(file);
+    const size_t per_second = 44100 * 2;
+    ASSERT_GT(samples.size(), per_second * 6) << "too little audio";
+    EXPECT_GT(rms_of(samples, samples.size() / 4, samples.size() / 2), 200.0) << "the menu is silent";
+    EXPECT_GT(rms_of(samples, samples.size() - per_second * 2, samples.size()), 200.0) << "the match is silent";
+    (void)run;
+}
+
+}  // namespace
