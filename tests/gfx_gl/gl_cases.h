@@ -1,0 +1,225 @@
+#ifndef TESTS_GFX_GL_GL_CASES_H
+#define TESTS_GFX_GL_GL_CASES_H
+
+// What a picture's drawing puts in the OpenGL framebuffer, read back with
+// glReadPixels. The same cases run in test_gfx_gl (brawler's drawing) and
+// test_gfx_scaled (brawler_scaled's), inside an X server with Mesa.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "gfx/img_mgr.h"
+#include "shell/screen_mgr.h"
+#include "tests/gfx/placement_cases.h"
+
+namespace {
+
+const int SCREEN_W = 320;
+const int SCREEN_H = 240;
+
+class gl_path : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!screen.surface) {
+            screen.video_flags = SDL_OPENGL;
+            ASSERT_EQ(screen.set_video_mode(SCREEN_W, SCREEN_H, 32), 0);
+        }
+    }
+    void SetUp() override { glClear(GL_COLOR_BUFFER_BIT); }
+
+    // Reads the framebuffer once; pixel() then answers from the copy.
+    void read_back() {
+        glFinish();
+        framebuffer.assign((size_t)SCREEN_W * SCREEN_H * 4, 0);
+        glReadPixels(0, 0, SCREEN_W, SCREEN_H, GL_RGBA, GL_UNSIGNED_BYTE, framebuffer.data());
+    }
+    rgb pixel(int x, int y) const {
+        const Uint8* at = &framebuffer[((size_t)(SCREEN_H - 1 - y) * SCREEN_W + x) * 4];
+        return rgb{at[0], at[1], at[2]};
+    }
+    area painted() const {
+        return painted_box(SCREEN_W, SCREEN_H, [this](int x, int y) { return pixel(x, y); });
+    }
+    int count(rgb colour) const {
+        return count_colour(SCREEN_W, SCREEN_H, [this](int x, int y) { return pixel(x, y); }, colour);
+    }
+
+    std::vector<Uint8> framebuffer;
+};
+
+// The marker is one texel: zoomed, filtering blends it with its neighbours,
+// but it stays the only pixel with both red and green in it.
+bool yellowish(rgb c) { return c.r > 60 && c.g > 60 && c.b < 30; }
+
+TEST_F(gl_path, trimmed_pictures_land_where_the_whole_picture_would_facing_either_way) {
+    const std::string file = placed_picture_file();
+    for (const placement_case& c : PLACEMENTS) {
+        SCOPED_TRACE(c.name);
+        glClear(GL_COLOR_BUFFER_BIT);
+        img_mgr picture;
+        picture.load(file.c_str());
+        if (c.mirrored) picture.mirror();
+        picture.display(c.x, c.y, screen.surface, c.zoom, c.zoom, 0);
+        read_back();
+        expect_area(painted(), c.expected);
+        EXPECT_TRUE(yellowish(pixel(c.marker_x, c.marker_y))) << pixel(c.marker_x, c.marker_y);
+        EXPECT_EQ(count(GREEN), 0);
+    }
+}
+
+TEST_F(gl_path, the_first_draw_uploads_a_power_of_two_texture_of_the_trimmed_part) {
+    const std::string file = placed_picture_file();
+    img_mgr picture;
+    picture.load(file.c_str());
+    EXPECT_EQ(picture.gl_tiles, -1);
+    picture.display(0, 0);
+    EXPECT_NE(picture.gl_tiles, -1);
+    EXPECT_EQ(picture.tex_w, 64);
+    EXPECT_EQ(picture.tex_h, 32);
+    EXPECT_FALSE(picture.has_surface());
+    const int texture = picture.gl_tiles;
+    picture.display(0, 0);
+    EXPECT_EQ(picture.gl_tiles, texture);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+}
+
+TEST_F(gl_path, a_picture_turns_about_its_centre) {
+    const std::string file = picture_file("turn", 40, 20, {0, 0, 40, 20}, RED);
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display(100, 100, screen.surface, 1.0f, 1.0f, 90);
+    read_back();
+    // 40 x 20 about (120, 110) becomes 20 x 40.
+    const area box = painted();
+    EXPECT_NEAR(box.left, 110, 1);
+    EXPECT_NEAR(box.right, 130, 1);
+    EXPECT_NEAR(box.top, 90, 1);
+    EXPECT_NEAR(box.bottom, 130, 1);
+    // The matrix is left as it was: the next plain draw is not turned.
+    glClear(GL_COLOR_BUFFER_BIT);
+    picture.display(100, 100);
+    read_back();
+    expect_area(painted(), {100, 100, 140, 120});
+}
+
+TEST_F(gl_path, opacity_is_the_quads_alpha) {
+    const std::string file = picture_file("faded_gl", 20, 20, {0, 0, 20, 20}, WHITE);
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.set_alpha(128);
+    picture.display(10, 10);
+    picture.display(50, 10, screen.surface, 2.0f, 2.0f, 0);
+    read_back();
+    EXPECT_NEAR(pixel(15, 15).r, 128, 3);
+    EXPECT_NEAR(pixel(60, 20).r, 128, 3);
+    picture.set_alpha(255);
+    picture.display(150, 10);
+    read_back();
+    EXPECT_EQ(pixel(155, 15), WHITE);
+}
+
+TEST_F(gl_path, heavy_trimming_draws_no_ghost_copies) {
+    // Logical 200 x 40 around a 10 x 10 picture: the texture is 16 x 16.
+    const std::string file = picture_file("ghost", 200, 40, {0, 0, 10, 10}, RED);
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display(0, 0);
+    picture.mirror();
+    picture.display(0, 100);
+    read_back();
+    EXPECT_EQ(picture.tex_w, 16);
+    expect_area(painted(), {0, 0, 200, 110});
+    EXPECT_EQ(count(RED) + count(YELLOW), 200);
+    EXPECT_EQ(pixel(195, 105), RED);
+}
+
+TEST_F(gl_path, the_tiled_backdrop_repeats_every_115_pixels) {
+    // Left half red, right half blue: nothing to trim from a backdrop tile.
+    SDL_Surface* tile = make_picture(128, 128, {0, 0, 128, 128}, BLUE);
+    SDL_Rect left = {0, 0, 64, 128};
+    SDL_FillRect(tile, &left, SDL_MapRGB(tile->format, 255, 0, 0));
+    const std::string file = save_picture(tile, "tile_gl");
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display_tiled(0, 0, 320, 240);
+    read_back();
+    EXPECT_EQ(pixel(30, 10), RED);
+    EXPECT_EQ(pixel(90, 10), BLUE);
+    EXPECT_EQ(pixel(145, 10), RED);
+    EXPECT_EQ(pixel(200, 10), BLUE);
+    EXPECT_EQ(pixel(30, 150), RED);
+}
+
+TEST_F(gl_path, the_floor_strip_sits_at_the_bottom_of_the_zoomed_picture) {
+    const std::string file = picture_file("floor_gl", 64, 16, {0, 0, 64, 16}, RED);
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display_floor(100, 100, screen.surface, 0.5, 1.0);
+    read_back();
+    expect_area(painted(), {100, 107, 132, 115});
+}
+
+TEST_F(gl_path, a_recoloured_copy_of_an_uploaded_picture_shows_its_own_colours) {
+    const std::string file = picture_file("series", 30, 30, {0, 0, 30, 30}, RED);
+    img_mgr cached;
+    cached.load(file.c_str());
+    cached.display(0, 0);  // the first series uploads it
+    ASSERT_FALSE(cached.has_surface());
+    const Uint32 red = SDL_MapRGB(screen.surface->format, 255, 0, 0);
+    const Uint32 blue = SDL_MapRGB(screen.surface->format, 0, 0, 255);
+    for (int series = 0; series < 2; series++) {
+        SCOPED_TRACE(series);
+        glClear(GL_COLOR_BUFFER_BIT);
+        img_mgr recoloured(cached);
+        recoloured.swap_color(red, blue);
+        recoloured.display(100, 0);
+        cached.display(0, 0);
+        read_back();
+        EXPECT_EQ(pixel(110, 10), BLUE);
+        EXPECT_EQ(pixel(10, 10), RED);
+        EXPECT_NE(recoloured.gl_tiles, cached.gl_tiles);
+    }
+}
+
+TEST_F(gl_path, a_texture_reads_back_into_a_surface) {
+    const std::string file = placed_picture_file();
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display(0, 0);
+    picture.download();
+    ASSERT_TRUE(picture.has_surface());
+    SDL_Surface* pixels = picture.surface.pixels();
+    EXPECT_EQ(pixels->w, 40);
+    EXPECT_EQ(pixels->h, 30);
+    EXPECT_EQ(pixels->format->BitsPerPixel, 32);
+    EXPECT_EQ(surface_pixel(pixels, 0, 0), YELLOW);
+    EXPECT_EQ(surface_pixel(pixels, 39, 29), RED);
+
+    img_mgr uploaded;
+    uploaded.load(file.c_str());
+    uploaded.display(0, 0);
+    img_mgr assigned;
+    assigned = uploaded;
+    ASSERT_TRUE(assigned.has_surface());
+    EXPECT_EQ(surface_pixel(assigned.surface.pixels(), 1, 1), RED);
+}
+
+TEST_F(gl_path, a_picture_that_failed_to_load_draws_nothing) {
+    img_mgr missing;
+    missing.load("no/such/file.png");
+    testing::internal::CaptureStdout();
+    missing.display(0, 0);
+    missing.display_floor(0, 0, screen.surface, 0.5, 1.0);
+    missing.display_tiled(0, 0, 100, 100);
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("ERROR: uploading something that wasn't loaded"), std::string::npos);
+    EXPECT_NE(log.find("ERROR displaying non-uploadedGL image"), std::string::npos);
+    read_back();
+    EXPECT_EQ(painted().right, 0);
+}
+
+}  // namespace
+
+#endif

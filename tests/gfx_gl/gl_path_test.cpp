@@ -1,0 +1,2 @@
+// brawler's drawing: immediate quads.
+#include "tests/gfx_gl/gl_cases.h"

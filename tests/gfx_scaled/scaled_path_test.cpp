@@ -1,0 +1,17 @@
+// brawler_scaled's drawing: display lists through the matrix stack.
+#include "tests/gfx_gl/gl_cases.h"
+
+namespace {
+
+TEST_F(gl_path, each_picture_compiles_one_display_list) {
+    const std::string file = placed_picture_file();
+    img_mgr picture;
+    picture.load(file.c_str());
+    picture.display(0, 0);
+    EXPECT_NE(picture.display_list, 0u);
+    EXPECT_TRUE(glIsList(picture.display_list));
+    img_mgr copy(picture);
+    EXPECT_EQ(copy.display_list, picture.display_list);
+}
+
+}  // namespace
