@@ -1,0 +1,99 @@
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "shell/platform.h"
+#include "shell/screen_mgr.h"
+#include "sound/music.h"
+#include "sound/sound_cache.h"
+
+namespace {
+
+// A short silent 16-bit stereo WAV file, written in code.
+std::string silent_wav(const std::string& name) {
+    static std::string folder;
+    if (folder.empty()) {
+        char pattern[] = "/tmp/brawler_sound_XXXXXX";
+        folder = mkdtemp(pattern);
+    }
+    const std::string path = folder + "/" + name;
+    const Uint32 samples = 441;
+    const Uint32 data_bytes = samples * 4;
+    const Uint32 header[] = {0x46464952, 36 + data_bytes, 0x45564157, 0x20746d66, 16,
+                             0x00020001, 44100, 44100 * 4, 0x00100004, 0x61746164, data_bytes};
+    FILE* out = fopen(path.c_str(), "wb");
+    fwrite(header, sizeof(header), 1, out);
+    for (Uint32 i = 0; i < data_bytes; i++) fputc(0, out);
+    fclose(out);
+    return path;
+}
+
+class sound_cache : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        screen.init_audio();
+        ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 8192), 0) << Mix_GetError();
+    }
+    static void TearDownTestSuite() { Mix_CloseAudio(); }
+};
+
+TEST_F(sound_cache, each_effect_file_is_loaded_once_by_exact_name) {
+    const std::string path = silent_wav("punch.wav");
+    sound_handle* first = Sound_Manager.get(path.c_str());
+    ASSERT_NE(first, nullptr);
+    EXPECT_NE(first->chunk, nullptr);
+    testing::internal::CaptureStdout();
+    sound_handle* again = Sound_Manager.get(path.c_str());
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(again, first);
+    EXPECT_NE(log.find("Found in nmanager cache [" + path + "] assigning"), std::string::npos);
+    EXPECT_EQ(log.find("loading sfx"), std::string::npos);
+
+    // The same file under a name in other letters is another record.
+    const std::string upper = silent_wav("PUNCH.wav");
+    sound_handle* other = Sound_Manager.get(upper.c_str());
+    EXPECT_NE(other, first);
+    EXPECT_NE(other->chunk, first->chunk);
+    first->play(-1, 0);
+    first->play(-1, 0);
+    EXPECT_GE(Mix_Playing(-1), 2);  // shown again while playing: another channel
+}
+
+TEST_F(sound_cache, a_missing_file_is_cached_with_no_sample_and_plays_nothing) {
+    testing::internal::CaptureStdout();
+    sound_handle* missing = Sound_Manager.get("no/such/effect.wav");
+    const std::string log = testing::internal::GetCapturedStdout();
+    ASSERT_NE(missing, nullptr);
+    EXPECT_EQ(missing->chunk, nullptr);
+    EXPECT_NE(log.find("loading sfx [no/such/effect.wav]"), std::string::npos);
+    EXPECT_NE(log.find("Mix_LoadWAV: "), std::string::npos);
+    EXPECT_EQ(Sound_Manager.get("no/such/effect.wav"), missing);
+    Mix_HaltChannel(-1);
+    missing->play(-1, 0);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+TEST_F(sound_cache, music_rules_do_nothing_without_audio_or_music) {
+    const Sint32 audio = screen.audio_ok;
+    screen.audio_ok = 0;
+    music::keep_looping(nullptr);
+    music::start_loop(nullptr);
+    music::fade_in_intro(nullptr);
+    platform::use_script(true);
+    platform::set_ticks(0);
+    music::fade_out_all();
+    EXPECT_EQ(platform::ticks(), 0u);  // no one-second fade without audio
+    screen.audio_ok = audio;
+    music::fade_out_all();
+    EXPECT_EQ(platform::ticks(), 1000u);
+    platform::use_script(false);
+    music::keep_looping(nullptr);
+    EXPECT_FALSE(Mix_PlayingMusic());
+}
+
+}  // namespace
