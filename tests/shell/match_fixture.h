@@ -23,8 +23,8 @@
 // A small data tree made on the spot, entered as the working folder for the
 // test: a road stage two screens wide in one flat colour, the spark and
 // loading animations, a colour swap that turns the right fighter's first
-// still from red to blue, a text face, and a fighter file with all 18 moves
-// (2 frames of 2 ticks each) and ten still pictures 50 x 90 whose visible
+// still from red to blue, the text faces, and a fighter file with all 18 moves
+// (2 frames of 2 ticks each; the projectile's flight a looping 20 x 20 ball) and ten still pictures 50 x 90 whose visible
 // pixels are (5, 5)-(45, 85).
 class match_data : public fighter_files {
 public:
@@ -41,8 +41,16 @@ public:
         animation("game/fighter/loading", spark, 1, 1, true);
         text_file("game/fighter/lunet_swap.ini", "colors=1 color0source=200,0,40 color0target=0,0,200\n");
         const std::string font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-        if (symlink(font.c_str(), (folder + "/rsrc/Veranda.ttf").c_str()) != 0) printf("no text face\n");
-        standard_fighter = fighter("standard", "hp=100 " + moves(18) + all_stills());
+        for (const char* face : {"/rsrc/Veranda.ttf", "/rsrc/oldengl.ttf"}) {
+            if (symlink(font.c_str(), (folder + face).c_str()) != 0) printf("no text face %s\n", face);
+        }
+        standard_fighter = fighter("standard", "hp=100 " + standard_keys());
+    }
+
+    // Moves and stills of the standard fighter; keys given before them win.
+    std::string standard_keys() const {
+        const std::string bullet = animation("bullet", picture("bullet", 20, 20, 250, 120, 0), 1, 1, true);
+        return "move13=" + bullet + " " + moves(18) + all_stills();
     }
 
     // Still pictures for every show_state 0-9, picture 0 red (200, 0, 40)

@@ -1,0 +1,126 @@
+// What the camera and the heads-up display show: zoom and scroll, the
+// push-apart of overlapping fighters, life bars catching up, win dots.
+#include "tests/shell/match_fixture.h"
+
+namespace {
+
+const Uint32 GOLD = 0xF6CE7F;
+const Uint32 DAMAGE_RED = 0xFA2D40;
+const int BAR_Y = 16;
+
+class match_camera : public match_test {};
+
+TEST_F(match_camera, the_zoom_is_fractional_and_logged_every_frame) {
+    start();
+    EXPECT_GT(current_level->zoom, 0.5);
+    EXPECT_LT(current_level->zoom, 1.0);
+    // First frame: nothing drawn yet, so whole pictures are measured.
+    std::string log = frames(1);
+    EXPECT_NE(log.find("Current Zoom [0.739884] [890] [50]"), std::string::npos);
+    // Then the visible pixels: 5 empty columns at each side.
+    log = frames(1);
+    EXPECT_NE(log.find("Current Zoom [0.744186] [885] [50]"), std::string::npos);
+    EXPECT_EQ(222, current_level->scroll_x);
+    EXPECT_EQ(5, count_of(frames(5), "Current Zoom ["));
+}
+
+TEST_F(match_camera, the_scroll_never_goes_below_the_level_start) {
+    start();
+    frames(1);
+    place(-40, 60);
+    frames(1);
+    EXPECT_EQ(0, current_level->scroll_x);
+}
+
+TEST_F(match_camera, overlapping_fighters_are_pushed_apart_to_their_visible_edges) {
+    start();
+    place(560, 660);
+    frames(1);
+    place(600, 610);
+    frames(1);
+    // The left fighter stepped back so its visible pixels end where the
+    // other's picture starts, less that picture's empty margin.
+    EXPECT_EQ(565, left().x);
+    EXPECT_EQ(610, right().x);
+    EXPECT_FALSE(left().overlaps(right()));
+}
+
+TEST_F(match_camera, the_fighters_turn_to_face_each_other_when_they_cross) {
+    start();
+    frames(1);
+    place(800, 300);
+    frames(1);
+    EXPECT_EQ(0, left().facing);
+    EXPECT_EQ(1, right().facing);
+}
+
+class match_hud : public match_test {};
+
+TEST_F(match_hud, the_red_damage_shrinks_half_a_point_a_frame_behind_the_life_bar) {
+    start();
+    frames(1);
+    // The right fighter's bar hangs from the right edge, 230 pixels at 100.
+    EXPECT_EQ(GOLD, screen_rgb(400, BAR_Y));
+    right().life = 50;
+    frames(1);
+    EXPECT_DOUBLE_EQ(99.5, right().shown_life);
+    EXPECT_EQ(GOLD, screen_rgb(520, BAR_Y));
+    EXPECT_EQ(DAMAGE_RED, screen_rgb(400, BAR_Y));
+    // It stops within the last half point: 50.5 shows as 50.
+    frames(98);
+    EXPECT_DOUBLE_EQ(50.5, right().shown_life);
+    frames(5);
+    EXPECT_DOUBLE_EQ(50.5, right().shown_life);
+    EXPECT_NE(DAMAGE_RED, screen_rgb(400, BAR_Y));
+    EXPECT_NE(GOLD, screen_rgb(400, BAR_Y));
+}
+
+TEST_F(match_hud, the_bar_refills_the_same_way_when_life_comes_back) {
+    start();
+    frames(1);
+    right().shown_life = 40.0;
+    frames(4);
+    EXPECT_DOUBLE_EQ(42.0, right().shown_life);
+}
+
+TEST_F(match_hud, a_fighter_without_hit_points_shows_an_empty_bar) {
+    start();
+    frames(1);
+    EXPECT_EQ(GOLD, screen_rgb(100, BAR_Y));
+    left().max_life = 0;
+    left().life = 0;
+    left().shown_life = 0;
+    frames(2);
+    EXPECT_NE(GOLD, screen_rgb(100, BAR_Y));
+    EXPECT_NE(DAMAGE_RED, screen_rgb(100, BAR_Y));
+}
+
+TEST_F(match_hud, each_round_won_shows_a_dot_under_the_bar) {
+    start();
+    frames(1);
+    EXPECT_NE(GOLD, screen_rgb(21, 31));
+    right().life = -1;
+    frames_until_round_end(500);
+    end_round();
+    series->start_round();
+    frames(1);
+    EXPECT_EQ(GOLD, screen_rgb(21, 31));
+    EXPECT_NE(GOLD, screen_rgb(32, 31));
+}
+
+TEST_F(match_hud, a_string_of_hits_shows_its_count_above_the_fighter) {
+    start();
+    frames(1);
+    auto red_pixels = [] {
+        int red = 0;
+        for (int y = 0; y < 480; y++)
+            for (int x = 0; x < 640; x++) red += screen_rgb(x, y) == 0xFF0000;
+        return red;
+    };
+    EXPECT_EQ(0, red_pixels());
+    right().hits_taken = 2;
+    frames(1);
+    EXPECT_GT(red_pixels(), 20);
+}
+
+}  // namespace
