@@ -36,8 +36,10 @@ protected:
 };
 
 TEST_F(game_fighters_test, every_fighter_loads_its_moves_pictures_and_combos_cleanly) {
+    int found = 0;
     for (const char* path : FIGHTER_FILES) {
-        if (access(path, R_OK) != 0) GTEST_SKIP() << path << " is not in the data tree yet";
+        if (access(path, R_OK) != 0) continue;
+        found++;
         for (const control_map* controls : {p1_controls, p2_controls}) {
             fighter_lifeform* fighter = load_game_fighter(path, controls);
             SCOPED_TRACE(path);
@@ -58,6 +60,7 @@ TEST_F(game_fighters_test, every_fighter_loads_its_moves_pictures_and_combos_cle
             delete fighter;
         }
     }
+    if (found < 4) GTEST_SKIP() << "only " << found << " of the game's fighters are in the data tree yet";
 }
 
 // Two of the game's fighters face each other; one punches into the other.
