@@ -11,7 +11,6 @@
 #include "shell/match_assets.h"
 #include "shell/match_request.h"
 
-class TXT_MGR;
 class img_mgr;
 class startup;
 
@@ -59,7 +58,6 @@ private:
     FPSmanager* pacing;
     int menu_rate;
     int fps;
-    TXT_MGR* message_face;
     img_mgr* logo;
     double logo_zoom;
     Mix_Music* intro_music;

@@ -1,0 +1,92 @@
+#include "shell/char_select.h"
+
+#include <cmath>
+
+#include "gfx/img_mgr.h"
+#include "shell/platform.h"
+#include "shell/screen_mgr.h"
+
+namespace {
+
+const double DEGREES_TO_RADIANS = 3.14159265358979323846 / 180.0;
+
+// Fills the screen width; an empty wallpaper draws nothing at any zoom.
+double zoom_to_screen_width(const img_mgr& picture) {
+    return picture.width() > 0 ? (double)screen.width() / picture.width() : 1.0;
+}
+
+}  // namespace
+
+char_select::char_select(img_mgr* wallpaper, img_mgr* const roster[ROSTER_SIZE], int rate)
+    : wallpaper(wallpaper),
+      wallpaper_zoom(zoom_to_screen_width(*wallpaper)),
+      pacing(),
+      prompt(screen.surface),
+      input(menu_poll::row),
+      period((rate / 10) * 10),
+      turn(0) {
+    for (int i = 0; i < ROSTER_SIZE; i++) pictures[i] = roster[i];
+    // A rate under 10 would give no polling frame at all; poll every frame.
+    if (period < 1) period = 1;
+    SDL_initFramerate(&pacing);
+    SDL_setFramerate(&pacing, rate);
+}
+
+int char_select::run() {
+    build_up();
+    while (!frame()) {
+    }
+    fade_out();
+    return input.cursor;
+}
+
+void char_select::draw_wallpaper() {
+    wallpaper->display_scaled(0, screen.height() - wallpaper->height(), screen.surface, wallpaper_zoom);
+}
+
+void char_select::build_up() {
+    wallpaper->set_alpha(BUILD_UP_ALPHA);
+    for (int i = 0; i < BUILD_UP_FRAMES; i++) {
+        draw_wallpaper();
+        screen.flip();
+        platform::frame_delay(&pacing);
+    }
+    wallpaper->set_alpha(255);
+}
+
+void char_select::draw_picture(img_mgr& picture) {
+    const int cx = screen.width() - picture.width() - PICTURE_MARGIN;
+    const int cy = (screen.height() - picture.height()) / 2;
+    picture.set_alpha(GHOST_ALPHA);
+    for (int k = 0; k < GHOSTS; k++) {
+        const double angle = (turn + 90 * k) * DEGREES_TO_RADIANS;
+        picture.display((int)(cx + cos(angle) * GHOST_RADIUS), (int)(cy + sin(angle) * GHOST_RADIUS));
+    }
+    picture.set_alpha(255);
+    picture.display(cx, cy);
+}
+
+bool char_select::frame() {
+    screen.clear_screen();
+    draw_wallpaper();
+    prompt.x = 0;
+    prompt.y = 0;
+    prompt.print("Please select a character:");
+    draw_picture(*pictures[input.cursor]);
+    if (turn % period == 0) input.poll();
+    turn += PHASE_STEP;
+    if (turn >= FULL_TURN) turn = 0;
+    platform::frame_delay(&pacing);
+    screen.flip();
+    return input.confirmed;
+}
+
+void char_select::fade_out() {
+    for (int alpha = 255; alpha > 0; alpha -= FADE_STEP) {
+        screen.clear_screen();
+        wallpaper->set_alpha(alpha);
+        draw_wallpaper();
+        screen.flip();
+        platform::frame_delay(&pacing);
+    }
+}

@@ -1,0 +1,240 @@
+#include "shell/main_menu.h"
+
+#include <cstdio>
+
+#include "anim/anim_mgr.h"
+#include "anim/static_scene.h"
+#include "gfx/img_mgr.h"
+#include "gfx/txt_mgr.h"
+#include "shell/delete_and_clear.h"
+#include "shell/match_request.h"
+#include "shell/platform.h"
+#include "shell/screen_mgr.h"
+#include "sound/music.h"
+
+const char main_menu::entry_texts[ENTRIES][ENTRY_FIELD] = {"arcade", "versus", "survival", "demo", "options", "quit"};
+
+const char main_menu::option_texts[OPTION_ENTRIES][menu_list::ENTRY_FIELD] = {
+    "Game", "Player 1 controls", "Player 2 controls", "Video", "Cheats", "Back to Main Menu"};
+
+namespace {
+
+const char* const TILE_FILE = "rsrc/tilablebg128.png";
+const char* const DARK_LOGO_FILE = "rsrc/ornaqmdark.png";
+const char* const TITLE_FONT = "rsrc/Medici_Text.ttf";
+const char* const CREDIT_FONT = "rsrc/Veranda.ttf";
+const char* const TITLE_TEXT = "QuillmooR";
+const char* const CREDIT_TEXTS[2] = {"QuillmooR (c) 2026", "Artwork and code by the QuillmooR project"};
+
+// The menus' texts are white, solid, and sized by the screen width so that
+// they keep their place on any screen.
+TXT_MGR* make_face(const char* font, int size) {
+    TXT_MGR* face = new TXT_MGR(screen.surface);
+    face->size = size;
+    face->mode = TXT_MGR::MODE_SOLID;
+    face->open_font(font);
+    return face;
+}
+
+// Entries 0..3 start a match; "options" and "quit" start none.
+const menu_mode MODES[] = {
+    {match_request::ARCADE, 3, 1, true},
+    {match_request::VERSUS, 3, 2, true},
+    {match_request::SURVIVAL, 0, 1, true},
+    {match_request::DEMO, 3, 0, false},
+};
+
+}  // namespace
+
+main_menu::main_menu()
+    : pacing(nullptr),
+      rate(0),
+      loop_music(nullptr),
+      tile(nullptr),
+      dark_logo(nullptr),
+      title(nullptr),
+      credit_lines(),
+      title_face(nullptr),
+      entry_face(nullptr),
+      credit_face(nullptr),
+      scene_pictures(),
+      scene(nullptr),
+      input(menu_poll::column),
+      period(1),
+      scroll(0) {}
+
+main_menu::~main_menu() { release(); }
+
+const menu_mode* main_menu::mode_for(int entry) {
+    const int modes = (int)(sizeof(MODES) / sizeof(MODES[0]));
+    return entry >= 0 && entry < modes ? &MODES[entry] : nullptr;
+}
+
+void main_menu::load(FPSmanager* menu_pacing, int menu_rate, Mix_Music* menu_music) {
+    pacing = menu_pacing;
+    rate = menu_rate;
+    loop_music = menu_music;
+    tile = new img_mgr();
+    tile->load(TILE_FILE);
+    SDL_setFramerate(pacing, rate);
+    load_faces();
+    for (int i = 0; i < 2; i++) credit_lines[i] = render_text_image(*credit_face, CREDIT_TEXTS[i]);
+    dark_logo = new img_mgr();
+    dark_logo->load(DARK_LOGO_FILE);
+    printf("Qmlogo loaded\n");
+    title = render_text_image(*title_face, TITLE_TEXT);
+    entries.make(*entry_face, entry_texts[0], ENTRY_FIELD, ENTRIES);
+}
+
+void main_menu::load_faces() {
+    title_face = make_face(TITLE_FONT, screen.width() / 10);
+    entry_face = make_face(TITLE_FONT, screen.width() / 14);
+    credit_face = make_face(CREDIT_FONT, screen.width() / 45);
+}
+
+void main_menu::prepare() {
+    for (int i = 0; i < 2; i++) credit_lines[i]->tohw();
+    title->tohw();
+    dark_logo->tohw();
+    build_scene();
+    period = rate / 16;
+    if (period < 1) period = 1;
+}
+
+void main_menu::build_scene() {
+    img_mgr* const pictures[4] = {dark_logo, title, credit_lines[0], credit_lines[1]};
+    for (int i = 0; i < 4; i++) {
+        scene_pictures[i] = new Anim_Mgr();
+        scene_pictures[i]->add_picture(pictures[i], 0);
+    }
+    const int width = screen.width();
+    const int height = screen.height();
+    scene = new static_scene();
+    // At half size the logo hangs centred from the top edge.
+    scene->add(scene_pictures[0], width - dark_logo->width() / 2, -(dark_logo->height() / 2), 0.5);
+    scene->add(scene_pictures[1], width / 2 - TITLE_HALF_WIDTH, TITLE_TOP, 1.0);
+    scene->add(scene_pictures[2], 0, height - 2 * CREDIT_ROW, 1.0);
+    scene->add(scene_pictures[3], 0, height - CREDIT_ROW, 1.0);
+}
+
+void main_menu::release() {
+    // The scene holds its definitions uncounted: it goes first.
+    delete_and_clear(scene);
+    for (int i = 0; i < 4; i++) delete_and_clear(scene_pictures[i]);
+    entries.release();
+    delete_and_clear(title);
+    delete_and_clear(dark_logo);
+    for (int i = 0; i < 2; i++) delete_and_clear(credit_lines[i]);
+    delete_and_clear(title_face);
+    delete_and_clear(entry_face);
+    delete_and_clear(credit_face);
+    delete_and_clear(tile);
+}
+
+int main_menu::run() {
+    for (;;) {
+        enter();
+        entry_animation();
+        while (!frame()) {
+        }
+        // A quit key wins over the entry it may have moved the cursor to.
+        if (input.cursor != OPTIONS_ENTRY || input.quit_requested) break;
+        show_options();
+    }
+    exit_transition();
+    return input.cursor;
+}
+
+void main_menu::enter() {
+    printf("MAIN MENU:\n");
+    input.reset();
+    SDL_setFramerate(pacing, rate);
+    // The entry animation zooms the logo through the same steps every time:
+    // those copies are worth keeping.
+    dark_logo->live_convert = 0;
+    scroll = 0;
+}
+
+void main_menu::advance_scroll() {
+    scroll++;
+    if (scroll >= SCROLL_STEPS) scroll = 0;
+}
+
+void main_menu::draw_entries_at(int highlighted_entry, int even_x, int odd_x) {
+    for (int k = 0; k < ENTRIES; k++) {
+        const bool highlighted = k == highlighted_entry;
+        const int x = (k % 2 == 0 ? even_x : odd_x) - (highlighted ? HIGHLIGHT_SHIFT : 0);
+        entries.picture(k, highlighted).display(x, ENTRY_TOP + ENTRY_SPACING * k);
+    }
+}
+
+void main_menu::draw_credits(int x) {
+    credit_lines[0]->display(x, screen.height() - 2 * CREDIT_ROW);
+    credit_lines[1]->display(x, screen.height() - CREDIT_ROW);
+}
+
+void main_menu::entry_animation() {
+    const int width = screen.width();
+    for (int c = 0; c < 256; c += ENTRY_ANIMATION_STEP) {
+        const double a = c / 255.0;
+        const double zoom = 0.1 + 0.4 * a;
+        screen.clear_screen();
+        tile->set_alpha(c);
+        draw_menu_backdrop(*tile, scroll);
+        dark_logo->display((int)(width / 2 - (dark_logo->width() / 2) * zoom), 0, screen.surface, zoom, zoom, 0);
+        title->display(width / 2 - TITLE_HALF_WIDTH, (int)(a * TITLE_TOP));
+        draw_entries_at(0, (int)((width / 2 - ENTRY_HALF_WIDTH) * a),
+                        (int)(width - (width / 2 + ENTRY_HALF_WIDTH) * a));
+        draw_credits((int)(width - width * a));
+        advance_scroll();
+        screen.flip();
+        platform::frame_delay(pacing);
+    }
+    tile->set_alpha(255);
+}
+
+bool main_menu::frame() {
+    screen.clear_screen();
+    music::keep_looping(loop_music);
+    draw_menu_backdrop(*tile, scroll);
+    scene->draw();
+    const int x = screen.width() / 2 - ENTRY_HALF_WIDTH;
+    draw_entries_at(input.cursor, x, x);
+    if (scroll % period == 0) input.poll();
+    platform::frame_delay(pacing);
+    advance_scroll();
+    screen.flip();
+    return input.confirmed;
+}
+
+void main_menu::show_options() {
+    printf("OPTION MENU:\n");
+    menu_list options(option_texts, OPTION_ENTRIES, tile, entry_face, rate);
+    options.run();
+}
+
+void main_menu::draw_growing_logo(int step) {
+    const double zoom = 0.5 + step * step * 0.000588235294117647;
+    const int half_height = dark_logo->height() / 2;
+    const int x = (int)((screen.width() / 2 - dark_logo->width() * zoom * 0.5) / zoom);
+    dark_logo->display_scaled(x, (int)(zoom * half_height - half_height), screen.surface, zoom);
+}
+
+void main_menu::exit_transition() {
+    // The logo's zoom changes every frame: caching its copies would only
+    // fill memory.
+    dark_logo->live_convert = 1;
+    const int x = screen.width() / 2 - ENTRY_HALF_WIDTH;
+    for (int c = 0; c < EXIT_FRAMES; c++) {
+        if (c < EXIT_MENU_FRAMES) {
+            draw_menu_backdrop(*tile, scroll);
+            title->display(screen.width() / 2 - TITLE_HALF_WIDTH, TITLE_TOP);
+            draw_entries_at(input.cursor, x, x);
+            draw_credits(0);
+        }
+        draw_growing_logo(c);
+        platform::frame_delay(pacing);
+        advance_scroll();
+        screen.flip();
+    }
+}

@@ -1,0 +1,70 @@
+#include "shell/menu_list.h"
+
+#include <cstdio>
+
+#include "gfx/img_mgr.h"
+#include "gfx/txt_mgr.h"
+#include "shell/platform.h"
+#include "shell/screen_mgr.h"
+
+namespace {
+
+// A list needs one entry to show; an empty one is shown as this.
+const char EMPTY_LIST[1][menu_list::ENTRY_FIELD] = {"Back"};
+
+poll_layout layout_for(int count) {
+    poll_layout layout = menu_poll::column;
+    layout.entries = count < 1 ? 1 : count;
+    layout.quit_cursor = layout.entries - 1;
+    return layout;
+}
+
+}  // namespace
+
+void draw_menu_backdrop(img_mgr& tile, int scroll) {
+    tile.display_tiled(-scroll, (int)(scroll * 0.008695652 * -140), screen.width(), screen.height());
+}
+
+menu_list::menu_list(const char (*entries)[ENTRY_FIELD], int count, img_mgr* tile, TXT_MGR* face, int rate)
+    : tile(tile), face(face), pacing(), input(layout_for(count)), period(rate / 16), scroll(0) {
+    if (count < 1) {
+        printf("WARNING: menu list with [%d] entries, showing one\n", count);
+        entries = EMPTY_LIST;
+        count = 1;
+    }
+    if (period < 1) period = 1;
+    SDL_initFramerate(&pacing);
+    SDL_setFramerate(&pacing, rate);
+    pictures.make(*face, entries[0], ENTRY_FIELD, count);
+    pictures.upload();
+}
+
+int menu_list::run() {
+    while (!frame()) {
+    }
+    return input.cursor;
+}
+
+void menu_list::draw_entries() {
+    int y = FIRST_ROW_Y;
+    for (int j = 0; j < pictures.count(); j++) {
+        img_mgr& picture = pictures.picture(j, j == input.cursor);
+        const int x = screen.width() / 2 - picture.width() / 2;
+        picture.display(x, y);
+        face->x = x;
+        face->y = y;
+        y += picture.height() - ROW_OVERLAP;
+    }
+}
+
+bool menu_list::frame() {
+    screen.clear_screen();
+    draw_menu_backdrop(*tile, scroll);
+    draw_entries();
+    if (scroll % period == 0) input.poll();
+    platform::frame_delay(&pacing);
+    scroll++;
+    if (scroll >= SCROLL_STEPS) scroll = 0;
+    screen.flip();
+    return input.confirmed;
+}

@@ -1,0 +1,173 @@
+#include "shell/screen_flow.h"
+
+#include <cstdio>
+
+#include "gfx/img_mgr.h"
+#include "shell/char_select.h"
+#include "shell/delete_and_clear.h"
+#include "shell/match.h"
+#include "shell/platform.h"
+#include "shell/screen_mgr.h"
+#include "shell/startup.h"
+#include "sound/music.h"
+
+namespace {
+
+const char* const LOGO_FILE = "rsrc/pqm_logo2_640x480.png";
+const char* const WALLPAPER_FILE = "rsrc/QM_wallpaper02_1024.jpg";
+const char* const INTRO_MUSIC = "rsrc/menu_intro.ogg";
+const char* const MENU_MUSIC = "rsrc/jazz_loop.ogg";
+const char* const MATCH_MUSIC = "rsrc/tech_loop.ogg";
+const char* const SELECTION_MUSIC = "rsrc/ramp.ogg";
+
+struct roster_entry {
+    const char* fighter_file;
+    const char* picture_file;
+};
+
+const roster_entry ROSTER[screen_flow::ROSTER_SIZE] = {
+    {"game/fighter/lunet_char.ini", "rsrc/lunet/lunet_action_shot.png"},
+    {"game/fighter/halvard_char.ini", "rsrc/halvard/halvard_action_shot_ha.png"},
+    {"game/fighter/tamsin_char.ini", "rsrc/tamsin/tamsin_action_shot.png"},
+    {"game/fighter/morrow_char.ini", "rsrc/morrow/morrow_action_shot.png"},
+};
+
+Mix_Music* load_loop(const char* path) {
+    Mix_Music* loaded = Mix_LoadMUS(path);
+    if (!loaded) printf("Mix_LoadMUS [%s]: %s\n", path, SDL_GetError());
+    return loaded;
+}
+
+void free_tune(Mix_Music*& tune) {
+    if (tune) Mix_FreeMusic(tune);
+    tune = nullptr;
+}
+
+}  // namespace
+
+screen_flow::screen_flow()
+    : pacing(nullptr),
+      menu_rate(0),
+      fps(0),
+      logo(nullptr),
+      logo_zoom(1.0),
+      intro_music(nullptr),
+      menu_music(nullptr),
+      match_music(nullptr),
+      selection_music(nullptr),
+      roster_pictures(),
+      wallpaper(nullptr) {}
+
+screen_flow::~screen_flow() {
+    release();
+    free_music();
+}
+
+void screen_flow::run(startup& boot) {
+    show_logo(&boot.framerate, boot.game_settings.menu_rate(), boot.game_settings.fps);
+    preload();
+    hide_logo();
+    menu.prepare();
+    for (;;) {
+        const int entry = menu.run();
+        if (entry == main_menu::QUIT_ENTRY || menu.quit_requested()) break;
+        screen.clear_screen();
+        const match_request request = plan_series(entry);
+        run_match_series(request, assets);
+    }
+    release();
+}
+
+void screen_flow::draw_logo(int alpha) {
+    screen.clear_screen();
+    logo->set_alpha(alpha);
+    logo->display_scaled(0, screen.height() - logo->height(), screen.surface, logo_zoom);
+    screen.flip();
+    platform::frame_delay(pacing);
+}
+
+void screen_flow::show_logo(FPSmanager* flow_pacing, int flow_menu_rate, int flow_fps) {
+    pacing = flow_pacing;
+    menu_rate = flow_menu_rate;
+    fps = flow_fps;
+    logo = new img_mgr();
+    logo->load(LOGO_FILE);
+    logo_zoom = logo->width() > 0 ? (float)screen.width() / (float)logo->width() : 1.0f;
+    // The intro is tried even without audio: its failure line tells why the
+    // game is silent.
+    printf("Trying to load [%s]\n", INTRO_MUSIC);
+    intro_music = Mix_LoadMUS(INTRO_MUSIC);
+    if (Mix_FadeInMusic(intro_music, 0, 1000) == -1) printf("Mix_FadeInMusic: %s\n", SDL_GetError());
+    for (int alpha = 0; alpha < 256; alpha += LOGO_FADE_IN_STEP) draw_logo(alpha);
+}
+
+void screen_flow::load_music() {
+    if (!screen.audio_ok) return;
+    menu_music = Mix_LoadMUS(MENU_MUSIC);
+    if (!menu_music) printf("Mix_LoadMUS(\"music.mp3\"): %s\n", SDL_GetError());
+    match_music = load_loop(MATCH_MUSIC);
+    selection_music = load_loop(SELECTION_MUSIC);
+}
+
+void screen_flow::load_roster() {
+    fighter_files.clear();
+    for (int i = 0; i < ROSTER_SIZE; i++) {
+        roster_pictures[i] = new img_mgr();
+        roster_pictures[i]->load(ROSTER[i].picture_file);
+        roster_pictures[i]->tohw();
+        fighter_files.push_back(ROSTER[i].fighter_file);
+    }
+    wallpaper = new img_mgr();
+    wallpaper->load(WALLPAPER_FILE);
+}
+
+void screen_flow::preload() {
+    load_music();
+    load_roster();
+    assets.preload(match_music);
+    menu.load(pacing, menu_rate, menu_music);
+    printf("Preloading done fade out logo, fade in main menu\n");
+}
+
+void screen_flow::hide_logo() {
+    for (int alpha = 255; alpha > 0; alpha -= LOGO_FADE_OUT_STEP) draw_logo(alpha);
+    printf("Fade Out done\n");
+}
+
+int screen_flow::choose_character() {
+    char_select selection(wallpaper, roster_pictures, menu_rate);
+    return selection.run();
+}
+
+match_request screen_flow::plan_series(int entry) {
+    match_request request;
+    request.fighter_files = fighter_files;
+    request.framerate = pacing;
+    request.fps = fps;
+    const menu_mode* mode = main_menu::mode_for(entry);
+    if (!mode) {
+        printf("WARNING: menu entry [%d] starts no match, playing a demo\n", entry);
+        mode = main_menu::mode_for(match_request::DEMO - 1);
+    }
+    request.mode = mode->mode;
+    request.reqwins = mode->reqwins;
+    if (mode->selection_music) music::start_loop(selection_music);
+    if (mode->selections > 0) request.first_choice = choose_character();
+    if (mode->selections > 1) request.second_choice = choose_character();
+    return request;
+}
+
+void screen_flow::release() {
+    menu.release();
+    assets.release();
+    for (int i = 0; i < ROSTER_SIZE; i++) delete_and_clear(roster_pictures[i]);
+    delete_and_clear(wallpaper);
+    delete_and_clear(logo);
+}
+
+void screen_flow::free_music() {
+    free_tune(intro_music);
+    free_tune(menu_music);
+    free_tune(match_music);
+    free_tune(selection_music);
+}

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include "gfx/img_mgr.h"
+#include "gfx/txt_mgr.h"
+#include "shell/main_menu.h"
+#include "shell/menu_list.h"
+#include "shell/menu_poll.h"
+#include "tests/shell/menu_fixture.h"
+
+namespace {
+
+class menu_input : public menu_test {};
+
+int poll_once(const poll_layout& layout, int start) {
+    menu_poll input(layout);
+    input.cursor = start;
+    input.poll();
+    return input.cursor;
+}
+
+TEST_F(menu_input, arrows_wrap_around_the_column_and_the_row) {
+    hold_only(SDLK_UP);
+    EXPECT_EQ(5, poll_once(menu_poll::column, 0));  // Up on "arcade" gives "quit"
+    EXPECT_EQ(3, poll_once(menu_poll::column, 4));
+    hold_only(SDLK_DOWN);
+    EXPECT_EQ(0, poll_once(menu_poll::column, 5));
+    hold_only(SDLK_LEFT);
+    EXPECT_EQ(3, poll_once(menu_poll::row, 0));
+    hold_only(SDLK_RIGHT);
+    EXPECT_EQ(0, poll_once(menu_poll::row, 3));
+    // The column ignores Left and Right, the row Up and Down.
+    EXPECT_EQ(2, poll_once(menu_poll::column, 2));
+    hold_only(SDLK_DOWN);
+    EXPECT_EQ(2, poll_once(menu_poll::row, 2));
+    // Both arrows of a pair held cancel out.
+    platform::set_key(SDLK_UP, true);
+    EXPECT_EQ(2, poll_once(menu_poll::column, 2));
+}
+
+TEST_F(menu_input, quit_keys_and_window_close_confirm_the_last_entry) {
+    const SDLKey quit_keys[] = {SDLK_ESCAPE, SDLK_q};
+    for (SDLKey key : quit_keys) {
+        hold_only(key);
+        menu_poll menu(menu_poll::column);
+        menu.cursor = 2;
+        menu.poll();
+        EXPECT_EQ(5, menu.cursor);
+        EXPECT_TRUE(menu.confirmed);
+        EXPECT_TRUE(menu.quit_requested);
+        menu_poll selection(menu_poll::row);
+        selection.poll();
+        EXPECT_EQ(3, selection.cursor);
+        EXPECT_TRUE(selection.confirmed);
+    }
+    // A moved cursor in the same poll leaves the quit request standing.
+    hold_only(SDLK_ESCAPE);
+    platform::set_key(SDLK_DOWN, true);
+    menu_poll menu(menu_poll::column);
+    menu.poll();
+    EXPECT_EQ(0, menu.cursor);
+    EXPECT_TRUE(menu.quit_requested);
+
+    platform::release_all_keys();
+    platform::push_quit();
+    menu_poll closed(menu_poll::column);
+    closed.poll();
+    EXPECT_EQ(5, closed.cursor);
+    EXPECT_TRUE(closed.quit_requested);
+    // One event a poll: the close is gone from the queue.
+    closed.reset();
+    closed.poll();
+    EXPECT_FALSE(closed.confirmed);
+}
+
+TEST_F(menu_input, confirm_keys_and_the_joystick) {
+    hold_only(SDLK_RETURN);
+    menu_poll by_return(menu_poll::column);
+    by_return.poll();
+    EXPECT_TRUE(by_return.confirmed);
+    EXPECT_FALSE(by_return.quit_requested);
+    hold_only(SDLK_SPACE);
+    menu_poll by_space(menu_poll::row);
+    by_space.poll();
+    EXPECT_TRUE(by_space.confirmed);
+
+    platform::release_all_keys();
+    platform::set_joystick_axis(1, 20000);
+    platform::set_joystick_button(3, true);
+    screen.joystick_ok = 0;
+    menu_poll unplugged(menu_poll::column);
+    unplugged.poll();
+    EXPECT_EQ(0, unplugged.cursor);
+    EXPECT_FALSE(unplugged.confirmed);
+
+    screen.joystick_ok = 1;
+    menu_poll column(menu_poll::column);
+    column.poll();
+    EXPECT_EQ(1, column.cursor);
+    EXPECT_TRUE(column.confirmed);
+    // The row reads axis 0; the dead zone ends past 17000.
+    platform::set_joystick_axis(0, 17000);
+    menu_poll row(menu_poll::row);
+    row.poll();
+    EXPECT_EQ(0, row.cursor);
+    platform::set_joystick_axis(0, -17001);
+    row.poll();
+    EXPECT_EQ(3, row.cursor);
+}
+
+// The main menu and the option list, frame by frame. Without the game's
+// pictures and fonts the menus draw nothing, which changes none of this.
+class main_menu_frames : public menu_test {
+protected:
+    void SetUp() override {
+        menu_test::SetUp();
+        menu.load(&pacing, MENU_RATE, nullptr);
+        menu.prepare();
+        menu.enter();
+        menu.entry_animation();
+    }
+    void TearDown() override {
+        menu.release();
+        menu_test::TearDown();
+    }
+
+    // Frames until the cursor moves; the count of frames it took.
+    int frames_until_cursor_moves(int limit) {
+        const int start = menu.cursor();
+        for (int frames = 1; frames <= limit; frames++) {
+            menu.frame();
+            if (menu.cursor() != start) return frames;
+        }
+        return -1;
+    }
+
+    main_menu menu;
+};
+
+TEST_F(main_menu_frames, a_held_arrow_moves_the_cursor_once_every_twelve_frames) {
+    ASSERT_EQ(12, menu.poll_period());
+    // The entry animation took 32 frames; the next poll is at step 36.
+    EXPECT_EQ(32, menu.scroll_step());
+    hold_only(SDLK_DOWN);
+    EXPECT_EQ(5, frames_until_cursor_moves(40));
+    EXPECT_EQ(1, menu.cursor());
+    EXPECT_EQ(12, frames_until_cursor_moves(40));
+    EXPECT_EQ(12, frames_until_cursor_moves(40));
+    EXPECT_EQ(3, menu.cursor());
+}
+
+TEST_F(main_menu_frames, up_on_arcade_goes_to_quit) {
+    EXPECT_EQ(0, menu.cursor());
+    hold_only(SDLK_UP);
+    frames_until_cursor_moves(40);
+    EXPECT_EQ(main_menu::QUIT_ENTRY, menu.cursor());
+}
+
+TEST_F(main_menu_frames, the_option_screen_leads_back_to_the_menu_on_arcade) {
+    hold_only(SDLK_DOWN);
+    while (menu.cursor() != main_menu::OPTIONS_ENTRY) menu.frame();
+    hold_only(SDLK_RETURN);
+    int frames = 0;
+    while (!menu.frame()) frames++;
+    EXPECT_LE(frames, 12);
+    EXPECT_EQ(main_menu::OPTIONS_ENTRY, menu.cursor());
+    // The option list polls on its first frame, so a held Return chooses
+    // at once; the menu then starts again.
+    const Uint32 before = platform::ticks();
+    menu.show_options();
+    EXPECT_EQ(5u, platform::ticks() - before);
+    menu.enter();
+    EXPECT_EQ(0, menu.cursor());
+    EXPECT_FALSE(menu.quit_requested());
+}
+
+class option_list : public menu_test {};
+
+TEST_F(option_list, up_on_the_first_entry_wraps_to_the_last_and_quit_keys_leave_there) {
+    TXT_MGR face;
+    img_mgr tile;
+    menu_list options(main_menu::option_texts, main_menu::OPTION_ENTRIES, &tile, &face, MENU_RATE);
+    hold_only(SDLK_UP);
+    EXPECT_FALSE(options.frame());
+    EXPECT_EQ(5, options.cursor());
+    // Polls every 200 / 16 = 12 frames.
+    for (int frame = 1; frame < 12; frame++) options.frame();
+    EXPECT_EQ(5, options.cursor());
+    options.frame();
+    EXPECT_EQ(4, options.cursor());
+
+    hold_only(SDLK_ESCAPE);
+    menu_list leaving(main_menu::option_texts, main_menu::OPTION_ENTRIES, &tile, &face, MENU_RATE);
+    EXPECT_EQ(5, leaving.run());
+}
+
+TEST_F(option_list, a_shorter_list_wraps_over_its_own_entries) {
+    TXT_MGR face;
+    img_mgr tile;
+    const char two[2][menu_list::ENTRY_FIELD] = {"Yes", "No"};
+    menu_list options(two, 2, &tile, &face, MENU_RATE);
+    hold_only(SDLK_UP);
+    options.frame();
+    EXPECT_EQ(1, options.cursor());
+    menu_list empty(two, 0, &tile, &face, MENU_RATE);
+    hold_only(SDLK_RETURN);
+    EXPECT_EQ(0, empty.run());
+}
+
+}  // namespace
