@@ -56,7 +56,10 @@ void img_mgr::tohw_sw() {
 
 SDL_Surface* img_mgr::zoomed_picture(SDL_Surface* dest, float& zx, float& zy, int angle, bool& patched) {
     SDL_Surface* pixels = surface.pixels();
-    patched = logical_w * zx > dest->w || logical_h * zy > dest->h;
+    // A caller that chose a window of the picture (the stage's scrolled
+    // bands) must see that window: the centre patch would ignore it.
+    const bool windowed = src_rect.x != 0 || src_rect.y != 0 || src_rect.w != logical_w || src_rect.h != logical_h;
+    patched = !windowed && (logical_w * zx > dest->w || logical_h * zy > dest->h);
     if (!patched) return zoomed_display_copy(pixels, nullptr, pixels->w, pixels->h, angle, zx, zy);
 
     // Only the centre that can be seen is zoomed: it fills the destination.
