@@ -1,0 +1,162 @@
+#ifndef TESTS_STAGE_DRAW_CASES_H
+#define TESTS_STAGE_DRAW_CASES_H
+
+// Stage drawing that must look alike on both paths. The including file
+// defines DRAW_ON_GL before including this.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "gfx/img_mgr.h"
+#include "stage/level.h"
+#include "tests/gfx_text/screen_probe.h"
+#include "tests/stage/stage_fixture.h"
+
+namespace {
+
+const Uint32 BLACK = 0x000000;
+// Colours that 5 bits a channel hold exactly, so both paths show them alike.
+const Uint32 FLOOR_COLOUR = 0xC68400;
+const int BAND_H = 120;
+const int BAND_W = 2048;
+
+class stage_drawing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(probe::open_screen(DRAW_ON_GL));
+        probe::clear();
+    }
+
+    // One parallax band at the bottom of the screen: the band's own picture
+    // shows in its rows 0-39, the first layer in rows 40-79, the second in
+    // rows 80-119; a floor strip 20 rows high when asked for.
+    void load_parallax_stage(bool with_floor) {
+        const std::vector<std::string> pictures = {
+            folder.picture("far", BAND_W, BAND_H, fixture::columns(1, 0, BAND_H)),
+            folder.picture("middle", BAND_W, BAND_H, fixture::columns(2, 40, BAND_H)),
+            folder.picture("near", BAND_W, BAND_H, fixture::columns(3, 80, BAND_H)),
+            folder.picture("floor", BAND_W, 20, fixture::flat(FLOOR_COLOUR))};
+        const std::string floor_key = with_floor ? " floor=3" : "";
+        stage.load(folder.stage(pictures, "length=1 part0=0 part0parallax=2 part0parallax0=1 part0parallax1=2" + floor_key)
+                       .c_str());
+    }
+
+    void draw(int scroll_x, double zoom) {
+        probe::clear();
+        stage.scroll_x = scroll_x;
+        stage.zoom = zoom;
+        stage.draw_step();
+    }
+
+    // The screen row showing row `image_row` of a plane anchored at the
+    // bottom of the screen and drawn at `zoom`.
+    static int screen_row(int image_row, double zoom) {
+        return static_cast<int>(probe::SCREEN_H - BAND_H * zoom + image_row * zoom);
+    }
+
+    fixture::stage_folder folder;
+    level stage;
+};
+
+TEST_F(stage_drawing, shake_swings_and_dies_down) {
+    stage.shake = 5;
+    std::vector<int> seen;
+    for (int frame = 0; frame < 6; frame++) {
+        stage.draw_step();
+        seen.push_back(stage.shake);
+    }
+    EXPECT_EQ((std::vector<int>{-4, 3, -2, 1, 0, 0}), seen);
+    stage.shake = -3;
+    seen.clear();
+    for (int frame = 0; frame < 3; frame++) {
+        stage.draw_step();
+        seen.push_back(stage.shake);
+    }
+    EXPECT_EQ((std::vector<int>{2, -1, 0}), seen);
+}
+
+TEST_F(stage_drawing, flash_fades_by_its_rate) {
+    stage.flash = 200;
+    stage.flash_rate = 25;
+    for (int opacity = 200; opacity > 0; opacity -= 25) {
+        probe::clear();
+        stage.draw_step();
+        const int red = probe::grab().at(320, 240) >> 16;
+        EXPECT_NEAR(opacity, red, 2) << "flash of " << opacity;
+    }
+    EXPECT_EQ(0, stage.flash);
+    probe::clear();
+    stage.draw_step();
+    EXPECT_EQ(BLACK, probe::grab().at(320, 240));
+}
+
+TEST_F(stage_drawing, planes_scroll_by_their_parallax_fractions) {
+    load_parallax_stage(false);
+    stage.shake = 3;  // -2 once this frame advances it
+    draw(300, 1.0);
+    const probe::shot taken = probe::grab();
+    EXPECT_EQ(98, fixture::column_of(taken.at(0, screen_row(20, 1))));
+    EXPECT_EQ(1, fixture::plane_of(taken.at(0, screen_row(20, 1))));
+    EXPECT_EQ(148, fixture::column_of(taken.at(0, screen_row(60, 1))));
+    EXPECT_EQ(2, fixture::plane_of(taken.at(0, screen_row(60, 1))));
+    EXPECT_EQ(298, fixture::column_of(taken.at(0, screen_row(100, 1))));
+    EXPECT_EQ(3, fixture::plane_of(taken.at(0, screen_row(100, 1))));
+    EXPECT_EQ(298 + 639, fixture::column_of(taken.at(639, screen_row(100, 1))));
+}
+
+// Zoomed out, each plane takes a wider slice of its picture so that it
+// still reaches the right edge, starting from the same parallax offset.
+TEST_F(stage_drawing, zoomed_out_planes_fill_the_screen_width) {
+    load_parallax_stage(false);
+    for (double zoom : {0.5, 0.68, 0.8}) {
+        draw(300, zoom);
+        const probe::shot taken = probe::grab();
+        const int offsets[] = {100, 150, 300};
+        for (int plane = 0; plane < 3; plane++) {
+            const int row = screen_row(plane * 40 + 30, zoom);
+            EXPECT_NEAR(offsets[plane], fixture::column_of(taken.at(0, row)), 2) << "zoom " << zoom << " plane " << plane;
+            EXPECT_NEAR(offsets[plane] + 320 / zoom, fixture::column_of(taken.at(320, row)), 3)
+                << "zoom " << zoom << " plane " << plane;
+            EXPECT_EQ(plane + 1, fixture::plane_of(taken.at(639, row))) << "zoom " << zoom << " plane " << plane;
+        }
+    }
+}
+
+TEST_F(stage_drawing, floor_strip_lies_along_the_front_layer) {
+    load_parallax_stage(true);
+    draw(200, 1.0);
+    probe::shot taken = probe::grab();
+    EXPECT_EQ(FLOOR_COLOUR, taken.at(10, 470));
+    EXPECT_EQ(3, fixture::plane_of(taken.at(10, 455)));
+
+    stage.unload();
+    load_parallax_stage(false);
+    draw(200, 1.0);
+    taken = probe::grab();
+    EXPECT_EQ(0, taken.count(0, 0, probe::SCREEN_W, probe::SCREEN_H, FLOOR_COLOUR));
+}
+
+TEST_F(stage_drawing, a_band_is_drawn_while_any_row_of_it_is_on_screen) {
+    const Uint32 sky = 0x4284C6;
+    stage.load(folder.stage({folder.picture("sky", 700, 100, fixture::flat(sky))}, "length=1 part0=0").c_str());
+    struct placement {
+        int y;
+        bool drawn;
+    };
+    for (placement at : {placement{-99, true}, placement{-100, false}, placement{479, true}, placement{480, false}}) {
+        stage.bottom_y = at.y;
+        draw(0, 1.0);
+        const probe::shot taken = probe::grab();
+        EXPECT_EQ(at.drawn, taken.count(0, 0, probe::SCREEN_W, probe::SCREEN_H, sky) > 0) << "band at y " << at.y;
+    }
+    // A plain band is not zoomed: it fills the width at any camera zoom.
+    stage.bottom_y = 300;
+    draw(50, 0.5);
+    EXPECT_EQ(640 * 100, probe::grab().count(0, 300, probe::SCREEN_W, 100, sky));
+}
+
+}  // namespace
+
+#endif

@@ -1,0 +1,14 @@
+#define DRAW_ON_GL true
+#include "tests/stage/draw_cases.h"
+
+namespace {
+
+TEST_F(stage_drawing, flash_leaves_blending_off) {
+    stage.flash = 120;
+    stage.flash_rate = 10;
+    stage.draw_step();
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ(110, stage.flash);
+}
+
+}  // namespace
