@@ -91,9 +91,3 @@ void TXT_MGR::print(const char* text) {
     SDL_FreeSurface(rendered);
     text_surface = nullptr;
 }
-
-int TXT_MGR::texture_side(int n) {
-    int side = 1;
-    while (side < n) side <<= 1;
-    return side;
-}

@@ -26,9 +26,6 @@ public:
     // blit onto target (the screen when target is unset) on the surface path.
     void print(const char* text);
 
-    // Smallest power of two not below n (1 for n <= 1): texture sides.
-    static int texture_side(int n);
-
     TTF_Font* font;
     SDL_Surface* text_surface;  // the surface most recently rendered
     SDL_Surface* target;

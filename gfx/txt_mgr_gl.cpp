@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "gfx/gl_quads.h"
 #include "gfx/txt_mgr.h"
 #include "shell/screen_mgr.h"
 
@@ -30,13 +31,7 @@ GLuint upload_text(SDL_Surface* rendered, int texture_w, int texture_h) {
 }
 
 void draw_text_quad(GLuint texture, int x, int y, int w, int h, float u, float v) {
-    glEnable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    // Set here too: text may be the first thing drawn in a fresh context.
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
-    glColor4ub(255, 255, 255, 255);
+    begin_textured_quads(texture, SDL_ALPHA_OPAQUE);
     glTexCoord2f(0, 0);
     glVertex2i(x, y);
     glTexCoord2f(u, 0);
@@ -45,9 +40,7 @@ void draw_text_quad(GLuint texture, int x, int y, int w, int h, float u, float v
     glVertex2i(x + w, y + h);
     glTexCoord2f(0, v);
     glVertex2i(x, y + h);
-    glEnd();
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
+    end_textured_quads();
 }
 
 }  // namespace

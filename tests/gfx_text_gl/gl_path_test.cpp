@@ -1,6 +1,8 @@
 #define DRAW_ON_GL true
 #include "tests/gfx_text/shared_cases.h"
 
+#include "gfx/gl_quads.h"
+
 namespace {
 
 const Uint32 RED = 0xFF0000;
@@ -34,11 +36,11 @@ TEST_F(drawing, circle_segments_out_of_range_are_kept_in_range) {
 }
 
 TEST(text_texture, sides_are_powers_of_two) {
-    EXPECT_EQ(64, TXT_MGR::texture_side(37));
-    EXPECT_EQ(32, TXT_MGR::texture_side(20));
-    EXPECT_EQ(64, TXT_MGR::texture_side(64));
-    EXPECT_EQ(1, TXT_MGR::texture_side(1));
-    EXPECT_EQ(1, TXT_MGR::texture_side(0));
+    EXPECT_EQ(64, texture_side(37));
+    EXPECT_EQ(32, texture_side(20));
+    EXPECT_EQ(64, texture_side(64));
+    EXPECT_EQ(1, texture_side(1));
+    EXPECT_EQ(1, texture_side(0));
 }
 
 GLint texture_size(GLuint texture, GLenum which) {
@@ -62,8 +64,8 @@ TEST_F(drawing, cached_character_is_uploaded_once_and_reused) {
     const GLuint texture = counter.char_cache['7'];
     EXPECT_EQ(std::string::npos, log.find("caching", log.find("caching") + 1)) << log;
     EXPECT_NE(std::string::npos, log.find("as asc[55]")) << log;
-    EXPECT_EQ(TXT_MGR::texture_side(seven_w), texture_size(texture, GL_TEXTURE_WIDTH));
-    EXPECT_EQ(TXT_MGR::texture_side(counter.text_h), texture_size(texture, GL_TEXTURE_HEIGHT));
+    EXPECT_EQ(texture_side(seven_w), texture_size(texture, GL_TEXTURE_WIDTH));
+    EXPECT_EQ(texture_side(counter.text_h), texture_size(texture, GL_TEXTURE_HEIGHT));
 
     probe::clear();
     counter.print("7x");
