@@ -138,6 +138,11 @@ protected:
         return ran;
     }
 
+    void survival() {
+        request.mode = match_request::SURVIVAL;
+        request.reqwins = 0;
+    }
+
     bool end_round() {
         bool over = false;
         last_log = quiet([&] { over = series->end_round(); });
@@ -168,6 +173,15 @@ protected:
     std::string home;
     std::string last_log;
 };
+
+// Pixels of exactly that colour (0xRRGGBB) in a rectangle of the surface
+// screen.
+inline int screen_count(int x, int y, int w, int h, Uint32 rgb) {
+    int found = 0;
+    for (int py = y; py < y + h; py++)
+        for (int px = x; px < x + w; px++) found += screen_rgb(px, py) == rgb;
+    return found;
+}
 
 inline int count_of(const std::string& log, const std::string& text) {
     int found = 0;

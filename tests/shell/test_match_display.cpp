@@ -111,16 +111,10 @@ TEST_F(match_hud, each_round_won_shows_a_dot_under_the_bar) {
 TEST_F(match_hud, a_string_of_hits_shows_its_count_above_the_fighter) {
     start();
     frames(1);
-    auto red_pixels = [] {
-        int red = 0;
-        for (int y = 0; y < 480; y++)
-            for (int x = 0; x < 640; x++) red += screen_rgb(x, y) == 0xFF0000;
-        return red;
-    };
-    EXPECT_EQ(0, red_pixels());
+    EXPECT_EQ(0, screen_count(0, 0, 640, 480, 0xFF0000));
     right().hits_taken = 2;
     frames(1);
-    EXPECT_GT(red_pixels(), 20);
+    EXPECT_GT(screen_count(0, 0, 640, 480, 0xFF0000), 20);
 }
 
 }  // namespace

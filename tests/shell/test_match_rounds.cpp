@@ -26,15 +26,8 @@ TEST_F(match_rounds, set_up_logs_the_series_and_places_the_fighters_facing_each_
     EXPECT_EQ(0, right().facing);
     // Both stand in the same picture, the right one recoloured from red to
     // blue so the two can be told apart.
-    int red = 0, blue = 0;
-    for (int y = 300; y < 480; y++) {
-        for (int x = 0; x < 640; x++) {
-            red += screen_rgb(x, y) == 0xC80028;
-            blue += screen_rgb(x, y) == 0x0000C8;
-        }
-    }
-    EXPECT_GT(red, 1000);
-    EXPECT_GT(blue, 1000);
+    EXPECT_GT(screen_count(0, 300, 640, 180, 0xC80028), 1000);
+    EXPECT_GT(screen_count(0, 300, 640, 180, 0x0000C8), 1000);
 }
 
 TEST_F(match_rounds, a_knock_out_ends_the_round_at_the_end_of_the_181st_frame) {
@@ -63,16 +56,10 @@ TEST_F(match_rounds, a_knock_out_ends_the_round_at_the_end_of_the_181st_frame) {
 TEST_F(match_rounds, the_result_text_shows_at_the_screen_centre) {
     start();
     frames(1);
-    auto white_in_centre = [] {
-        int white = 0;
-        for (int y = 226; y < 262; y++)
-            for (int x = 240; x < 400; x++) white += screen_rgb(x, y) == 0xFFFFFF;
-        return white;
-    };
-    EXPECT_EQ(0, white_in_centre());
+    EXPECT_EQ(0, screen_count(240, 226, 160, 36, 0xFFFFFF));
     right().life = -1;
     frames(1);
-    EXPECT_GT(white_in_centre(), 20);
+    EXPECT_GT(screen_count(240, 226, 160, 36, 0xFFFFFF), 20);
 }
 
 TEST_F(match_rounds, a_double_knock_out_shows_three_texts_and_wins_for_both) {
@@ -106,8 +93,7 @@ TEST_F(match_rounds, with_three_required_wins_the_fourth_win_ends_the_series) {
 }
 
 TEST_F(match_rounds, survival_carries_everything_over_until_the_left_fighter_wins) {
-    request.mode = match_request::SURVIVAL;
-    request.reqwins = 0;
+    survival();
     start();
     frames(1);
     left().life = -1;
@@ -130,8 +116,7 @@ TEST_F(match_rounds, survival_carries_everything_over_until_the_left_fighter_win
 }
 
 TEST_F(match_rounds, survival_ends_when_the_player_on_the_right_is_knocked_out) {
-    request.mode = match_request::SURVIVAL;
-    request.reqwins = 0;
+    survival();
     start();
     frames(1);
     right().life = -1;
@@ -150,8 +135,7 @@ TEST_F(match_rounds, escape_gives_the_right_fighter_the_series) {
 }
 
 TEST_F(match_rounds, escape_in_survival_only_ends_the_round) {
-    request.mode = match_request::SURVIVAL;
-    request.reqwins = 0;
+    survival();
     start();
     hold_only(SDLK_ESCAPE);
     EXPECT_EQ(1, frames_until_round_end(10));
