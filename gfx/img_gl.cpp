@@ -8,6 +8,7 @@
 #include "gfx/gl_quads.h"
 #include "gfx/img_mgr.h"
 #include "gfx/surface_convert.h"
+#include "gfx/texture_users.h"
 #include "shell/screen_mgr.h"
 
 namespace {
@@ -56,6 +57,7 @@ void img_mgr::tohw_gl() {
     GLuint texture = 0;
     glGenTextures(1, &texture);
     gl_tiles = (int)texture;
+    texture_users::hold(gl_tiles);
     printf("opengl texture upload: got [%d] for [%s]\n", gl_tiles, filename);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);

@@ -1,10 +1,12 @@
 #include "gfx/img_mgr.h"
 
+#include <GL/gl.h>
 #include <SDL/SDL_image.h>
 #include <cstdio>
 #include <cstring>
 
 #include "gfx/surface_convert.h"
+#include "gfx/texture_users.h"
 #include "shell/screen_mgr.h"
 
 int image_count = 0;
@@ -220,14 +222,14 @@ img_mgr::~img_mgr() {
     surface.reset();
     mirror_surface.reset();
     zcache.clear();
-    // Textures are shared by copies and live as long as the GL context.
-    if (screen.is_gl() && gl_tiles != -1) {
-        printf("Would be ");
-        printf("opengl: Freeing [%d]\n", gl_tiles);
-    }
+    let_go_of_texture();
 }
 
 void img_mgr::copy_attributes(const img_mgr& src) {
+    if (src.gl_tiles != gl_tiles) {
+        let_go_of_texture();
+        texture_users::hold(src.gl_tiles);
+    }
     dst_rect = src.dst_rect;
     src_rect = src.src_rect;
     bounds = src.bounds;
@@ -359,11 +361,30 @@ bool img_mgr::reload_pixels_from_file() {
     reset_rects();
     // The texture stays with the picture it was copied from; this one
     // uploads its own, recoloured, on its first draw.
-    gl_tiles = -1;
-    display_list = 0;
+    let_go_of_texture();
     tex_w = 0;
     tex_h = 0;
     return true;
+}
+
+void img_mgr::let_go_of_texture() {
+    if (gl_tiles == -1) return;
+    const bool last_user = texture_users::release(gl_tiles);
+    if (screen.is_gl()) {
+        // Copies share a texture: only the last one deletes it, and only
+        // while the GL context is still there.
+        if (last_user && SDL_GetVideoSurface()) {
+            printf("opengl: Freeing [%d]\n", gl_tiles);
+            const GLuint texture = (GLuint)gl_tiles;
+            glDeleteTextures(1, &texture);
+            if (display_list != 0) glDeleteLists(display_list, 1);
+        } else {
+            printf("Would be ");
+            printf("opengl: Freeing [%d]\n", gl_tiles);
+        }
+    }
+    gl_tiles = -1;
+    display_list = 0;
 }
 
 void img_mgr::swap_color(Uint32 from, Uint32 to) {

@@ -82,6 +82,7 @@ private:
     void reset_rects();
     void copy_attributes(const img_mgr& src);
     bool reload_pixels_from_file();
+    void let_go_of_texture();
     int trimmed_w() const { return trim.right - trim.left; }
     int trimmed_h() const { return trim.bottom - trim.top; }
 

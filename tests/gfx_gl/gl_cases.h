@@ -183,6 +183,36 @@ TEST_F(gl_path, a_recoloured_copy_of_an_uploaded_picture_shows_its_own_colours) 
     }
 }
 
+TEST_F(gl_path, a_shared_texture_is_deleted_with_its_last_picture) {
+    const std::string file = picture_file("shared", 30, 30, {0, 0, 30, 30}, RED);
+    img_mgr* cached = new img_mgr;
+    cached->load(file.c_str());
+    cached->display(0, 0);
+    const GLuint texture = (GLuint)cached->gl_tiles;
+    {
+        img_mgr copy(*cached);
+        img_mgr assigned;
+        assigned = *cached;
+        EXPECT_EQ(copy.gl_tiles, cached->gl_tiles);
+    }
+    EXPECT_TRUE(glIsTexture(texture));
+    // A recoloured copy of each series uploads its own texture and takes it away again.
+    const Uint32 red = SDL_MapRGB(screen.surface->format, 255, 0, 0);
+    const Uint32 blue = SDL_MapRGB(screen.surface->format, 0, 0, 255);
+    for (int series = 0; series < 3; series++) {
+        img_mgr* recoloured = new img_mgr(*cached);
+        recoloured->swap_color(red, blue);
+        recoloured->display(0, 0);
+        const GLuint own = (GLuint)recoloured->gl_tiles;
+        EXPECT_NE(own, texture);
+        delete recoloured;
+        EXPECT_FALSE(glIsTexture(own));
+    }
+    EXPECT_TRUE(glIsTexture(texture));
+    delete cached;
+    EXPECT_FALSE(glIsTexture(texture));
+}
+
 TEST_F(gl_path, a_texture_reads_back_into_a_surface) {
     const std::string file = placed_picture_file();
     img_mgr picture;
