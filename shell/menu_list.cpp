@@ -14,6 +14,7 @@ const char EMPTY_LIST[1][menu_list::ENTRY_FIELD] = {"Back"};
 
 poll_layout layout_for(int count) {
     poll_layout layout = menu_poll::column;
+    layout.name = "Option list";
     layout.entries = count < 1 ? 1 : count;
     layout.quit_cursor = layout.entries - 1;
     return layout;

@@ -1,10 +1,12 @@
 #include "shell/menu_poll.h"
 
+#include <cstdio>
+
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
 
-const poll_layout menu_poll::column = {1, SDLK_DOWN, SDLK_UP, 6, 5};
-const poll_layout menu_poll::row = {0, SDLK_RIGHT, SDLK_LEFT, 4, -1};
+const poll_layout menu_poll::column = {"Main menu", 1, SDLK_DOWN, SDLK_UP, 6, 5};
+const poll_layout menu_poll::row = {"Selection", 0, SDLK_RIGHT, SDLK_LEFT, 4, -1};
 
 menu_poll::menu_poll(const poll_layout& layout) : cursor(0), confirmed(false), quit_requested(false), layout(layout) {}
 
@@ -17,12 +19,14 @@ void menu_poll::reset() {
 void menu_poll::poll() {
     // One event a poll: it refreshes the key state, and a window close is
     // the only event a menu acts on.
+    const int before = cursor;
     SDL_Event event;
     const bool close_requested = platform::poll_event(&event) && event.type == SDL_QUIT;
     if (screen.joystick_ok == 1) read_joystick();
     if (close_requested) request_quit();
     read_keys();
     wrap();
+    if (cursor != before) printf("%s cursor [%d]\n", layout.name, cursor);
 }
 
 void menu_poll::read_joystick() {

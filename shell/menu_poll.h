@@ -7,6 +7,7 @@
 // menu and the option list run down a column (joystick axis 1, Up and Down);
 // the character selection runs along a row (axis 0, Left and Right).
 struct poll_layout {
+    const char* name;  // names the menu in the cursor's log line
     int axis;
     SDLKey next_key;
     SDLKey previous_key;
@@ -28,6 +29,8 @@ public:
 
     // Cursor on the first entry, nothing confirmed or requested.
     void reset();
+    // Logs the cursor whenever a poll moves it, so a session driven from
+    // outside can tell where the cursor stands.
     void poll();
 
     static const poll_layout column;  // main menu and option list: six entries
