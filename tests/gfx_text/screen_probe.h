@@ -85,10 +85,10 @@ inline const char* font_path() {
     return "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 }
 
-// Saves the screen as a BMP under the build folder, for a look by eye;
-// returns the path written.
-inline std::string save_screen(const std::string& name) {
-    const std::string path = std::string(BRAWLER_BINARY_DIR) + "/" + name + ".bmp";
+// Saves the screen as a BMP, for a look by eye: under the build folder, or
+// at `name` itself when in_build_folder is false. Returns the path written.
+inline std::string save_screen(const std::string& name, bool in_build_folder = true) {
+    const std::string path = (in_build_folder ? std::string(BRAWLER_BINARY_DIR) + "/" : std::string()) + name + ".bmp";
     const shot taken = grab();
     SDL_Surface* copy = screen.create_surface(SCREEN_W, SCREEN_H, 32, 0);
     for (int y = 0; y < SCREEN_H; y++) {

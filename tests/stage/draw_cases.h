@@ -157,6 +157,41 @@ TEST_F(stage_drawing, a_band_is_drawn_while_any_row_of_it_is_on_screen) {
     EXPECT_EQ(640 * 100, probe::grab().count(0, 300, probe::SCREEN_W, 100, sky));
 }
 
+// The game's own stage at the cameras a match uses: every plane reaches
+// both screen edges. With BRAWLER_STAGE_SHOTS set to a folder, each view is
+// saved there for a look by eye.
+TEST_F(stage_drawing, road_stage_fills_the_screen_at_match_cameras) {
+    const char* road = "rsrc/road/stage_road.ini";
+    if (access(road, R_OK) != 0) GTEST_SKIP() << "no road stage in this tree";
+    ::testing::internal::CaptureStdout();
+    stage.load(road);
+    fflush(stdout);
+    const std::string log = ::testing::internal::GetCapturedStdout();
+    for (const char* line : {"load level\n", "loading [rsrc/road/stage_road.ini]\n", "Has loop\n", "Has floor\n",
+                             "Added layer[", "level: insert img#[", "Copying layered segment\n", "reset at [",
+                             "done loading\n", "ml["}) {
+        EXPECT_NE(std::string::npos, log.find(line)) << line;
+    }
+    struct camera {
+        int scroll_x;
+        double zoom;
+        int flash;
+    };
+    const char* shots = getenv("BRAWLER_STAGE_SHOTS");
+    for (camera at : {camera{0, 1.0, 0}, camera{300, 0.68, 0}, camera{640, 1.0, 0}, camera{0, 0.5, 0},
+                      camera{150, 0.85, 120}}) {
+        stage.flash = at.flash;
+        stage.flash_rate = 25;
+        draw(at.scroll_x, at.zoom);
+        const probe::shot taken = probe::grab();
+        const std::string view = std::string(DRAW_ON_GL ? "road_gl" : "road_sw") + "_x" +
+                                 std::to_string(at.scroll_x) + "_z" + std::to_string(int(at.zoom * 100));
+        for (int row : {probe::SCREEN_H - 1, probe::SCREEN_H - 60, probe::SCREEN_H / 2, 10})
+            EXPECT_EQ(0, taken.count(0, row, probe::SCREEN_W, 1, BLACK)) << view << " row " << row;
+        if (shots) probe::save_screen(std::string(shots) + "/" + view, false);
+    }
+}
+
 }  // namespace
 
 #endif
