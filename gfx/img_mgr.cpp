@@ -133,42 +133,12 @@ void apply_alpha(SDL_Surface* pixels, Uint8 alpha) {
 
 }  // namespace
 
-img_mgr::img_mgr()
-    : dst_rect(),
-      src_rect(),
-      mirrored(0),
-      live_convert(0),
-      filename(),
-      gl_tiles(-1),
-      display_list(0),
-      tex_w(0),
-      tex_h(0),
-      logical_w(0),
-      logical_h(0),
-      bounds(),
-      trim(),
-      alpha(255),
-      moved_to_video(false) {
+img_mgr::img_mgr() {
     image_count++;
     printf("___Creating image [%lx] images[%d] estsz[%d]\n", (unsigned long)this, image_count, estimated_memory());
 }
 
-img_mgr::img_mgr(const img_mgr& src)
-    : dst_rect(),
-      src_rect(),
-      mirrored(0),
-      live_convert(0),
-      filename(),
-      gl_tiles(-1),
-      display_list(0),
-      tex_w(0),
-      tex_h(0),
-      logical_w(0),
-      logical_h(0),
-      bounds(),
-      trim(),
-      alpha(255),
-      moved_to_video(false) {
+img_mgr::img_mgr(const img_mgr& src) {
     image_count++;
     printf(" images[%d] estmemusage[%d]", image_count, estimated_memory());
     printf("\n");

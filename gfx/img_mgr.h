@@ -62,19 +62,19 @@ public:
 
     surface_handle surface;
     surface_handle mirror_surface;
-    SDL_Rect dst_rect;
-    SDL_Rect src_rect;
-    Uint8 mirrored;
+    SDL_Rect dst_rect = {0, 0, 0, 0};
+    SDL_Rect src_rect = {0, 0, 0, 0};
+    Uint8 mirrored = 0;
     zoom_cache zcache;
-    Uint8 live_convert;
-    char filename[FILENAME_SIZE];
-    int gl_tiles;
-    unsigned int display_list;
-    int tex_w, tex_h;
-    int logical_w, logical_h;
-    img_box bounds;
-    img_box trim;
-    Uint8 alpha;
+    Uint8 live_convert = 0;
+    char filename[FILENAME_SIZE] = {};
+    int gl_tiles = -1;
+    unsigned int display_list = 0;
+    int tex_w = 0, tex_h = 0;
+    int logical_w = 0, logical_h = 0;
+    img_box bounds = {0, 0, 0, 0};
+    img_box trim = {0, 0, 0, 0};
+    Uint8 alpha = 255;
 
 private:
     void find_bounds();
@@ -107,7 +107,7 @@ private:
     void finish_upload();
     void display_gl(int x0, int y0, float zx, float zy, int angle);
 
-    bool moved_to_video;
+    bool moved_to_video = false;
 };
 
 // Live pictures, for the life-cycle log lines.
