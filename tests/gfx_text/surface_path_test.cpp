@@ -26,24 +26,4 @@ TEST_F(drawing, text_goes_to_its_target_not_the_screen) {
     SDL_FreeSurface(target);
 }
 
-TEST_F(drawing, render_mode_picks_the_surface_kind) {
-    TXT_MGR text;
-    text.open_font(probe::font_path());
-    text.mode = TXT_MGR::MODE_SOLID;
-    SDL_Surface* solid = text.render("a");
-    EXPECT_EQ(solid, text.text_surface);
-    EXPECT_EQ(8, solid->format->BitsPerPixel);
-    EXPECT_TRUE(solid->flags & SDL_SRCCOLORKEY);
-    text.mode = TXT_MGR::MODE_BLENDED;
-    SDL_Surface* blended = text.render("a");
-    EXPECT_EQ(32, blended->format->BitsPerPixel);
-    text.mode = 3;
-    SDL_Surface* shaded = text.render("a");
-    EXPECT_EQ(8, shaded->format->BitsPerPixel);
-    EXPECT_FALSE(shaded->flags & SDL_SRCCOLORKEY);
-    SDL_FreeSurface(solid);
-    SDL_FreeSurface(blended);
-    SDL_FreeSurface(shaded);
-}
-
 }  // namespace

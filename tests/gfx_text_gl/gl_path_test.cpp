@@ -76,11 +76,4 @@ TEST_F(drawing, cached_character_is_uploaded_once_and_reused) {
     EXPECT_GT(taken.count_not(counter.x + seven_w, counter.y, counter.text_w - seven_w, counter.text_h, BLACK), 0);
 }
 
-TEST_F(drawing, uncached_print_leaves_no_texture_behind) {
-    TXT_MGR text;
-    text.open_font(probe::font_path());
-    text.print("Q");
-    EXPECT_TRUE(text.char_cache.empty());
-}
-
 }  // namespace
