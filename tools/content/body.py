@@ -99,9 +99,7 @@ def solve(spec, pose, centre_x, ground_y):
             setattr(j, n, rotate_about(v, pelvis, p["rot"]))
     j.rot = p["rot"]
     if p["y"] is None:
-        lowest = max(q[1] for q in j.foot_f + j.foot_b)
-        lowest = max(lowest, spec.lowest_extra(j))
-        dy = ground_y - lowest
+        dy = ground_y - lowest_point(j, d)
     else:
         dy = ground_y - p["y"]
     dx = centre_x - p["x"]
@@ -112,6 +110,17 @@ def solve(spec, pose, centre_x, ground_y):
         else:
             setattr(j, n, (v[0] + dx, v[1] + dy))
     return j
+
+
+def lowest_point(j, d):
+    """The lowest point of the body: usually a sole, but a fighter lying on
+    the road rests on its back, head and elbows."""
+    parts = [(j.head, max(d["head_rx"], d["head_ry"])), (j.chest, d["chest_r"]),
+             (j.pelvis, d["waist_r"] + 3), (j.elbow_f, d["arm_r1"]), (j.elbow_b, d["arm_r1"]),
+             (j.knee_f, d["thigh_r1"]), (j.knee_b, d["thigh_r1"]),
+             (j.hand_f, d["fist_r"]), (j.hand_b, d["fist_r"])]
+    lowest = max(q[1] for q in j.foot_f + j.foot_b)
+    return max([lowest] + [p[1] + r for p, r in parts])
 
 
 def foot_polygon(d, ankle, angle):

@@ -146,8 +146,10 @@ class Moveset:
                  Frame(tween(hurt_pose, base, 0.9), 3)])
 
     def hit_air(self):
+        """Struck from above: the head snaps down and the knees give."""
         s = self.stance()
-        p = P(self.recoil(s, 0.7), lean=s["lean"] + 14, head=30, x=s["x"] - 6, ft=38, fs=-30, bt=10, bs=-50)
+        p = P(self.recoil(s, 0.6), lean=s["lean"] + 32, head=34, x=s["x"] - 4, ft=55, fs=-25, bt=15,
+              bs=-60, bf=60, fu=-10, fl=20, bu=-20, bl=10)
         return self.reaction(s, p)
 
     def hit_mid(self):
@@ -287,7 +289,7 @@ class LunetMoves(Moveset):
 
     def kick_hit(self):
         s = self.stance()
-        return P(s, ft=112, fs=114, ff=125, lean=s["lean"] - 30, x=s["x"] - 18, bt=-6, bs=-10, bf=100,
+        return P(s, ft=100, fs=102, ff=112, lean=s["lean"] - 26, x=s["x"] - 8, bt=-6, bs=-10, bf=100,
                  fu=s["fu"] + 30, fl=s["fl"] + 20, bu=s["bu"] - 40, bl=s["bl"] - 60, face="shout", sway=-0.7)
 
     def extra_a(self):
@@ -333,7 +335,7 @@ class LunetMoves(Moveset):
         kick = P(self.kick_hit(), ft=95, fs=95)
         frames = [Frame(tween(s, tuck, 0.5), 3)]
         for _ in range(3):
-            frames += [Frame(tuck, 1, sound=SWING_HEAVY), Frame(tuck, 11, spin=-30)]
+            frames += [Frame(tuck, 1, sound=SWING_HEAVY), Frame(tuck, 12, spin=-30)]
         frames += hit(kick, 8) + [Frame(tween(kick, s, 0.5), 5)]
         return frames
 
@@ -348,8 +350,8 @@ class HalvardMoves(Moveset):
     walk_stride = 0.8
 
     def stance(self):
-        return full_pose(dict(lean=10, head=4, ft=34, fs=2, bt=-14, bs=-24, ff=95, bf=85,
-                              fu=30, fl=112, bu=14, bl=125, x=0, sway=0.0))
+        return full_pose(dict(lean=10, head=4, ft=28, fs=2, bt=-10, bs=-22, ff=95, bf=85,
+                              fu=24, fl=120, bu=10, bl=135, x=0, sway=0.0))
 
     def punch_hit(self):
         s = self.stance()
@@ -359,7 +361,7 @@ class HalvardMoves(Moveset):
     def extra_a(self):
         # an overhead hammer blow
         s = self.stance()
-        up = P(s, fu=170, fl=185, bu=160, bl=180, lean=s["lean"] - 10, x=s["x"] - 6, far_arm_front=1.0,
+        up = P(s, fu=150, fl=172, bu=142, bl=170, lean=s["lean"] - 10, x=s["x"] - 6, far_arm_front=1.0,
                face="shout")
         down = P(s, fu=80, fl=40, bu=75, bl=45, lean=s["lean"] + 30, x=s["x"] + 16, far_arm_front=1.0,
                  face="shout", ft=40, fs=0)
@@ -377,7 +379,7 @@ class HalvardMoves(Moveset):
     def special(self):
         # the ground pound: both fists into the road, the screen shakes
         s = self.stance()
-        up = P(s, fu=175, fl=190, bu=170, bl=190, lean=s["lean"] - 14, x=s["x"] - 4, far_arm_front=1.0,
+        up = P(s, fu=152, fl=176, bu=146, bl=172, lean=s["lean"] - 14, x=s["x"] - 4, far_arm_front=1.0,
                face="shout", ft=s["ft"] + 6, bt=s["bt"] - 6)
         slam = P(self.crouch(), fu=70, fl=20, bu=66, bl=16, lean=45, x=s["x"] + 14, far_arm_front=1.0,
                  face="shout")
@@ -474,16 +476,16 @@ class MorrowMoves(Moveset):
 
     def stance(self):
         return full_pose(dict(lean=-2, head=4, ft=22, fs=-2, bt=-8, bs=-24, ff=92, bf=92,
-                              fu=30, fl=96, bu=-25, bl=-70, x=0, hand_f="open", sway=0.0))
+                              fu=36, fl=118, bu=18, bl=112, x=0, hand_f="open", hand_b="open", sway=0.0))
 
     def punch_hit(self):
         s = self.stance()
-        return P(s, fu=90, fl=92, lean=s["lean"] + 8, x=s["x"] + 6, hand_f="open", face="shout",
-                 ft=s["ft"] + 8, bt=s["bt"] - 6)
+        return P(s, fu=90, fl=92, lean=s["lean"] + 14, x=s["x"] + 24, hand_f="open", face="shout",
+                 ft=s["ft"] + 16, bt=s["bt"] - 12)
 
     def kick_hit(self):
         s = self.stance()
-        return P(s, ft=98, fs=98, ff=108, lean=s["lean"] - 24, x=s["x"] - 28, bt=-8, bs=-10,
+        return P(s, ft=94, fs=94, ff=104, lean=s["lean"] - 18, x=s["x"] - 6, bt=-8, bs=-10,
                  fu=s["fu"] + 20, fl=s["fl"] + 30, face="shout", sway=-0.7)
 
     def extra_a(self):

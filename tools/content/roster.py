@@ -51,9 +51,6 @@ class Character:
         return CANVAS_HEIGHT - FOOT_MARGIN
 
     # -- hooks with plain defaults -------------------------------------
-    def lowest_extra(self, j):
-        return -1e9
-
     def draw_behind(self, painter, j):
         pass
 
@@ -157,10 +154,10 @@ class Lunet(Character):
         d = self.dims
         sway = j.pose["sway"]
         root = head_point(j, d["head_rx"], d["head_ry"], -0.7, -0.55)
-        base_angle = -58.0 + j.rot - 30.0 * sway
+        base_angle = -34.0 + j.rot - 34.0 * sway
         mid = along(root, base_angle, 26)
-        low = along(mid, base_angle + 38 + 20 * sway, 26)
-        tip = along(low, base_angle + 58 + 25 * sway, 22)
+        low = along(mid, base_angle + 22 + 20 * sway, 24)
+        tip = along(low, base_angle + 34 + 25 * sway, 20)
         painter.paint([capsule(root, 8, mid, 8), capsule(mid, 8, low, 6.5),
                        capsule(low, 6.5, tip, 2.5)], self.mats["hair"], shade=2)
 
@@ -357,13 +354,13 @@ class Morrow(Character):
         ta = j.torso_angle + j.rot
         top = along(j.pelvis, ta, 10)
         top = along(top, ta - 90, side_offset)
-        hang = -14 + j.rot * 0.6 - 28 * sway
+        hang = -6 + j.rot * 0.6 - 30 * sway
         mid = along(top, hang, length * 0.55)
         end = along(mid, hang - 10 - 20 * sway, length * 0.5)
         return [capsule(top, 14, mid, 15), capsule(mid, 15, end, 11)]
 
     def draw_behind(self, painter, j):
-        painter.paint(self.coat_tail(j, -8, 100), self.mats["coat"], shade=4)
+        painter.paint(self.coat_tail(j, -6, 92), self.mats["coat"], shade=4)
 
     def after_torso(self, painter, j):
         ta = j.torso_angle + j.rot
@@ -375,11 +372,6 @@ class Morrow(Character):
         low = along(j.pelvis, ta, 22)
         low = along(low, ta - 90, self.dims["waist_r"] * 0.6)
         painter.line([top, low], self.mats["coat"].shade, width=2)
-
-    def draw_over_legs(self, painter, j):
-        # the near coat flap over the thigh
-        polys = self.coat_tail(j, 6, 62)
-        painter.paint(polys[:1], self.mats["coat"], shade=4)
 
     def draw_face(self, painter, j):
         d = self.dims
