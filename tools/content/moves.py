@@ -172,7 +172,7 @@ class Moveset:
                    bl=0.0, ft=75.0, fs=-30.0, bt=60.0, bs=-60.0, ff=80.0, bf=60.0,
                    hand_b="open", hand_f="fist", face="hurt")
         c = self.crouch()
-        return (hit(impact, 3, sound=HIT_HEAVY, flash=110, flashrate=14, shake=7) +
+        return (hit(impact, 3, sound=HIT_HEAVY, flash=80, flashrate=16, shake=7) +
                 [Frame(fly, 5), Frame(fall, 5)] + hit(bounce, 3, sound=THUD, shake=3) +
                 [Frame(d, 16), Frame(sit, 6), Frame(tween(sit, c, 0.6), 5), Frame(c, 4),
                  Frame(tween(c, s, 0.6), 4)])
@@ -324,8 +324,8 @@ class LunetMoves(Moveset):
                    hand_b="open", sway=0.6)
         thrust = P(s, fu=88, fl=90, bu=82, bl=88, lean=s["lean"] + 12, x=s["x"] + 10, hand_f="open",
                    hand_b="open", far_arm_front=1.0, face="shout", ft=s["ft"] + 12, sway=-0.8)
-        return ([Frame(tween(s, gather, 0.5), 3), Frame(gather, 6, flash=40, flashrate=10),
-                 Frame(tween(gather, thrust, 0.5), 2, fire=1)] +
+        return ([Frame(tween(s, gather, 0.5), 3)] + hit(gather, 5, flash=60, flashrate=8) +
+                [Frame(tween(gather, thrust, 0.5), 2, fire=1)] +
                 hit(thrust, 9, sound=WHOOSH) + [Frame(tween(thrust, s, 0.5), 5)])
 
     def rush(self):
@@ -383,7 +383,7 @@ class HalvardMoves(Moveset):
                face="shout", ft=s["ft"] + 6, bt=s["bt"] - 6)
         slam = P(self.crouch(), fu=70, fl=20, bu=66, bl=16, lean=45, x=s["x"] + 14, far_arm_front=1.0,
                  face="shout")
-        return ([Frame(tween(s, up, 0.5), 4), Frame(up, 10, flash=30, flashrate=6)] +
+        return ([Frame(tween(s, up, 0.5), 4)] + hit(up, 9, flash=50, flashrate=6) +
                 hit(slam, 1, sound=STOMP, shake=12, flash=140, flashrate=12) +
                 [Frame(slam, 12), Frame(tween(slam, s, 0.5), 8)])
 
@@ -402,8 +402,8 @@ class HalvardMoves(Moveset):
 
     def signature(self):
         s = self.stance()
-        return P(s, fu=170, fl=185, bu=160, bl=180, lean=s["lean"] - 10, x=s["x"] - 6, far_arm_front=1.0,
-                 face="shout", ft=s["ft"] + 8, bt=s["bt"] - 8, head=-10)
+        return P(self.punch_hit(), lean=s["lean"] + 16, x=s["x"] + 14, bu=-30, bl=40, ft=s["ft"] + 16,
+                 bt=s["bt"] - 14, head=-6)
 
 
 class TamsinMoves(Moveset):
@@ -518,8 +518,8 @@ class MorrowMoves(Moveset):
                    sway=0.6)
         throw = P(s, fu=86, fl=88, bu=-35, bl=-60, lean=s["lean"] + 12, x=s["x"] + 10, face="shout",
                   ft=s["ft"] + 12, sway=-0.8)
-        return ([Frame(tween(s, gather, 0.5), 3), Frame(gather, 7, flash=40, flashrate=10),
-                 Frame(tween(gather, throw, 0.5), 2, fire=1)] +
+        return ([Frame(tween(s, gather, 0.5), 3)] + hit(gather, 6, flash=60, flashrate=8) +
+                [Frame(tween(gather, throw, 0.5), 2, fire=1)] +
                 hit(throw, 9, sound=WHOOSH) + [Frame(tween(throw, s, 0.5), 5)])
 
     def rush(self):

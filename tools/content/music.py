@@ -20,7 +20,7 @@ from synth import (RATE, envelope, fft_filter, noise, normalise, note_freq, pan,
                    reverb, sweep_phase, t_axis)
 
 SERIALS = {"menu_intro": 4101, "jazz_loop": 4102, "ramp": 4103, "tech_loop": 4104}
-MUSIC_RMS = -16.0
+MUSIC_RMS = -15.0
 
 
 # -- instruments: each returns mono samples for one note -------------------

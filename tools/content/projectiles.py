@@ -56,15 +56,15 @@ def flight_frame(ch, k):
     mat, trail = FLIGHT_LOOKS[ch.name]
     p = Painter(FLIGHT_WIDTH, FLIGHT_HEIGHT)
     cy = hand_row(ch) - 50
-    cx = 24
+    cx = 26
     wobble = math.sin(k * math.pi / 2)
     # the trail streams back (to the right: the picture faces left)
     for i in range(3):
-        tx = cx + 22 + i * 14 + (k % 2) * 3
+        tx = cx + 20 + i * 12 + (k % 2) * 3
         ty = cy + (wobble * 3 if i % 2 else -wobble * 3)
         p.flat([ellipse((tx, ty), 7 - i * 2, 4 - i)], trail, outline=True)
     if ch.name == "lunet":
-        crescent(p, (cx, cy), 17, 19, (cx + 9, cy - 1), 13, 16, mat)
+        crescent(p, (cx, cy), 21, 23, (cx + 11, cy - 1), 16, 19, mat)
         p.flat([ellipse((cx - 6 + k % 2, cy - 8 + k), 2, 2)], mat.light)
     elif ch.name == "halvard":
         pts = [(cx + 16 * math.cos(a + k * 0.7), cy + 15 * math.sin(a + k * 0.7))

@@ -7,7 +7,7 @@ from common import write_wav
 from synth import (RATE, bandpass_sweep, envelope, fade, fft_filter, noise,
                    normalise, pan, sweep_phase, t_axis)
 
-LEVEL = -13.0   # RMS in dBFS over the sound's body
+LEVEL = -10.0   # RMS in dBFS before the centre pan (3 dB less after it)
 
 
 def level(x, rms_db=LEVEL):
