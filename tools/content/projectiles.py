@@ -107,17 +107,20 @@ SPARK_HOT = Material((255, 226, 120), (255, 170, 50), (226, 100, 30))
 def spark_frames():
     cx, cy = SPARK_CENTRE
     frames = []
-    for k, (r_out, r_in, points) in enumerate([(14, 6, 4), (34, 12, 8), (46, 16, 8), (40, 10, 6), (30, 6, 6)]):
+    sizes = [(18, 8, 4), (44, 15, 8), (58, 19, 8), (52, 14, 6), (44, 10, 6)]
+    for k, (r_out, r_in, points) in enumerate(sizes):
         p = Painter(SPARK_WIDTH, CANVAS_HEIGHT)
         turn = k * 0.35
         if k < 3:
             p.paint([star(cx, cy, r_out, r_in, points, turn)], SPARK_HOT, shade=3)
             p.paint([star(cx, cy, r_out * 0.6, r_in * 0.6, points, turn)], SPARK_WHITE, shade=2)
         else:
+            # the burst breaks up into embers flying outward
+            p.paint([star(cx, cy, r_in, r_in * 0.4, 4, turn)], SPARK_HOT, shade=2)
             for i in range(points):
                 a = turn + 2 * math.pi * i / points
                 x, y = cx + r_out * math.cos(a), cy + r_out * math.sin(a)
-                p.paint([ellipse((x, y), 5 - k, 5 - k)], SPARK_HOT, shade=1)
+                p.paint([ellipse((x, y), 8 - k, 8 - k)], SPARK_HOT, shade=1)
         frames.append(p.image())
     return frames
 
