@@ -54,13 +54,6 @@ TEST(match_guarding, a_crouching_guard_loses_only_to_a_jump_a_standing_one_only_
     testing::internal::GetCapturedStdout();
 }
 
-TEST(match_guarding, a_guard_on_the_left_is_only_tested_against_an_attack_it_can_see) {
-    duel left_guards(fl::POSTURE_JUMP, fl::POSTURE_STAND);
-    left_guards.attacker.show_state = lifeform::SHOW_STANDING;
-    exchange::between_fighters(left_guards.guard, left_guards.attacker);
-    EXPECT_EQ(100, left_guards.guard.life);
-}
-
 class match_combat : public match_test {
 protected:
     // One frame with the fighters apart, so both have been drawn once.

@@ -75,14 +75,6 @@ TEST_F(match_hud, the_red_damage_shrinks_half_a_point_a_frame_behind_the_life_ba
     EXPECT_NE(GOLD, screen_rgb(400, BAR_Y));
 }
 
-TEST_F(match_hud, the_bar_refills_the_same_way_when_life_comes_back) {
-    start();
-    frames(1);
-    right().shown_life = 40.0;
-    frames(4);
-    EXPECT_DOUBLE_EQ(42.0, right().shown_life);
-}
-
 TEST_F(match_hud, a_fighter_without_hit_points_shows_an_empty_bar) {
     start();
     frames(1);
