@@ -9,12 +9,25 @@ fixed seed and every encoder is given fixed settings.  --sheets also renders
 contact sheets of every fighter's moves and of the stage for review."""
 import argparse
 import os
+import shutil
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 import common  # noqa: E402
+
+
+# Everything below these folders is written by this generator; a full build
+# starts from an empty tree so that nothing it no longer writes lingers.
+OWNED_FOLDERS = ["game/fighter", "rsrc"]
+
+
+def remove_previous_tree(root):
+    for folder in OWNED_FOLDERS:
+        path = os.path.join(root, folder)
+        if os.path.isdir(path):
+            shutil.rmtree(path)
 
 
 def main():
@@ -31,6 +44,8 @@ def main():
     import roster
 
     roster.check_palettes_disjoint()
+    if only is None:
+        remove_previous_tree(common.OUT_ROOT)
     results = {}
     if only is None or "fighters" in only:
         results["fighters"] = fighters.write_all()
