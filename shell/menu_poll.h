@@ -21,13 +21,18 @@ struct poll_layout {
 // the held state of the first joystick and the keyboard. Keys count as held,
 // not as presses, so a menu that polls every few frames moves its cursor once
 // per poll while an arrow stays down.
+//
+// A quit key counts only once a poll has seen the quit keys up since the menu
+// appeared: Escape still held from ending a match or leaving the option list
+// must not also quit the game.
 class menu_poll {
 public:
     enum { AXIS_DEAD_ZONE = 17000, CONFIRM_BUTTONS = 4 };
 
     explicit menu_poll(const poll_layout& layout);
 
-    // Cursor on the first entry, nothing confirmed or requested.
+    // Cursor on the first entry, nothing confirmed or requested; a quit key
+    // held now waits to be released.
     void reset();
     // Logs the cursor whenever a poll moves it, so a session driven from
     // outside can tell where the cursor stands.
@@ -41,6 +46,8 @@ public:
     bool quit_requested;
 
 private:
+    bool quit_keys_were_up;
+
     void read_joystick();
     void read_keys();
     void request_quit();
