@@ -287,6 +287,11 @@ class LunetMoves(Moveset):
         return full_pose(dict(lean=5, head=-2, ft=34, fs=-4, bt=-6, bs=-38, ff=90, bf=112,
                               fu=42, fl=128, bu=26, bl=145, x=0, sway=0.0))
 
+    def punch_hit(self):
+        s = self.stance()
+        return P(s, fu=92, fl=90, lean=s["lean"] + 12, x=s["x"] + 20, bu=s["bu"] + 5, bl=165,
+                 face="shout", ft=s["ft"] + 14, bt=s["bt"] - 12, sway=-0.4)
+
     def kick_hit(self):
         s = self.stance()
         return P(s, ft=100, fs=102, ff=112, lean=s["lean"] - 26, x=s["x"] - 8, bt=-6, bs=-10, bf=100,

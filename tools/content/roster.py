@@ -154,12 +154,12 @@ class Lunet(Character):
         d = self.dims
         sway = j.pose["sway"]
         root = head_point(j, d["head_rx"], d["head_ry"], -0.7, -0.55)
-        base_angle = -34.0 + j.rot - 34.0 * sway
-        mid = along(root, base_angle, 26)
-        low = along(mid, base_angle + 22 + 20 * sway, 24)
-        tip = along(low, base_angle + 34 + 25 * sway, 20)
-        painter.paint([capsule(root, 8, mid, 8), capsule(mid, 8, low, 6.5),
-                       capsule(low, 6.5, tip, 2.5)], self.mats["hair"], shade=2)
+        base_angle = -48.0 + j.rot - 34.0 * sway
+        mid = along(root, base_angle, 28)
+        low = along(mid, base_angle + 20 + 20 * sway, 28)
+        tip = along(low, base_angle + 32 + 25 * sway, 22)
+        painter.paint([capsule(root, 9, mid, 9), capsule(mid, 9, low, 7),
+                       capsule(low, 7, tip, 3)], self.mats["hair"], shade=2)
 
     def after_torso(self, painter, j):
         # a sash tied at the waist, its ends fluttering back
@@ -343,7 +343,7 @@ class Morrow(Character):
     skin = M((214, 208, 214), (180, 170, 182), (128, 118, 136))
     sash = M((250, 210, 90), (212, 160, 40), (150, 104, 26))
     pants = M((84, 80, 96), (56, 52, 66), (36, 34, 44))
-    mats = dict(upper_arm=coat, forearm=wraps, hand=wraps, thigh=pants, shin=wraps,
+    mats = dict(upper_arm=coat, forearm=wraps, hand=pants, thigh=pants, shin=wraps,
                 foot=pants, torso=coat, hips=coat, skin=skin, sash=sash, coat=coat)
     FACE_DARK = (26, 20, 36)
     GLOW = (150, 226, 255)
