@@ -114,7 +114,9 @@ int screen_mgr::set_video_mode(int width, int height, int bpp) {
     SDL_WM_SetCaption("QuillmooR", "QuillmooR");
     print_video_info();
     video_ok = 1;
-    if (is_gl()) set_gl_attributes(bpp);
+    // SDL crashes when GL attributes are set without a video subsystem; the
+    // mode below then fails in order instead.
+    if (is_gl() && SDL_WasInit(SDL_INIT_VIDEO)) set_gl_attributes(bpp);
     surface = SDL_SetVideoMode(width, height, bpp, video_flags);
     if (!surface) {
         fprintf(stderr, "Couldn't set %d x %d x %d video mode: %s\n", width, height, bpp, SDL_GetError());

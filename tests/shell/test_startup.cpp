@@ -74,7 +74,7 @@ game_run_result run_brawler(const std::string& label, bool write_ini, const std:
     options.label = label;
     options.write_ini = write_ini;
     options.game_ini = ini;
-    options.key_script = "wait_log 30 MAIN MENU:\nhold Escape 0.4\n";
+    options.key_script = "wait_log 30 MAIN MENU:\npress_until 30 Escape 1 Cleaning Image_Manager Cache\n";
     options.timeout_seconds = 60;
     return run_game(options);
 }
@@ -101,6 +101,20 @@ TEST(startup_in_x, width_without_height_keeps_the_default_height) {
     EXPECT_TRUE(run.log_has("Resolution: asked for [800,480@32] got [800,480@"));
     EXPECT_FALSE(run.log_has("Setting size to"));
     EXPECT_EQ(0, run.exit_status) << run.err;
+}
+
+TEST(startup_in_x, opengl_without_a_display_shuts_down_in_order) {
+    game_run_options options;
+    options.label = "startup_no_display";
+    options.game_ini = "hwaccel=1\n";
+    options.use_xvfb = false;
+    options.environment = "SDL_VIDEODRIVER=x11 DISPLAY=:4321";
+    options.timeout_seconds = 30;
+    const game_run_result run = run_game(options);
+    EXPECT_TRUE(run.log_has("Couldn't initialize SDL Video:")) << run.out;
+    EXPECT_NE(std::string::npos, run.err.find("Couldn't set 640 x 480 x 32 video mode")) << run.err;
+    EXPECT_TRUE(run.log_has("Done\n"));
+    EXPECT_EQ(0, run.exit_status);
 }
 
 TEST(startup_in_x, impossible_mode_shuts_down_in_order) {

@@ -64,7 +64,7 @@ std::string environment_for(const game_run_options& options) {
     } else {
         environment += "SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=" + quoted(options.audio_file) + " ";
     }
-    return environment;
+    return environment + options.environment + " ";
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 //   wait_log S TEXT   wait up to S seconds until the log holds TEXT (the rest of the line)
 //   wait_logn S N TEXT  wait up to S seconds until N log lines hold TEXT
 //   tap_until S K TEXT  tap K until the last "cursor [" log line holds TEXT
+//   press_until S K N TEXT  tap K briefly until N log lines hold TEXT
 //   soak S            keep demo matches running for S seconds, sampling the
 //                     resident memory once a minute into memory.txt
 // Key names are X keysyms: Return, Escape, Left, space, a, Tab ...
@@ -30,6 +31,7 @@ struct game_run_options {
     bool use_xvfb = true;              // false: SDL's dummy video driver
     std::string audio_file;            // set: the mixer's output goes to this file
     std::string prepare;               // shell commands run in the run folder first
+    std::string environment;           // extra VAR=value words for the program
 };
 
 struct game_run_result {

@@ -52,6 +52,18 @@ tap_until() {
     done
 }
 
+# press_until LIMIT KEY COUNT TEXT: short taps of KEY until COUNT log lines
+# hold TEXT. A short tap can't linger into the next screen's first poll.
+press_until() {
+    local deadline=$(( $(date +%s) + ${1%.*} ))
+    until [ "$(log_lines_with "$4")" -ge "$3" ]; do
+        [ "$(date +%s)" -ge "$deadline" ] && { echo "press_until timed out: $3 x $4" >>runner.txt; return 1; }
+        alive || return 1
+        tap "$2" 0.07
+        sleep 0.3
+    done
+}
+
 sample_memory() { echo "$1 $(ps -o rss= -p "$game_pid" 2>/dev/null | tr -d ' ')" >>memory.txt; }
 
 # soak SECONDS: keep demo matches running and sample the resident memory once
@@ -99,6 +111,7 @@ while IFS= read -r line || [ -n "$line" ]; do
         wait_log) wait_for "$2" 1 "${line#*" $2 "}" ;;
         wait_logn) wait_for "$2" "$3" "${line#*" $2 $3 "}" ;;
         tap_until) tap_until "$2" "$3" "${line#*" $2 $3 "}" ;;
+        press_until) press_until "$2" "$3" "$4" "${line#*" $2 $3 $4 "}" ;;
         soak) soak "$2" ;;
         *) echo "unknown command: $line" >>runner.txt ;;
     esac
