@@ -9,14 +9,18 @@ const poll_layout menu_poll::column = {"Main menu", 1, SDLK_DOWN, SDLK_UP, 6, 5}
 const poll_layout menu_poll::row = {"Selection", 0, SDLK_RIGHT, SDLK_LEFT, 4, -1};
 
 menu_poll::menu_poll(const poll_layout& layout)
-    : cursor(0), confirmed(false), quit_requested(false), quit_keys_were_up(false), layout(layout) {}
+    : cursor(0), confirmed(false), quit_requested(false), quit_keys_were_up(true), layout(layout) {
+    reset();
+}
 
 void menu_poll::reset() {
     cursor = 0;
     confirmed = false;
     quit_requested = false;
-    quit_keys_were_up = false;
+    quit_keys_were_up = !quit_key_held(platform::key_state());
 }
+
+bool menu_poll::quit_key_held(const Uint8* keys) { return keys[SDLK_q] || keys[SDLK_ESCAPE]; }
 
 void menu_poll::poll() {
     // One event a poll: it refreshes the key state, and a window close is
@@ -42,9 +46,9 @@ void menu_poll::read_joystick() {
 
 void menu_poll::read_keys() {
     const Uint8* keys = platform::key_state();
-    const bool quit_key_held = keys[SDLK_q] || keys[SDLK_ESCAPE];
-    if (quit_key_held && quit_keys_were_up) request_quit();
-    if (!quit_key_held) quit_keys_were_up = true;
+    const bool quitting = quit_key_held(keys);
+    if (quitting && quit_keys_were_up) request_quit();
+    if (!quitting) quit_keys_were_up = true;
     if (keys[SDLK_SPACE] || keys[SDLK_RETURN]) confirmed = true;
     if (keys[layout.next_key]) cursor++;
     if (keys[layout.previous_key]) cursor--;

@@ -22,9 +22,9 @@ struct poll_layout {
 // not as presses, so a menu that polls every few frames moves its cursor once
 // per poll while an arrow stays down.
 //
-// A quit key counts only once a poll has seen the quit keys up since the menu
-// appeared: Escape still held from ending a match or leaving the option list
-// must not also quit the game.
+// A quit key that was already down when the menu appeared counts only after
+// it has been let go: Escape still held from ending a match or leaving the
+// option list must not also quit the game.
 class menu_poll {
 public:
     enum { AXIS_DEAD_ZONE = 17000, CONFIRM_BUTTONS = 4 };
@@ -32,7 +32,7 @@ public:
     explicit menu_poll(const poll_layout& layout);
 
     // Cursor on the first entry, nothing confirmed or requested; a quit key
-    // held now waits to be released.
+    // held at this moment waits to be released.
     void reset();
     // Logs the cursor whenever a poll moves it, so a session driven from
     // outside can tell where the cursor stands.
@@ -51,6 +51,7 @@ private:
     void read_joystick();
     void read_keys();
     void request_quit();
+    static bool quit_key_held(const Uint8* keys);
     void wrap();
 
     poll_layout layout;

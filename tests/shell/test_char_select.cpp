@@ -46,17 +46,12 @@ TEST_F(character_selection, left_on_the_first_fighter_gives_the_last_and_right_w
 
 TEST_F(character_selection, escape_returns_the_last_fighter_after_the_fade_out) {
     char_select selection(&wallpaper, pictures, MENU_RATE);
-    selection.build_up();
-    selection.frame();  // a poll with nothing held
     hold_only(SDLK_ESCAPE);
-    int frames = 1;
-    while (!selection.frame() && frames < 45) frames++;
-    EXPECT_EQ(25, frames);  // the next poll, at phase 200
     const Uint32 start = platform::ticks();
-    selection.fade_out();
-    EXPECT_EQ(3, selection.cursor());
-    // 32 frames of 5 ms, ending at opacity 7.
-    EXPECT_EQ(32u * 5u, platform::ticks() - start);
+    EXPECT_EQ(3, selection.run());
+    // 32 build-up frames, one frame of choice, 32 fade-out frames of 5 ms,
+    // the fade ending at opacity 7.
+    EXPECT_EQ(65u * 5u, platform::ticks() - start);
     EXPECT_EQ(7, wallpaper.alpha);
 }
 
