@@ -15,6 +15,9 @@ namespace {
 
 // How much a flash fades per drawn frame when the file does not say.
 const int DEFAULT_FLASH_RATE = 25;
+// No animation comes near this many frames; a larger "images" is a slip in
+// the file that would otherwise reserve gigabytes or spin through keys.
+const int MAX_FRAMES = 1024;
 
 // A frame's key name, e.g. "rate%d" for frame 3 gives "rate3".
 struct frame_key {
@@ -65,9 +68,13 @@ void Anim_Mgr::load(const char* path) {
         printf("Can't load animation from [%s]", path);
         return;
     }
-    const int count = file.get_int("images");
+    int count = file.get_int("images");
     if (file.get_int("loop")) loop = 1;
     if (count < 1) return;
+    if (count > MAX_FRAMES) {
+        printf("WARNING: [%s] asks for [%d] frames, reading the first [%d]\n", path, count, MAX_FRAMES);
+        count = MAX_FRAMES;
+    }
     frames.reserve(count);
     for (int i = 0; i < count; i++) read_frame(file, i, path);
 }
