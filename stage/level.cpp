@@ -16,6 +16,9 @@ namespace {
 // No stage comes near this many images, parts or layers; a larger count in
 // a file is a slip that would otherwise reserve memory or spin through keys.
 const int MAX_COUNT = 1024;
+// Far beyond any stage; a larger scale would overflow the level's size in
+// pixels.
+const double MAX_SCALE = 100.0;
 // How steeply the floor strip recedes.
 const double FLOOR_DEPTH = 0.17;
 const char* const BGSET_IMAGE_KEY = "image%d";
@@ -200,13 +203,15 @@ bool level::valid_image(int index, const char* what) const {
     return false;
 }
 
-// A scale of 0 or below would zoom the whole match to nothing.
+// A scale of 0 or below would zoom the whole match to nothing; one that is
+// not a number, or huge, would leave the level's size in pixels undefined.
 void level::apply_scale(const config_file& stage) {
     if (!stage.has_key("scale")) return;
     printf("Scaling level \n");
     const double stage_scale = stage.get_float("scale");
-    if (stage_scale <= 0) {
-        printf("WARNING: stage scale [%f] is not above 0; keeping [%f]\n", stage_scale, scale);
+    if (!(stage_scale > 0 && stage_scale <= MAX_SCALE)) {
+        printf("WARNING: stage scale [%f] is not above 0 and at most [%f]; keeping [%f]\n", stage_scale, MAX_SCALE,
+               scale);
         return;
     }
     scale = stage_scale;
