@@ -27,6 +27,10 @@ struct file_key {
 
 unsigned address_of(const void* object) { return (unsigned)(size_t)object; }
 
+// No fighter is drawn or paced beyond these; values outside are typing errors.
+const double MIN_FACTOR = 0.01;
+const double MAX_FACTOR = 100.0;
+
 }  // namespace
 
 fighter_loader::fighter_loader(lifeform& fighter) : fighter(fighter), path("") {}
@@ -39,8 +43,8 @@ void fighter_loader::load(const char* fighter_path) {
     fighter.life = hp;
     fighter.max_life = hp;
     fighter.shown_life = hp;
-    if (file.has_key("scale")) fighter.scale = file.get_float("scale");
-    if (file.has_key("speed")) fighter.speed = file.get_float("speed");
+    fighter.scale = read_factor("scale", fighter.scale);
+    fighter.speed = read_factor("speed", fighter.speed);
 
     read_moves();
     const int wanted_width = file.has_key("width") ? file.get_int("width") : 0;
@@ -66,6 +70,20 @@ int fighter_loader::read_count(const char* key) const {
     return count;
 }
 
+// A size factor or pace divisor the file gives for `key`, or `current` when
+// absent. Positions and steps are divided by these and pictures zoomed by
+// them: 0, a negative value, one that is not a number, a tiny or a huge one
+// would throw the fighter off the stage or leave its place undefined, so
+// those are logged and ignored.
+double fighter_loader::read_factor(const char* key, double current) const {
+    if (!file.has_key(key)) return current;
+    const double value = file.get_float(key);
+    if (value >= MIN_FACTOR && value <= MAX_FACTOR) return value;
+    printf("WARNING: [%s] in [%s] is [%g], outside [%g, %g]; keeping [%g]\n", key, path, value, MIN_FACTOR,
+           MAX_FACTOR, current);
+    return current;
+}
+
 // The file named by `key`; a missing key is reported here, where the fighter
 // file is known, and gives the empty name.
 const char* fighter_loader::read_name(const char* key) const {
@@ -82,8 +100,7 @@ void fighter_loader::read_moves() {
         Anim_Mgr* definition = new Anim_Mgr();
         definition->colour_swaps = fighter.colour_swaps;
         definition->load(read_name(file_key("move%d", i).text));
-        const file_key scale_key("move%dscale", i);
-        if (file.has_key(scale_key.text)) definition->scale = file.get_float(scale_key.text);
+        definition->scale = read_factor(file_key("move%dscale", i).text, definition->scale);
         anim_group* move = new anim_group();
         // The group owns the definition from here: deleting the fighter's
         // moves frees it, with its recoloured frame pictures.

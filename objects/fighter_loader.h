@@ -26,6 +26,7 @@ private:
     fighter_loader& operator=(const fighter_loader&);
 
     int read_count(const char* key) const;
+    double read_factor(const char* key, double current) const;
     const char* read_name(const char* key) const;
     void read_moves();
     void read_pictures();
