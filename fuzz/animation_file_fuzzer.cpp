@@ -1,0 +1,46 @@
+// Fuzzes the animation loader on a real file: whatever the text, loading
+// must log and give a definition that plays (possibly without frames), and
+// drawing any of its frames, in or out of range, must stay in bounds. Half
+// the inputs load mirrored and recoloured, as the second player's moves do.
+#include "anim/anim_group.h"
+#include "anim/anim_mgr.h"
+#include "gfx/frame.h"
+#include "fuzz/fuzz_session.h"
+#include "shell/ref_ptr.h"
+#include "shell/screen_mgr.h"
+
+namespace {
+
+// Draws past the last frame too: a playback may ask for any index.
+const int EXTRA_DRAWS = 2;
+// Ticks of a group playing the definition, enough to wrap a short loop.
+const int PLAY_TICKS = 8;
+
+void play(Anim_Mgr& definition) {
+    const int frame_total = (int)definition.frames.size();
+    for (int index = -1; index < frame_total + EXTRA_DRAWS && index < 64; index++) {
+        definition.draw_frame(10, 20, index);
+    }
+    anim_group group;
+    group.add(ref_ptr<Anim_Mgr>(&definition));
+    for (int tick = 0; tick < PLAY_TICKS; tick++) group.play(100, 100);
+    group.clear();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string path = fuzz_session::write_file("animation.ini", data, size);
+    {
+        Anim_Mgr definition;
+        if (fuzz_session::input_hash(data, size) & 1) {
+            definition.mirrored = 1;
+            definition.colour_swaps.push_back(
+                colour_swap{SDL_MapRGB(screen.surface->format, 255, 255, 255), SDL_MapRGB(screen.surface->format, 200, 40, 40)});
+        }
+        definition.load(path.c_str());
+        play(definition);
+    }
+    fuzz_session::trim_caches();
+    return 0;
+}

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Remakes the seed corpora in fuzz/corpus/ from the game's own data files,
+# plus a few hand-written files for what the data never shows (odd tokens,
+# counts out of range, indexes past the end). Run from anywhere after the
+# data tree changes; commit the result.
+#
+# Loading the real pictures under the sanitizers takes about a second per
+# fighter or stage, so each real seed also comes as a "small_" copy whose
+# files are the tiny stand-ins in fuzz/data/ (same keys, same structure):
+# the fuzzer mutates those at hundreds of inputs a second.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+corpus="$root/fuzz/corpus"
+data=fuzz/data
+cd "$root"
+
+rm -rf "$corpus" "$data"
+mkdir -p "$corpus"/{config_reader,animation_file,fighter_file,stage_file} "$data"
+
+/usr/bin/python3 - "$data" <<'PY'
+import sys
+from PIL import Image, ImageDraw
+out = sys.argv[1]
+GREEN = (0, 255, 0)
+def picture(name, size, colour, box=None):
+    image = Image.new("RGB", size, GREEN if box else colour)
+    if box:
+        ImageDraw.Draw(image).rectangle(box, fill=colour)
+    image.save(f"{out}/{name}.png", optimize=False)
+picture("frame_a", (24, 40), (200, 60, 40), (4, 2, 19, 39))
+picture("frame_b", (32, 36), (255, 255, 255), (0, 6, 31, 35))
+picture("band", (80, 48), (70, 90, 160))
+picture("layer", (80, 48), (40, 120, 60), (0, 24, 79, 47))
+picture("floor", (80, 8), (90, 80, 70))
+PY
+
+# An animation file with every picture replaced by a stand-in.
+small_pictures() {
+    sed -E 's#=rsrc/[^ ]*\.png#='"$data"'/frame_a.png#; s#(image[13579]=)'"$data"'/frame_a#\1'"$data"'/frame_b#'
+}
+small_pictures <game/fighter/lunet/special.ini >"$data/move_a.ini"
+small_pictures <game/fighter/lunet/air_kick.ini >"$data/move_b.ini"
+sed -E 's#=rsrc/road/(band_far|sky)\.png#='"$data"'/band.png#; s#=rsrc/road/layer_[a-z]*\.png#='"$data"'/layer.png#; s#=rsrc/road/floor_road\.png#='"$data"'/floor.png#' \
+    rsrc/road/bgset_road.ini >"$data/bgset.ini"
+
+seed() {  # seed TARGET NAME < contents
+    cat >"$corpus/$1/$2"
+}
+
+for file in game/game.ini game/fighter/lunet_swap.ini rsrc/road/bgset_road.ini rsrc/road/stage_road.ini; do
+    seed config_reader "$(basename "$file")" <"$file"
+done
+printf 'a==b =x= y= == key=value=dropped last=unterminated' | seed config_reader odd_tokens
+printf 'k%0600d=v\nkey=%0300d\n' 0 0 | seed config_reader long_tokens
+
+for file in game/fighter/expl.ini game/fighter/loading.ini game/fighter/lunet/special.ini \
+            game/fighter/lunet/air_kick.ini game/fighter/halvard/knockdown.ini game/fighter/halvard/extra_a.ini; do
+    name="$(basename "$(dirname "$file")")_$(basename "$file")"
+    seed animation_file "$name" <"$file"
+    small_pictures <"$file" | seed animation_file "small_$name"
+done
+printf 'images=3 loop=1\nimage0=%s/frame_a.png rate0=-5\nimage2=rsrc/missing.png\nimage1=game/game.ini rate1=99999999999\n' "$data" \
+    | seed animation_file broken_frames
+printf 'images=2147483647\nimage0=%s/frame_a.png\n' "$data" | seed animation_file huge_count
+
+for file in game/fighter/*_char.ini; do
+    seed fighter_file "$(basename "$file")" <"$file"
+    sed -E 's#^(move[0-9]*[02468])=.*#\1='"$data"'/move_a.ini#; s#^(move[0-9]*[13579])=.*#\1='"$data"'/move_b.ini#; s#^(image[0-9]+)=.*#\1='"$data"'/frame_a.png#' \
+        "$file" | seed fighter_file "small_$(basename "$file")"
+done
+printf 'hp=-1 scale=0 speed=0 moves=99999 move0=%s/frame_a.png images=-3 combos=2147483647\ncombo0moves=2147483647 combo0move=9 combo0move0=up\n' "$data" \
+    | seed fighter_file huge_counts
+
+{ cat rsrc/road/stage_road.ini; printf '\n%%%%\n'; cat rsrc/road/bgset_road.ini; } | seed stage_file road
+{ cat rsrc/road/stage_road.ini; printf '\n%%%%\n'; cat "$data/bgset.ini"; } | seed stage_file small_road
+{ printf 'length=4 floor=9 part0=-1 part1=4 part2=0 part2parallax=5 part2parallax1=77 part2parallax3=1 scale=1e300\n%%%%\n'
+  printf 'width=-1 images=3 image0=%s/band.png image2=game/game.ini\n' "$data"; } | seed stage_file bad_indexes

@@ -1,0 +1,139 @@
+// Data files that say too much or point nowhere: counts far beyond any
+// real file, sizes and paces that are zero, negative, not numbers or huge,
+// and indexes past the end of what was loaded. Each loader logs what it
+// ignored or cut, and what it built plays on.
+#include <climits>
+
+#include "anim/anim_group.h"
+#include "anim/anim_mgr.h"
+#include "gfx/frame.h"
+#include "input/control_maps.h"
+#include "objects/fighter_lifeform.h"
+#include "shell/colour_swap_file.h"
+#include "shell/ref_ptr.h"
+#include "stage/level.h"
+#include "tests/robustness/broken_files.h"
+
+namespace {
+
+class data_files : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ensure_surface_screen();
+        build_control_maps();
+    }
+    static void TearDownTestSuite() { release_control_maps(); }
+
+    // A 30 x 40 picture of its own colour for every name.
+    std::string picture(const std::string& name) const {
+        return files.picture(name, 30, 40, (Uint8)(name.size() * 40), 90, 160, 2);
+    }
+
+    broken_folder files;
+};
+
+// Plays every frame and a few past the end, as a running move would.
+void play_out(Anim_Mgr& definition) {
+    for (int index = -2; index < (int)definition.frames.size() + 2; index++) definition.draw_frame(50, 60, index);
+    anim_group group;
+    group.add(ref_ptr<Anim_Mgr>(&definition));
+    for (int tick = 0; tick < 12; tick++) group.play(100, 100);
+    group.clear();
+}
+
+TEST_F(data_files, animation_with_a_huge_frame_count_reads_what_is_there) {
+    const std::string path = files.text_file(
+        "huge.ini", "images=2147483647 loop=1 image0=" + picture("first") + " rate0=99999999999 image1=" +
+                        picture("second") + " rate1=-7\n");
+    Anim_Mgr definition;
+    const std::string log = captured_log([&] {
+        definition.load(path.c_str());
+        play_out(definition);
+    });
+    EXPECT_TRUE(logged(log, "asks for [2147483647] frames, reading the first [1024]")) << log;
+    ASSERT_EQ(definition.frames.size(), 2u);
+    EXPECT_EQ(definition.loop, 1);
+    EXPECT_EQ(definition.frames[1].rate, -7);
+}
+
+TEST_F(data_files, fighter_with_huge_counts_and_bad_factors_loads_cut_down_and_plays) {
+    const std::string move = files.text_file("move.ini", "images=1 image0=" + picture("move") + " rate0=2\n");
+    const std::string path = files.text_file(
+        "fighter_char.ini", "hp=99999999999 scale=0 speed=nan moves=2147483647 move0=" + move +
+                                " move0scale=1e300 move1=" + move + " move1scale=-2 images=2147483647 image0=" +
+                                picture("still") + " combos=2147483647 combo0moves=2147483647 combo0move=2" +
+                                " combo0move0=down combo0move1=no_such_control\n");
+    fighter_lifeform fighter;
+    fighter.controls = p1_controls;
+    const std::string log = captured_log([&] { fighter.load(path.c_str()); });
+    EXPECT_TRUE(logged(log, "[moves] in [" + path + "] is [2147483647], reading only [100]")) << log;
+    EXPECT_TRUE(logged(log, "[images] in [" + path + "] is [2147483647], reading only [100]")) << log;
+    EXPECT_TRUE(logged(log, "[combos] in [" + path + "] is [2147483647], reading only [100]")) << log;
+    EXPECT_TRUE(logged(log, "WARNING: [scale] in [" + path + "] is [0], outside")) << log;
+    EXPECT_TRUE(logged(log, "WARNING: [speed] in [" + path + "] is [nan], outside")) << log;
+    EXPECT_TRUE(logged(log, "WARNING: [move0scale] in [" + path + "] is [1e+300], outside")) << log;
+    EXPECT_TRUE(logged(log, "WARNING: Control [no_such_control] not found")) << log;
+    EXPECT_EQ(fighter.move_count(), 100);
+    EXPECT_EQ(fighter.scale, 1.0);
+    EXPECT_EQ(fighter.speed, 1.0);
+
+    // Moves and still states past what the file gives show what there is.
+    captured_log([&] {
+        for (const int index : {-1, 1, 99, 100, INT_MAX}) {
+            fighter.start_move(index, fighter_lifeform::PRIORITY_HIT_REACTION);
+            fighter.display();
+            fighter.stop_moves();
+        }
+        for (const int state : {-5, 3, 9, 1000}) {
+            fighter.show_state = state;
+            fighter.display();
+        }
+        fighter.move_x = 5;
+        fighter.move_step(1);
+    });
+    EXPECT_GE(fighter.x, -fighter.width);
+    EXPECT_LE(fighter.x, screen.width());
+}
+
+TEST_F(data_files, stage_with_indexes_past_its_pictures_skips_them_and_draws) {
+    const std::string bgset = files.text_file(
+        "bgset.ini", "width=-1 images=2 image0=" + files.picture("band", 64, 48, 70, 90, 160) + " image1=" +
+                         files.picture("layer", 64, 48, 40, 120, 60, 4) + "\n");
+    const std::string path = files.text_file(
+        "stage.ini", "bgset=" + bgset +
+                         " length=2147483647 floor=9 part0=-1 part1=7 part2=0 part2parallax=2147483647"
+                         " part2parallax0=-3 part2parallax1=1 part3=1 scale=1e300\n");
+    level stage;
+    stage.publish();
+    const std::string log = captured_log([&] {
+        stage.load(path.c_str());
+        for (const double zoom : {1.0, 0.05, 3.0}) {
+            stage.zoom = zoom;
+            stage.scroll_x = 5000;
+            stage.draw_step();
+        }
+    });
+    EXPECT_TRUE(logged(log, "WARNING: length [2147483647] is more than [1024]")) << log;
+    EXPECT_TRUE(logged(log, "WARNING: floor [9] names no image")) << log;
+    EXPECT_TRUE(logged(log, "WARNING: part0 [-1] names no image")) << log;
+    EXPECT_TRUE(logged(log, "WARNING: part2parallax0 [-3] names no image")) << log;
+    EXPECT_TRUE(logged(log, "WARNING: stage scale [")) << log;
+    EXPECT_EQ(stage.parts.size(), 2u);
+    EXPECT_EQ(stage.floor, -1);
+    EXPECT_EQ(stage.scale, 1.0);
+    stage.unload();
+}
+
+TEST_F(data_files, colour_swaps_that_are_not_colours_are_left_out) {
+    const std::string path = files.text_file(
+        "swap.ini", "colors=2147483647 color0source=1,2,3 color0target=9,9,9 color1source=red color1target=1,2,3"
+                    " color2source=1,2 color2target=1,2,3 color3source=-50,999,7 color3target=0,0,0\n");
+    std::vector<colour_swap> swaps;
+    const std::string log = captured_log([&] { swaps = colour_swap_file::read(path.c_str(), screen.surface->format); });
+    EXPECT_TRUE(logged(log, "asks for [2147483647] colour swaps, using the first [256]")) << log;
+    EXPECT_TRUE(logged(log, "colour swap [1] of [" + path + "] is not two red,green,blue colours")) << log;
+    ASSERT_EQ(swaps.size(), 2u);
+    EXPECT_EQ(swaps[1].source, SDL_MapRGB(screen.surface->format, 0, 255, 7));
+}
+
+}  // namespace
