@@ -18,6 +18,12 @@ const int DEFAULT_FLASH_RATE = 25;
 // No animation comes near this many frames; a larger "images" is a slip in
 // the file that would otherwise reserve gigabytes or spin through keys.
 const int MAX_FRAMES = 1024;
+// A flash is an opacity; a shake beyond this many pixels shows nothing more
+// and would overflow the level's sums of offsets; a spin turns the picture
+// by whole degrees, so only its remainder of a full turn counts.
+const int MAX_FLASH = 255;
+const int MAX_SHAKE = 1000;
+const int FULL_TURN = 360;
 
 // A frame's key name, e.g. "rate%d" for frame 3 gives "rate3".
 struct frame_key {
@@ -28,6 +34,15 @@ struct frame_key {
 int int_or(const config_file& file, const char* pattern, int index, int fallback) {
     const frame_key key(pattern, index);
     return file.has_key(key.text) ? file.get_int(key.text) : fallback;
+}
+
+// The value of a frame key, brought into [low, high] with a log line.
+int int_within(const config_file& file, const char* pattern, int index, int low, int high, const char* path) {
+    const int value = int_or(file, pattern, index, 0);
+    if (value >= low && value <= high) return value;
+    const int kept = value < low ? low : high;
+    printf("WARNING: [%s] of [%s] is [%d], using [%d]\n", frame_key(pattern, index).text, path, value, kept);
+    return kept;
 }
 
 // The level's zoom, or 1 while no level is published (menus, loading before
@@ -103,11 +118,11 @@ void Anim_Mgr::read_frame(const config_file& file, int index, const char* path) 
     frame& added = frames.back();
     added.image = picture;
     added.rate = file.get_int(frame_key("rate%d", index).text);
-    added.shake = int_or(file, "shake%d", index, 0);
-    added.flash = int_or(file, "flash%d", index, 0);
+    added.shake = int_within(file, "shake%d", index, -MAX_SHAKE, MAX_SHAKE, path);
+    added.flash = int_within(file, "flash%d", index, 0, MAX_FLASH, path);
     added.flashrate = int_or(file, "flashrate%d", index, DEFAULT_FLASH_RATE);
     added.fire = int_or(file, "fire%d", index, 0);
-    added.spin = int_or(file, "spin%d", index, 0);
+    added.spin = int_or(file, "spin%d", index, 0) % FULL_TURN;
     added.trail = int_or(file, "trail%d", index, 0);
     added.xoffset = int_or(file, "xoffset%d", index, 0);
     added.yoffset = int_or(file, "yoffset%d", index, 0);
