@@ -1,13 +1,16 @@
 // Fuzzes the animation loader on a real file: whatever the text, loading
 // must log and give a definition that plays (possibly without frames), and
-// drawing any of its frames, in or out of range, must stay in bounds. Half
-// the inputs load mirrored and recoloured, as the second player's moves do.
+// drawing any of its frames, in or out of range, must stay in bounds, as
+// must the flashes and shakes they start and their spin. Half the inputs
+// load mirrored and recoloured, as the second player's moves do.
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
-#include "gfx/frame.h"
 #include "fuzz/fuzz_session.h"
+#include "gfx/frame.h"
+#include "objects/fighter_lifeform.h"
 #include "shell/ref_ptr.h"
 #include "shell/screen_mgr.h"
+#include "stage/level.h"
 
 namespace {
 
@@ -16,15 +19,32 @@ const int EXTRA_DRAWS = 2;
 // Ticks of a group playing the definition, enough to wrap a short loop.
 const int PLAY_TICKS = 8;
 
-void play(Anim_Mgr& definition) {
+// Frames start their flash and shake on the current level; this one has no
+// pictures and draws only those.
+level effects_level;
+
+void draw_every_frame(Anim_Mgr& definition) {
     const int frame_total = (int)definition.frames.size();
     for (int index = -1; index < frame_total + EXTRA_DRAWS && index < 64; index++) {
         definition.draw_frame(10, 20, index);
+        effects_level.draw_step();
     }
+}
+
+// Played by a group, as menus and sparks are, and as a fighter's move, which
+// turns the picture by the frame's spin.
+void play(Anim_Mgr& definition) {
     anim_group group;
     group.add(ref_ptr<Anim_Mgr>(&definition));
     for (int tick = 0; tick < PLAY_TICKS; tick++) group.play(100, 100);
     group.clear();
+
+    fighter_lifeform mover;
+    anim_group* move = new anim_group();
+    move->add(ref_ptr<Anim_Mgr>(&definition));
+    mover.moves.push_back(move);
+    mover.start_move(0, fighter_lifeform::PRIORITY_HIT_REACTION);
+    for (int tick = 0; tick < PLAY_TICKS; tick++) mover.display();
 }
 
 }  // namespace
@@ -39,6 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 colour_swap{SDL_MapRGB(screen.surface->format, 255, 255, 255), SDL_MapRGB(screen.surface->format, 200, 40, 40)});
         }
         definition.load(path.c_str());
+        effects_level.publish();
+        draw_every_frame(definition);
         play(definition);
     }
     fuzz_session::trim_caches();

@@ -32,27 +32,35 @@ protected:
     broken_folder files;
 };
 
-// Plays every frame and a few past the end, as a running move would.
-void play_out(Anim_Mgr& definition) {
-    for (int index = -2; index < (int)definition.frames.size() + 2; index++) definition.draw_frame(50, 60, index);
-    anim_group group;
-    group.add(ref_ptr<Anim_Mgr>(&definition));
-    for (int tick = 0; tick < 12; tick++) group.play(100, 100);
-    group.clear();
-}
-
-TEST_F(data_files, animation_with_a_huge_frame_count_reads_what_is_there) {
+TEST_F(data_files, animation_with_huge_numbers_reads_what_is_there_within_bounds) {
     const std::string path = files.text_file(
-        "huge.ini", "images=2147483647 loop=1 image0=" + picture("first") + " rate0=99999999999 image1=" +
-                        picture("second") + " rate1=-7\n");
+        "huge.ini", "images=2147483647 loop=1 image0=" + picture("first") +
+                        " rate0=99999999999 shake0=-2147483648 flash0=-2147483648 spin0=2147483647 image1=" +
+                        picture("second") + " rate1=-7 shake1=2147483647 flash1=999 spin1=-725\n");
     Anim_Mgr definition;
+    level effects;  // the frames' flash and shake land here
+    effects.publish();
     const std::string log = captured_log([&] {
         definition.load(path.c_str());
-        play_out(definition);
+        for (int index = -2; index < 4; index++) {
+            definition.draw_frame(50, 60, index);
+            effects.draw_step();
+        }
+        anim_group group;
+        group.add(ref_ptr<Anim_Mgr>(&definition));
+        for (int tick = 0; tick < 12; tick++) group.play(100, 100);
+        group.clear();
     });
     EXPECT_TRUE(logged(log, "asks for [2147483647] frames, reading the first [1024]")) << log;
+    EXPECT_TRUE(logged(log, "WARNING: [shake0] of [" + path + "] is [-2147483648], using [-1000]")) << log;
+    EXPECT_TRUE(logged(log, "WARNING: [flash1] of [" + path + "] is [999], using [255]")) << log;
     ASSERT_EQ(definition.frames.size(), 2u);
     EXPECT_EQ(definition.loop, 1);
+    EXPECT_EQ(definition.frames[0].flash, 0);
+    EXPECT_EQ(definition.frames[1].shake, 1000);
+    // A spin is whole degrees: only what is left of full turns counts.
+    EXPECT_EQ(definition.frames[0].spin, 2147483647 % 360);
+    EXPECT_EQ(definition.frames[1].spin, -5);
     EXPECT_EQ(definition.frames[1].rate, -7);
 }
 

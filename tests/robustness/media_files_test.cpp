@@ -113,10 +113,10 @@ TEST_P(broken_media, music_is_refused_or_plays_out_and_the_screens_go_on) {
 
 TEST_P(broken_media, sound_effect_of_a_frame_plays_nothing_and_the_frame_shows) {
     const std::string sound = files.make(GetParam(), "rsrc/sfx/block.wav", "block.wav");
+    const std::string spark = files.picture("spark", 20, 20, 250, 200, 40);
     const std::string animation = files.text_file(
         std::string(breakage_name(GetParam())) + "_spark.ini",
-        "images=2 image0=rsrc/effects/spark_0.png sound0=" + sound + " image1=rsrc/effects/spark_1.png sound1=" +
-            sound + "\n");
+        "images=2 image0=" + spark + " sound0=" + sound + " image1=" + spark + " sound1=" + sound + "\n");
     Anim_Mgr definition;
     const std::string log = captured_log([&] {
         definition.load(animation.c_str());
