@@ -56,24 +56,23 @@ int screen_mgr::init_joysticks(int max_to_open) {
 void screen_mgr::print_video_info() const {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     if (!info) return;
-    printf("Is it possible to  create hardware surfaces?\n\t");
-    printf("hw_available=%d\n", info->hw_available);
-    printf("Is there a window manager available?\n\t");
-    printf("wm_available=%d\n", info->wm_available);
-    printf("Are hardware to hardware blits accelerated?\n\t");
-    printf("blit_hw=%d\n", info->blit_hw);
-    printf("Are hardware to hardware colorkey blits accelerated?\n\t");
-    printf("blit_hw_CC=%d\n", info->blit_hw_CC);
-    printf("Are hardware to hardware alpha bits accelerated?\n\t");
-    printf("blit_hw_A=%d\n", info->blit_hw_A);
-    printf("Are software to hardware blits accelerated?\n\t");
-    printf("blit_sw=%d\n", info->blit_sw);
-    printf("Are software to hardware colorkey blits accelerated?\n\t");
-    printf("blit_sw_CC=%d\n", info->blit_sw_CC);
-    printf("Are software to hardware alpha blits accelerated?\n\t");
-    printf("blit_sw_A=%d\n", info->blit_sw_A);
-    printf("Are color fills accelerated?\n\t");
-    printf("blit_fill=%d\n", info->blit_fill);
+    struct capability {
+        const char* question;
+        const char* name;
+        Uint32 value;
+    };
+    const capability capabilities[] = {
+        {"Is it possible to  create hardware surfaces?", "hw_available", info->hw_available},
+        {"Is there a window manager available?", "wm_available", info->wm_available},
+        {"Are hardware to hardware blits accelerated?", "blit_hw", info->blit_hw},
+        {"Are hardware to hardware colorkey blits accelerated?", "blit_hw_CC", info->blit_hw_CC},
+        {"Are hardware to hardware alpha bits accelerated?", "blit_hw_A", info->blit_hw_A},
+        {"Are software to hardware blits accelerated?", "blit_sw", info->blit_sw},
+        {"Are software to hardware colorkey blits accelerated?", "blit_sw_CC", info->blit_sw_CC},
+        {"Are software to hardware alpha blits accelerated?", "blit_sw_A", info->blit_sw_A},
+        {"Are color fills accelerated?", "blit_fill", info->blit_fill},
+    };
+    for (const capability& each : capabilities) printf("%s\n\t%s=%d\n", each.question, each.name, (int)each.value);
     printf("\n\n\t\tTotal amount of video_mem: %d\n", info->video_mem);
 }
 
