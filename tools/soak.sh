@@ -6,8 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 minutes=${1:-2} program=${2:-brawler} hwaccel=${3:-0}
-build=${BUILD_DIR:-build}
-run_dir=$(pwd)/$build/test-runs/soak_${program}_${hwaccel}
+build=$(cd "${BUILD_DIR:-build}" && pwd)
+run_dir=$build/test-runs/soak_${program}_${hwaccel}
 allowed_growth_kb=${ALLOWED_GROWTH_KB:-3072}
 
 rm -rf "$run_dir" && mkdir -p "$run_dir/game"
@@ -29,7 +29,7 @@ KEYS
 
 echo "soak: $minutes minute(s) of demo in $program (hwaccel=$hwaccel), log in $run_dir"
 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" \
-    bash tests/support/run_game.sh "$run_dir" "$(pwd)/$build/$program" 60 "$run_dir/keys.txt" >"$run_dir/xvfb.txt" 2>&1 || true
+    bash tests/support/run_game.sh "$run_dir" "$build/$program" 60 "$run_dir/keys.txt" >"$run_dir/xvfb.txt" 2>&1 || true
 
 echo "memory samples (seconds, resident KiB):"
 cat "$run_dir/memory.txt" 2>/dev/null || true
