@@ -33,7 +33,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 start=$SECONDS
 cmake -S "$root/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 "${launcher[@]}" >/dev/null || exit 1
-cmake --build "$build" -j"$jobs" >"$build/build.log" 2>&1 || { tail -n 40 "$build/build.log"; exit 1; }
+cmake --build "$build" -j"$jobs" >"$build/build.log" 2>&1 || { grep -E -A3 'error' "$build/build.log" | head -n 40; exit 1; }
 echo "fuzz build: $((SECONDS - start)) s"
 
 passed=0
