@@ -40,11 +40,14 @@ wait_for() {
 }
 
 # Menus read held keys sixteen times a second, so a hold moves the cursor an
-# uncertain number of steps: tap until the game's own cursor line says where
-# it stands.
+# uncertain number of steps: tap until the game's own cursor line, written
+# since this command began, says where it stands. (A menu's cursor starts on
+# its first entry each time the menu appears.)
 tap_until() {
     local deadline=$(( $(date +%s) + ${1%.*} ))
-    until grep -F 'cursor [' stdout.txt 2>/dev/null | tail -n 1 | grep -qF -- "$3"; do
+    local start
+    start=$(stat -c %s stdout.txt 2>/dev/null || echo 0)
+    until tail -c +$(( start + 1 )) stdout.txt 2>/dev/null | grep -F 'cursor [' | tail -n 1 | grep -qF -- "$3"; do
         [ "$(date +%s)" -ge "$deadline" ] && { echo "tap_until timed out: $3" >>runner.txt; return 1; }
         alive || return 1
         tap "$2"
