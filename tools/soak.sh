@@ -8,7 +8,10 @@ cd "$(dirname "$0")/.."
 minutes=${1:-2} program=${2:-brawler} hwaccel=${3:-0}
 build=$(cd "${BUILD_DIR:-build}" && pwd)
 run_dir=$build/test-runs/soak_${program}_${hwaccel}
-allowed_growth_kb=${ALLOWED_GROWTH_KB:-3072}
+# The zoom cache fills toward its byte budget during the first minutes of play
+# (a five-minute run here: 99 MB at one minute, 108 MB from three minutes on,
+# flat after that); growth beyond this allowance is not cache warm-up.
+allowed_growth_kb=${ALLOWED_GROWTH_KB:-8192}
 
 rm -rf "$run_dir" && mkdir -p "$run_dir/game"
 ln -s "$(pwd)/rsrc" "$run_dir/rsrc"
