@@ -51,7 +51,7 @@ tap_until() {
         [ "$(date +%s)" -ge "$deadline" ] && { echo "tap_until timed out: $3" >>runner.txt; return 1; }
         alive || return 1
         tap "$2"
-        sleep 0.25
+        sleep 0.4
     done
 }
 
