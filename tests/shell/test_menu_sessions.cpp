@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/game_runner.h"
+
+// The menus of the real game in a real X server, driven through the keyboard
+// on both programs and both renderers: Escape on the character selection, the
+// Escape that ends a match still held when the menu comes back, a demo chosen
+// with the arrows, and Q to quit.
+namespace {
+
+struct variant {
+    const char* program;
+    bool gl;
+};
+
+const char* MENU_SESSION =
+    "wait_log 60 MAIN MENU:\n"
+    "wait 0.5\n"
+    "key Return\n"
+    "wait 2.5\n"
+    "shot select\n"
+    "hold Escape 0.3\n"
+    "wait_log 60 Setting FPS [60]\n"
+    "wait 2\n"
+    "hold Escape 0.8\n"
+    "wait_logn 60 2 MAIN MENU:\n"
+    "wait 1.5\n"
+    "shot menu_after_match\n"
+    "tap_until 30 Down Main menu cursor [3]\n"
+    "key Return\n"
+    "wait_logn 60 2 Setting FPS [60]\n"
+    "wait 2\n"
+    "key Escape\n"
+    "wait_logn 60 3 MAIN MENU:\n"
+    "wait 1\n"
+    "hold q 0.3\n";
+
+class menu_session : public testing::TestWithParam<variant> {};
+
+TEST_P(menu_session, arcade_demo_and_quit_through_the_keys) {
+    game_run_options options;
+    options.program = GetParam().program;
+    options.label = std::string("menus_") + GetParam().program + (GetParam().gl ? "_gl" : "_surface");
+    options.game_ini = GetParam().gl ? "hwaccel=1\n" : "hwaccel=0\n";
+    options.key_script = MENU_SESSION;
+    options.timeout_seconds = 120;
+    const game_run_result run = run_game(options);
+    const std::string where = " (run folder " + run.run_dir + ")";
+
+    ASSERT_FALSE(run.timed_out) << "the game did not quit" << where;
+    EXPECT_EQ(0, run.exit_status) << run.err << where;
+    // Escape on the selection confirmed the last fighter for the arcade
+    // series.
+    EXPECT_EQ(1, run.log_count("Selection cursor [3]\n")) << where;
+    EXPECT_EQ(1, run.log_count("load config [game/fighter/morrow_char.ini]\n")) << where;
+    EXPECT_TRUE(run.log_has("mode [1] reqwins[3]")) << where;
+    // The held Escape that ended the match did not quit: the menu came back
+    // and stayed until the demo, which pits the first fighter against itself.
+    EXPECT_EQ(3, run.log_count("MAIN MENU:\n")) << where;
+    EXPECT_TRUE(run.log_has("mode [4] reqwins[3]")) << where;
+    EXPECT_EQ(3, run.log_count("load config [game/fighter/lunet_char.ini]\n")) << where;
+    // Q put the cursor on "quit" last, and the shut-down followed.
+    const std::string quit_line = "Main menu cursor [5]\n";
+    const size_t quit = run.out.rfind(quit_line);
+    const size_t cleaning = run.out.find("Cleaning Image_Manager Cache\n");
+    ASSERT_NE(std::string::npos, quit) << where;
+    EXPECT_EQ(std::string::npos, run.out.find("cursor [", quit + quit_line.size())) << where;
+    EXPECT_LT(quit, cleaning) << where;
+    EXPECT_NE(std::string::npos, run.out.find("Done\n", cleaning)) << where;
+
+    for (const char* name : {"select", "menu_after_match"}) {
+        screenshot picture;
+        ASSERT_TRUE(picture.load(run.run_dir + "/" + name + ".png")) << name << where;
+        EXPECT_GT(picture.colour_variety(0, 0, 640, 480), 5) << name << " looks empty" << where;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(programs_and_renderers, menu_session,
+                         testing::Values(variant{"brawler", false}, variant{"brawler", true},
+                                         variant{"brawler_scaled", false}, variant{"brawler_scaled", true}),
+                         [](const testing::TestParamInfo<variant>& info) {
+                             return std::string(info.param.program) + (info.param.gl ? "_gl" : "_surface");
+                         });
+
+}  // namespace
