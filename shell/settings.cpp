@@ -26,6 +26,12 @@ void settings::read(const config_file& config) {
             printf("WARNING: fps [%d] is too low, using [%d]\n", fps, (int)MIN_FPS);
             fps = MIN_FPS;
         }
+        // The frame-rate manager paces at most 200 frames a second, and
+        // every frame count of the match is a multiple of fps.
+        if (fps > MAX_FPS) {
+            printf("WARNING: fps [%d] is too high, using [%d]\n", fps, (int)MAX_FPS);
+            fps = MAX_FPS;
+        }
     }
     if (config.get_int("hwaccel")) hwaccel = config.get_int("hwaccel");
 }

@@ -7,7 +7,7 @@ class config_file;
 // nonzero: a missing key, a 0 and a word all leave the default.
 class settings {
 public:
-    enum { MIN_FPS = 4, MAX_MENU_RATE = 200 };
+    enum { MIN_FPS = 4, MAX_FPS = 200, MAX_MENU_RATE = 200 };
 
     settings();
     void read(const config_file& config);

@@ -47,6 +47,14 @@ TEST(settings, fps_below_four_is_raised_so_menus_can_poll) {
     EXPECT_NE(std::string::npos, log.find("WARNING: fps [2] is too low"));
 }
 
+TEST(settings, huge_fps_is_capped_at_the_pacing_limit) {
+    testing::internal::CaptureStdout();
+    const settings game = settings_from("fps=2147483647\n");
+    EXPECT_NE(std::string::npos, testing::internal::GetCapturedStdout().find("WARNING: fps [2147483647] is too high"));
+    EXPECT_EQ(200, game.fps);
+    EXPECT_EQ(200, game.menu_rate());
+}
+
 TEST(settings, size_line_only_with_height_and_shows_width_in_force) {
     testing::internal::CaptureStdout();
     settings_from("width=800\n");
