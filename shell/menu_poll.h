@@ -15,6 +15,12 @@ struct poll_layout {
     // A quit key puts the cursor here before the arrows are read; the wrap
     // then decides which entry that is.
     int quit_cursor;
+    // Whether a confirm key already down when the menu appears waits to be
+    // let go. The option list opens the very frame after the main menu was
+    // confirmed, and the main menu comes back moments after the option list
+    // was: a held Return would pass straight through both. The character
+    // selection takes a held Return at its first poll.
+    bool held_confirm_waits;
 };
 
 // One read of the player's input for a menu: one event from the queue, then
@@ -24,7 +30,8 @@ struct poll_layout {
 //
 // A quit key that was already down when the menu appeared counts only after
 // it has been let go: Escape still held from ending a match or leaving the
-// option list must not also quit the game.
+// option list must not also quit the game. Confirm keys and buttons wait the
+// same way where the layout says so.
 class menu_poll {
 public:
     enum { AXIS_DEAD_ZONE = 17000, CONFIRM_BUTTONS = 4 };
@@ -32,7 +39,8 @@ public:
     explicit menu_poll(const poll_layout& layout);
 
     // Cursor on the first entry, nothing confirmed or requested; a quit key
-    // held at this moment waits to be released.
+    // (and, where the layout says so, a confirm key) held at this moment
+    // waits to be released.
     void reset();
     // Logs the cursor whenever a poll moves it, so a session driven from
     // outside can tell where the cursor stands.
@@ -46,13 +54,14 @@ public:
     bool quit_requested;
 
 private:
-    bool quit_keys_were_up;
-
-    void read_joystick();
-    void read_keys();
+    void read_axis();
     void request_quit();
-    static bool quit_key_held(const Uint8* keys);
     void wrap();
+    static bool quit_key_held(const Uint8* keys);
+    static bool confirm_held(const Uint8* keys);
+
+    bool quit_keys_were_up;
+    bool confirm_was_up;
 
     poll_layout layout;
 };

@@ -99,27 +99,31 @@ TEST_F(menu_input, a_quit_key_held_when_the_menu_appears_waits_for_its_release) 
 }
 
 TEST_F(menu_input, confirm_keys_and_the_joystick) {
-    hold_only(SDLK_RETURN);
+    platform::release_all_keys();
     menu_poll by_return(menu_poll::column);
+    hold_only(SDLK_RETURN);
     by_return.poll();
     EXPECT_TRUE(by_return.confirmed);
     EXPECT_FALSE(by_return.quit_requested);
+    // The selection takes a confirm key held since it appeared.
     hold_only(SDLK_SPACE);
     menu_poll by_space(menu_poll::row);
     by_space.poll();
     EXPECT_TRUE(by_space.confirmed);
 
     platform::release_all_keys();
+    menu_poll unplugged(menu_poll::column);
     platform::set_joystick_axis(1, 20000);
     platform::set_joystick_button(3, true);
     screen.joystick_ok = 0;
-    menu_poll unplugged(menu_poll::column);
     unplugged.poll();
     EXPECT_EQ(0, unplugged.cursor);
     EXPECT_FALSE(unplugged.confirmed);
 
     screen.joystick_ok = 1;
+    platform::set_joystick_button(3, false);
     menu_poll column(menu_poll::column);
+    platform::set_joystick_button(3, true);
     column.poll();
     EXPECT_EQ(1, column.cursor);
     EXPECT_TRUE(column.confirmed);
@@ -181,20 +185,43 @@ TEST_F(main_menu_frames, up_on_arcade_goes_to_quit) {
     EXPECT_EQ(main_menu::QUIT_ENTRY, menu.cursor());
 }
 
-TEST_F(main_menu_frames, the_option_screen_leads_back_to_the_menu_on_arcade) {
+// Frames until the screen is left, at most `limit`; -1 when it was not.
+template <class screen_frames>
+int frames_until_left(screen_frames& shown, int limit) {
+    for (int frames = 1; frames <= limit; frames++) {
+        if (shown.frame()) return frames;
+    }
+    return -1;
+}
+
+TEST_F(main_menu_frames, the_return_that_opens_the_option_screen_neither_closes_it_nor_the_menu_behind) {
     hold_only(SDLK_DOWN);
     while (menu.cursor() != main_menu::OPTIONS_ENTRY) menu.frame();
     hold_only(SDLK_RETURN);
-    int frames = 0;
-    while (!menu.frame()) frames++;
-    EXPECT_LE(frames, 12);
+    EXPECT_GT(frames_until_left(menu, 12), 0);
     EXPECT_EQ(main_menu::OPTIONS_ENTRY, menu.cursor());
-    // The option list polls on its first frame, so a held Return chooses
-    // at once; the menu then starts again.
-    const Uint32 before = platform::ticks();
-    menu.show_options();
-    EXPECT_EQ(5u, platform::ticks() - before);
+
+    // The option list opens with Return still down: it stays until Return
+    // is let go and pressed again.
+    TXT_MGR face;
+    img_mgr tile;
+    menu_list options(main_menu::option_texts, main_menu::OPTION_ENTRIES, &tile, &face, MENU_RATE);
+    EXPECT_EQ(-1, frames_until_left(options, 36));
+    platform::release_all_keys();
+    EXPECT_EQ(-1, frames_until_left(options, 12));
+    hold_only(SDLK_RETURN);
+    EXPECT_GT(frames_until_left(options, 12), 0);
+    EXPECT_EQ(0, options.cursor());
+
+    // The menu comes back on "arcade" and does not take that Return either.
     menu.enter();
+    menu.entry_animation();
+    EXPECT_EQ(0, menu.cursor());
+    EXPECT_EQ(-1, frames_until_left(menu, 40));
+    platform::release_all_keys();
+    menu.frame();
+    hold_only(SDLK_RETURN);
+    EXPECT_GT(frames_until_left(menu, 12), 0);
     EXPECT_EQ(0, menu.cursor());
     EXPECT_FALSE(menu.quit_requested());
 }
