@@ -91,9 +91,11 @@ private:
     void display_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, int angle);
     void display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, double depth);
     void display_tiled_sw(int x1, int y1, int x2, int y2);
+    bool needs_patch(const SDL_Surface* dest, float zx, float zy) const;
     SDL_Surface* zoomed_picture(SDL_Surface* dest, float& zx, float& zy, int angle, bool& patched);
-    bool keep_zoomed(SDL_Surface* picture, int key, float zx, float zy, int angle);
-    void place_zoomed(const SDL_Surface* picture, float zx, float zy, int angle);
+    bool keep_zoomed(SDL_Surface* picture, int key, const zoom_view& view);
+    void place_zoomed(int picture_w, int picture_h, float zx, float zy, int angle);
+    void display_zoomed_part(SDL_Surface* dest, float zx, float zy);
 
     // OpenGL upload and the drawing common to both programs (img_gl.cpp).
     void tohw_gl();

@@ -1,6 +1,9 @@
-// The surface path of img_mgr: blits, with SDL_gfx doing zoom and rotation
-// and the zoom cache keeping every converted version for the next frame.
+// The surface path of img_mgr: blits, with SDL_gfx doing rotation and the
+// zoom cache keeping every converted version for the next frame.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "gfx/img_mgr.h"
 #include "gfx/surface_convert.h"
@@ -13,6 +16,8 @@ const int TILE_STEP_X = 115;
 const int TILE_STEP_Y = 140;
 const float TILE_ZOOM_X = 0.8984375f;
 const float TILE_ZOOM_Y = 1.09375f;
+// SDL_gfx zooms by no less than this.
+const float SMALLEST_ZOOM = 0.001f;
 
 int normalised_angle(int angle) {
     if (angle < 0) return angle + (int)(((unsigned)(-(angle + 1)) / 360u + 1u) * 360u);
@@ -24,6 +29,177 @@ int normalised_angle(int angle) {
 void clip_to(SDL_Rect& rect, int x, int y, const SDL_Surface* dest) {
     if (x + rect.w > dest->w) rect.w = (Uint16)(dest->w > x ? dest->w - x : 0);
     if (y + rect.h > dest->h) rect.h = (Uint16)(dest->h > y ? dest->h - y : 0);
+}
+
+// SDL_gfx zooms without smoothing by walking the source on a 16.16 grid
+// spread over the whole picture. A part of a zoomed picture made on its own
+// walks that same grid, so it shows exactly the pixels of the whole.
+struct zoom_grid {
+    int w, h;  // size of the whole zoomed picture
+    Sint64 step_x, step_y;
+    Sint64 end_x, end_y;
+
+    int column(int u) const { return (int)(std::min(u * step_x, end_x) >> 16); }
+    int row(int v) const { return (int)(std::min(v * step_y, end_y) >> 16); }
+};
+
+int zoomed_side(int side, double zoom) { return std::max(1, (int)std::floor(side * zoom + 0.5)); }
+
+zoom_grid grid_of(const SDL_Surface* pixels, double zx, double zy) {
+    zoom_grid grid;
+    grid.w = zoomed_side(pixels->w, zx);
+    grid.h = zoomed_side(pixels->h, zy);
+    grid.step_x = (int)(65536.0 * (float)pixels->w / (float)grid.w);
+    grid.step_y = (int)(65536.0 * (float)pixels->h / (float)grid.h);
+    grid.end_x = ((Sint64)pixels->w << 16) - 1;
+    grid.end_y = ((Sint64)pixels->h << 16) - 1;
+    return grid;
+}
+
+bool same_layout(const SDL_PixelFormat* a, const SDL_PixelFormat* b) {
+    return a->BytesPerPixel == b->BytesPerPixel && a->BytesPerPixel > 1 && a->Rmask == b->Rmask &&
+           a->Gmask == b->Gmask && a->Bmask == b->Bmask && a->Amask == 0 && b->Amask == 0;
+}
+
+// Zooming by sampling copies pixel values as they are, so the picture must
+// already be in the display's layout (as every loaded picture is), with no
+// alpha channel or palette to convert on the way.
+bool samples_as_is(const SDL_Surface* pixels, float zx, float zy) {
+    return screen.surface && zx >= SMALLEST_ZOOM && zy >= SMALLEST_ZOOM &&
+           same_layout(pixels->format, screen.surface->format);
+}
+
+SDL_Surface* keyed_surface(const SDL_PixelFormat* format, int w, int h) {
+    SDL_Surface* made = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, format->BitsPerPixel, format->Rmask,
+                                             format->Gmask, format->Bmask, 0);
+    if (made) SDL_SetColorKey(made, SDL_SRCCOLORKEY, SDL_MapRGB(made->format, 0, 255, 0));
+    return made;
+}
+
+// Live conversions and floor rows are zoomed into this surface. It is kept
+// from draw to draw and only ever grows, so a frame allocates nothing.
+SDL_Surface* scratch = nullptr;
+
+SDL_Surface* scratch_surface(const SDL_PixelFormat* format, int w, int h) {
+    const bool fits = scratch && same_layout(scratch->format, format);
+    if (fits && scratch->w >= w && scratch->h >= h) return scratch;
+    if (fits) {
+        w = std::max(w, scratch->w);
+        h = std::max(h, scratch->h);
+    }
+    if (scratch) SDL_FreeSurface(scratch);
+    scratch = keyed_surface(format, w, h);
+    return scratch;
+}
+
+// Which source column and row each sampled pixel comes from; reused.
+std::vector<int> sampled_columns;
+std::vector<int> sampled_rows;
+
+struct three_bytes {
+    Uint8 bytes[3];
+};
+
+template <typename Pixel>
+void copy_samples(const SDL_Surface* from, SDL_Surface* to) {
+    const size_t w = sampled_columns.size();
+    for (size_t y = 0; y < sampled_rows.size(); y++) {
+        const Pixel* in = (const Pixel*)((const Uint8*)from->pixels + sampled_rows[y] * from->pitch);
+        Pixel* out = (Pixel*)((Uint8*)to->pixels + y * to->pitch);
+        for (size_t x = 0; x < w; x++) out[x] = in[sampled_columns[x]];
+    }
+}
+
+// Zoomed pixels of `from`: `w` columns from column `first_u`, of the zoomed
+// rows listed in `zoomed_rows`, into the top-left of `to` (same layout).
+void sample(SDL_Surface* from, const zoom_grid& grid, int first_u, int w, const std::vector<int>& zoomed_rows,
+            SDL_Surface* to) {
+    sampled_columns.resize(w);
+    for (int x = 0; x < w; x++) sampled_columns[x] = grid.column(first_u + x);
+    sampled_rows.resize(zoomed_rows.size());
+    for (size_t y = 0; y < zoomed_rows.size(); y++) sampled_rows[y] = grid.row(zoomed_rows[y]);
+    if (SDL_MUSTLOCK(from)) SDL_LockSurface(from);
+    switch (from->format->BytesPerPixel) {
+        case 2:
+            copy_samples<Uint16>(from, to);
+            break;
+        case 3:
+            copy_samples<three_bytes>(from, to);
+            break;
+        default:
+            copy_samples<Uint32>(from, to);
+            break;
+    }
+    if (SDL_MUSTLOCK(from)) SDL_UnlockSurface(from);
+}
+
+// The zoomed rows a sampling asks for; reused.
+std::vector<int> wanted_rows;
+
+const std::vector<int>& rows_from(int first, int count) {
+    wanted_rows.resize(count);
+    for (int i = 0; i < count; i++) wanted_rows[i] = first + i;
+    return wanted_rows;
+}
+
+// A zoomed or rotated copy of the whole picture in display format, pure
+// green keyed.
+SDL_Surface* zoomed_copy(SDL_Surface* pixels, float zx, float zy, int angle) {
+    if (angle != 0 || !samples_as_is(pixels, zx, zy)) {
+        return zoomed_display_copy(pixels, nullptr, pixels->w, pixels->h, angle, zx, zy);
+    }
+    const zoom_grid grid = grid_of(pixels, zx, zy);
+    SDL_Surface* zoomed = keyed_surface(pixels->format, grid.w, grid.h);
+    if (zoomed) sample(pixels, grid, 0, grid.w, rows_from(0, grid.h), zoomed);
+    return zoomed;
+}
+
+// The part of a blit that SDL draws: the source clipped to the picture, the
+// destination to the clip rectangle, one axis at a time.
+struct blit_part {
+    int u, v, w, h;  // in the picture
+    int x, y;        // on the destination
+};
+
+void clip_axis(int& from, int& length, int& to, int picture, int clip_from, int clip_length) {
+    if (from < 0) {
+        length += from;
+        to -= from;
+        from = 0;
+    }
+    length = std::min(length, picture - from);
+    if (to < clip_from) {
+        length -= clip_from - to;
+        from += clip_from - to;
+        to = clip_from;
+    }
+    length = std::min(length, clip_from + clip_length - to);
+}
+
+blit_part visible_part(const SDL_Rect& source, const SDL_Rect& at, int picture_w, int picture_h,
+                       const SDL_Rect& clip) {
+    blit_part part = {source.x, source.y, source.w, source.h, at.x, at.y};
+    clip_axis(part.u, part.w, part.x, picture_w, clip.x, clip.w);
+    clip_axis(part.v, part.h, part.y, picture_h, clip.y, clip.h);
+    return part;
+}
+
+// Which zoomed row each of the first `shown_rows` screen rows of the floor
+// shows. The strip's `strip_rows` screen rows come in bands, each `depth`
+// rows taller than the one above, so the strip is squeezed at its far edge
+// and stretched at its near one; the bands share out all `span` rows of the
+// strip from `first`, top to bottom.
+const std::vector<int>& receding_rows(int strip_rows, int shown_rows, double depth, int first, int span) {
+    const auto band_height = [depth](int band) { return std::max(1, (int)(1.0 + band * depth)); };
+    int bands = 0;
+    for (int row = 0; row < strip_rows; bands++) row += band_height(bands);
+    wanted_rows.resize(shown_rows);
+    int row = 0;
+    for (int band = 0; row < shown_rows; band++) {
+        const int zoomed = first + (bands > 1 ? (int)((Sint64)band * (span - 1) / (bands - 1)) : 0);
+        for (int i = band_height(band); i > 0 && row < shown_rows; i--) wanted_rows[row++] = zoomed;
+    }
+    return wanted_rows;
 }
 
 }  // namespace
@@ -54,13 +230,17 @@ void img_mgr::tohw_sw() {
     surface->replace(moved);
 }
 
-SDL_Surface* img_mgr::zoomed_picture(SDL_Surface* dest, float& zx, float& zy, int angle, bool& patched) {
-    SDL_Surface* pixels = surface.pixels();
+bool img_mgr::needs_patch(const SDL_Surface* dest, float zx, float zy) const {
     // A caller that chose a window of the picture (the stage's scrolled
     // bands) must see that window: the centre patch would ignore it.
     const bool windowed = src_rect.x != 0 || src_rect.y != 0 || src_rect.w != logical_w || src_rect.h != logical_h;
-    patched = !windowed && (logical_w * zx > dest->w || logical_h * zy > dest->h);
-    if (!patched) return zoomed_display_copy(pixels, nullptr, pixels->w, pixels->h, angle, zx, zy);
+    return !windowed && (logical_w * zx > dest->w || logical_h * zy > dest->h);
+}
+
+SDL_Surface* img_mgr::zoomed_picture(SDL_Surface* dest, float& zx, float& zy, int angle, bool& patched) {
+    SDL_Surface* pixels = surface.pixels();
+    patched = needs_patch(dest, zx, zy);
+    if (!patched) return zoomed_copy(pixels, zx, zy, angle);
 
     // Only the centre that can be seen is zoomed: it fills the destination.
     printf("scaled width[%d] > dst[%d]\n", (int)(logical_w * zx), dest->w);
@@ -95,20 +275,20 @@ SDL_Surface* img_mgr::zoomed_picture(SDL_Surface* dest, float& zx, float& zy, in
 }
 
 // Returns false when the cache would not take the picture (the caller frees it).
-bool img_mgr::keep_zoomed(SDL_Surface* picture, int key, float zx, float zy, int angle) {
-    printf("saving [%s@%f,%f@%d] in zcache as [%d]\n", filename, zx, zy, angle, key);
-    if (!zcache.add(picture, key, mirrored)) return false;
+bool img_mgr::keep_zoomed(SDL_Surface* picture, int key, const zoom_view& view) {
+    printf("saving [%s@%f,%f@%d] in zcache as [%d]\n", filename, view.zx, view.zy, view.angle, key);
+    if (!zcache.add(picture, key, view)) return false;
     printf("Zcache for [%lx]->[%s] is now [%d]\n", (unsigned long)this, filename, (int)zcache.size());
     return true;
 }
 
-void img_mgr::place_zoomed(const SDL_Surface* picture, float zx, float zy, int angle) {
+void img_mgr::place_zoomed(int picture_w, int picture_h, float zx, float zy, int angle) {
     if (angle != 0) {
         // A rotated picture is larger than the original: keep their centres together.
-        dst_rect.x = (Sint16)(int)(dst_rect.x - (picture->w - logical_w * zx) * 0.5);
-        dst_rect.y = (Sint16)(int)(dst_rect.y - (picture->h - logical_h * zy) * 0.5);
-        dst_rect.w = (Uint16)(int)(picture->w / zx);
-        dst_rect.h = (Uint16)(int)(picture->h / zy);
+        dst_rect.x = (Sint16)(int)(dst_rect.x - (picture_w - logical_w * zx) * 0.5);
+        dst_rect.y = (Sint16)(int)(dst_rect.y - (picture_h - logical_h * zy) * 0.5);
+        dst_rect.w = (Uint16)(int)(picture_w / zx);
+        dst_rect.h = (Uint16)(int)(picture_h / zy);
         src_rect.w = dst_rect.w;
         src_rect.h = dst_rect.h;
     }
@@ -118,6 +298,26 @@ void img_mgr::place_zoomed(const SDL_Surface* picture, float zx, float zy, int a
     src_rect.y = (Sint16)(int)(src_rect.y * zy);
     src_rect.h = (Uint16)(int)(src_rect.h * zy);
     dst_rect.h = (Uint16)(int)(dst_rect.h * zy);
+}
+
+// A live conversion zooms only the part of the picture that shows, into the
+// scratch surface. The stage's bands are several screens wide and drawn at
+// a new zoom every frame: zooming them whole cost most of the frame.
+void img_mgr::display_zoomed_part(SDL_Surface* dest, float zx, float zy) {
+    SDL_Surface* pixels = surface.pixels();
+    const zoom_grid grid = grid_of(pixels, zx, zy);
+    place_zoomed(grid.w, grid.h, zx, zy, 0);
+    clip_to(dst_rect, dst_rect.x, dst_rect.y, dest);
+    const blit_part part = visible_part(src_rect, dst_rect, grid.w, grid.h, dest->clip_rect);
+    SDL_Surface* zoomed = part.w > 0 && part.h > 0 ? scratch_surface(pixels->format, part.w, part.h) : nullptr;
+    if (zoomed) {
+        sample(pixels, grid, part.u, part.w, rows_from(part.v, part.h), zoomed);
+        SDL_SetAlpha(zoomed, SDL_SRCALPHA, alpha);
+        SDL_Rect area = {0, 0, (Uint16)part.w, (Uint16)part.h};
+        SDL_Rect at = {(Sint16)part.x, (Sint16)part.y, 0, 0};
+        blit_logged(zoomed, &area, dest, &at);
+    }
+    reset_rects();
 }
 
 void img_mgr::display_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, int angle) {
@@ -132,22 +332,27 @@ void img_mgr::display_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, 
     SDL_Surface* picture = own;
     bool made_for_this_draw = false;
     if (zx != 1.0f || zy != 1.0f || angle != 0) {
+        const zoom_view view = {zx, zy, angle, mirrored};
         const int key = live_convert ? -1 : zoom_key(zx, zy, angle);
-        picture = live_convert ? nullptr : zcache.find(key, mirrored);
-        if (!picture) {
-            if (live_convert) {
-                printf("WARNING: Live image conversion [%d=%f,%f@%d] for [%lx/%s]<br>\n", key, zx, zy, angle,
-                       (unsigned long)this, filename);
+        if (live_convert) {
+            printf("WARNING: Live image conversion [%d=%f,%f@%d] for [%lx/%s]<br>\n", key, zx, zy, angle,
+                   (unsigned long)this, filename);
+            if (angle == 0 && samples_as_is(own, zx, zy) && !needs_patch(dest, zx, zy)) {
+                display_zoomed_part(dest, zx, zy);
+                return;
             }
+        }
+        picture = live_convert ? nullptr : zcache.find(key, view);
+        if (!picture) {
             bool patched = false;
             picture = zoomed_picture(dest, zx, zy, angle, patched);
             if (!picture) return;
             // A patch depends on the destination and is drawn filling it:
             // it is not kept for other draws at this zoom.
-            made_for_this_draw = live_convert || patched || !keep_zoomed(picture, key, zx, zy, angle);
+            made_for_this_draw = live_convert || patched || !keep_zoomed(picture, key, view);
         }
         if (alpha != 255) SDL_SetAlpha(picture, SDL_SRCALPHA, alpha);
-        place_zoomed(picture, zx, zy, angle);
+        place_zoomed(picture->w, picture->h, zx, zy, angle);
     }
     clip_to(dst_rect, dst_rect.x, dst_rect.y, dest);
     SDL_Rect at = dst_rect;
@@ -170,41 +375,59 @@ void img_mgr::display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, dou
         printf("WARNING: floor depth [%f] of [%s] is not positive, using 1\n", depth, filename);
         depth = 1.0;
     }
-    const int key = floor_key(zoom);
-    SDL_Surface* picture = live_convert ? nullptr : zcache.find(key, mirrored);
-    bool made_for_this_draw = false;
-    if (!picture) {
-        picture = zoomed_display_copy(pixels, nullptr, pixels->w, pixels->h, 0.0, zoom, zoom);
-        if (!picture) return;
-        if (alpha != 255) SDL_SetAlpha(picture, SDL_SRCALPHA, alpha);
-        made_for_this_draw = live_convert || !zcache.add(picture, key, mirrored);
-    }
+    const zoom_grid grid = grid_of(pixels, zoom, zoom);
     src_rect.x = (Sint16)(int)(src_rect.x * zoom);
     src_rect.y = (Sint16)(int)(src_rect.y * zoom);
     src_rect.w = (Uint16)(int)(src_rect.w * zoom);
     src_rect.h = (Uint16)(int)(src_rect.h * zoom);
-    const int first_source_row = src_rect.y;
     const int left = (int)(x * zoom);
-    const int top = y + (pixels->h - picture->h);
+    const int top = y + (pixels->h - grid.h);
     dst_rect.w = (Uint16)(int)(dst_rect.w * zoom);
     dst_rect.h = (Uint16)(int)(dst_rect.h * zoom);
+    const int strip_rows = dst_rect.h;
     clip_to(dst_rect, left, top, dest);
-    // The floor recedes: further down, each source row is repeated more
-    // often, and every screen row is shifted left by half its index.
-    const int rows = dst_rect.h;
-    const double step = 1.0 / depth;
-    double band = 1.0;
-    int row = 0;
-    while (row < rows) {
-        const int repeats = band >= 1.0 ? (int)band : 1;
-        src_rect.y = (Sint16)(int)(step * band + first_source_row);
-        src_rect.h = (Uint16)repeats;
-        for (int i = 0; i < repeats; i++, row++) {
-            SDL_Rect at = {(Sint16)(left - row / 2), (Sint16)(top + row), src_rect.w, 1};
-            dst_rect = at;
-            blit_logged(picture, &src_rect, dest, &at);
+    // The columns of the window that the zoomed strip holds, and its rows
+    // from the window's top down.
+    const int first_u = std::max<int>(src_rect.x, 0);
+    const int columns = std::min<int>(src_rect.x + src_rect.w, grid.w) - first_u;
+    const int first_v = std::max<int>(src_rect.y, 0);
+    const int span = std::min<int>(src_rect.y + src_rect.h, grid.h) - first_v;
+    const int rows = std::min<int>(dst_rect.h, strip_rows);
+    if (columns <= 0 || span <= 0 || rows <= 0) {
+        reset_rects();
+        return;
+    }
+    const std::vector<int>& zoomed_rows = receding_rows(strip_rows, rows, depth, first_v, span);
+
+    // A live strip has only its screen rows zoomed, into the scratch surface,
+    // row for row; otherwise the whole strip is zoomed once and kept.
+    SDL_Surface* picture = nullptr;
+    const bool sampled = live_convert && samples_as_is(pixels, (float)zoom, (float)zoom);
+    bool made_for_this_draw = false;
+    if (sampled) {
+        picture = scratch_surface(pixels->format, columns, rows);
+        if (!picture) return;
+        sample(pixels, grid, first_u, columns, zoomed_rows, picture);
+        SDL_SetAlpha(picture, SDL_SRCALPHA, alpha);
+    } else {
+        const zoom_view view = {(float)zoom, (float)zoom, zoom_view::FLOOR_ANGLE, mirrored};
+        const int key = floor_key(zoom);
+        picture = live_convert ? nullptr : zcache.find(key, view);
+        if (!picture) {
+            picture = zoomed_copy(pixels, (float)zoom, (float)zoom, 0);
+            if (!picture) return;
+            if (alpha != 255) SDL_SetAlpha(picture, SDL_SRCALPHA, alpha);
+            made_for_this_draw = live_convert || !zcache.add(picture, key, view);
         }
-        band += depth;
+    }
+    // Every screen row is shifted left by half its index, so the strip
+    // leans as it comes nearer.
+    for (int row = 0; row < rows; row++) {
+        SDL_Rect area = {(Sint16)(sampled ? 0 : first_u), (Sint16)(sampled ? row : zoomed_rows[row]),
+                         (Uint16)columns, 1};
+        SDL_Rect at = {(Sint16)(left + first_u - src_rect.x - row / 2), (Sint16)(top + row), (Uint16)columns, 1};
+        dst_rect = at;
+        blit_logged(picture, &area, dest, &at);
     }
     if (made_for_this_draw) SDL_FreeSurface(picture);
     reset_rects();

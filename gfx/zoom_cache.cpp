@@ -31,9 +31,9 @@ zoom_cache& zoom_cache::operator=(const zoom_cache&) { return *this; }
 
 zoom_cache::~zoom_cache() { clear(); }
 
-SDL_Surface* zoom_cache::find(int key, int mirrored) {
+SDL_Surface* zoom_cache::find(int key, const zoom_view& view) {
     for (zcache_entry* entry : entries) {
-        if (entry->key == key && entry->mirrored == mirrored) {
+        if (entry->key == key && entry->view == view) {
             recently_drawn().splice(recently_drawn().end(), recently_drawn(), entry->recent);
             return entry->surface;
         }
@@ -41,11 +41,11 @@ SDL_Surface* zoom_cache::find(int key, int mirrored) {
     return nullptr;
 }
 
-bool zoom_cache::add(SDL_Surface* surface, int key, int mirrored) {
+bool zoom_cache::add(SDL_Surface* surface, int key, const zoom_view& view) {
     const size_t bytes = bytes_of(surface);
     if (bytes > byte_budget) return false;
     evict_to(byte_budget - bytes);
-    zcache_entry* entry = new zcache_entry{surface, key, mirrored, bytes, this, {}};
+    zcache_entry* entry = new zcache_entry{surface, key, view, bytes, this, {}};
     entry->recent = recently_drawn().insert(recently_drawn().end(), entry);
     entries.push_back(entry);
     total_bytes += bytes;

@@ -148,13 +148,16 @@ img_mgr* fighter_loader::read_picture(int index) {
     return copy;
 }
 
+// A copy of a picture that an earlier series drew on the OpenGL path holds
+// only the texture; its first swap reads the pixels again from the file.
+// Only a picture that still has no pixels after that cannot be recoloured.
 void fighter_loader::recolour(img_mgr* picture) {
-    if (picture->gl_tiles != -1) {
-        printf("No lifeform surface to color (Usually already uploaded) [%d]\n", picture->gl_tiles);
-        return;
-    }
     for (const colour_swap& swap : fighter.colour_swaps) {
         picture->swap_color(swap.source, swap.target);
+        if (!picture->has_surface()) {
+            printf("No lifeform surface to color (Usually already uploaded) [%d]\n", picture->gl_tiles);
+            return;
+        }
         show_loading_progress();
     }
 }

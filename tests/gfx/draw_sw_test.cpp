@@ -1,5 +1,8 @@
 #include <SDL/SDL_rotozoom.h>
 
+#include <vector>
+
+#include "gfx/surface_convert.h"
 #include "tests/gfx/placement_cases.h"
 #include "tests/gfx/sw_fixture.h"
 
@@ -183,6 +186,62 @@ TEST_F(draw_sw, broken_pictures_draw_nothing_and_do_not_crash) {
     empty.display(10, 10);
     empty.display(10, 10, screen.surface, 1.5f, 1.5f, 0);
     EXPECT_EQ(painted().right, 0);
+}
+
+// What the screen holds, pixel for pixel.
+std::vector<Uint32> screen_pixels() {
+    SDL_Surface* s = screen.surface;
+    std::vector<Uint32> copy(s->w * s->h);
+    for (int y = 0; y < s->h; y++) memcpy(&copy[y * s->w], (Uint8*)s->pixels + y * s->pitch, s->w * 4);
+    return copy;
+}
+
+// Stage bands are zoomed only where they show, fighters' versions by
+// sampling: either way the screen must hold exactly what a zoom of the whole
+// picture through SDL_gfx, blitted through the same window, puts there.
+TEST_F(draw_sw, zoomed_draws_show_exactly_what_zooming_the_whole_picture_shows) {
+    SDL_Surface* noisy = SDL_CreateRGBSurface(SDL_SWSURFACE, 151, 61, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+    for (int y = 0; y < noisy->h; y++) {
+        for (int x = 0; x < noisy->w; x++) {
+            const Uint32 hash = (Uint32)(x * 7919 + y * 104729) * 2654435761u;
+            const bool hole = (x + 3 * y) % 7 == 0 && x > 0 && y > 0;
+            const Uint32 colour = hole ? SDL_MapRGB(noisy->format, 0, 255, 0)
+                                       : SDL_MapRGB(noisy->format, hash >> 24, hash >> 16, hash >> 8);
+            memcpy((Uint8*)noisy->pixels + y * noisy->pitch + x * 3, &colour, 3);
+        }
+    }
+    const std::string file = save_picture(noisy, "noisy");
+    img_mgr picture;
+    picture.load(file.c_str());
+    SDL_Surface* stored = picture.surface.pixels();
+    ASSERT_EQ(stored->w, 151);
+    const float zooms[][2] = {{0.37f, 0.37f}, {0.5f, 0.5f}, {0.68f, 0.71f}, {0.751174f, 0.751174f}, {1.3f, 1.3f},
+                              {1.77f, 0.9f}};
+    const SDL_Rect windows[] = {{0, 0, 151, 61}, {20, 5, 90, 40}, {100, 30, 90, 40}};
+    const SDL_Rect places[] = {{13, 17, 0, 0}, {-25, 190, 0, 0}};
+    for (const auto& zoom : zooms) {
+        SDL_Surface* whole = zoomed_display_copy(stored, nullptr, stored->w, stored->h, 0, zoom[0], zoom[1]);
+        for (const SDL_Rect& window : windows) {
+            for (const SDL_Rect& place : places) {
+                SDL_Rect source = {(Sint16)(int)(window.x * zoom[0]), (Sint16)(int)(window.y * zoom[1]),
+                                   (Uint16)(int)(window.w * zoom[0]), (Uint16)(int)(window.h * zoom[1])};
+                SDL_Rect at = place;
+                clear();
+                SDL_BlitSurface(whole, &source, screen.surface, &at);
+                const std::vector<Uint32> expected = screen_pixels();
+                for (Uint8 live : {0, 1}) {
+                    clear();
+                    picture.live_convert = live;
+                    picture.src_rect = window;
+                    picture.display(place.x, place.y, screen.surface, zoom[0], zoom[1], 0);
+                    EXPECT_TRUE(screen_pixels() == expected)
+                        << "zoom " << zoom[0] << "," << zoom[1] << " window x " << window.x << " at " << place.x
+                        << "," << place.y << " live " << (int)live;
+                }
+            }
+        }
+        SDL_FreeSurface(whole);
+    }
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ TEST(zoom_key, combines_both_zooms_and_the_angle) {
     EXPECT_EQ(zoom_key(1.5f, 1.5f, 0), 385);
     EXPECT_EQ(zoom_key(0.5f, 2.0f, 0), 130);
     EXPECT_EQ(zoom_key(1.0f, 1.0f, 330), 330 * 65536 + 257);
-    // Distinct pairs may meet on one key; they then share a version.
+    // Distinct pairs may meet on one key; the cache tells them apart.
     EXPECT_EQ(zoom_key(1.0f, 2.0f, 0), zoom_key(1.0f + 1.0f / 256, 1.0f, 0));
     EXPECT_EQ(floor_key(0.5), 12);
     EXPECT_EQ(floor_key(1.04), 26);
@@ -43,6 +43,34 @@ TEST_F(zoom_cache_use, a_version_is_made_once_per_zoom_angle_and_facing) {
     // Zoom 1 without rotation draws the picture itself.
     picture.display(0, 0);
     EXPECT_EQ(picture.zcache.size(), 4u);
+}
+
+// A fighter's shadow is its picture squashed to zoom y 0.1; at a camera zoom
+// of 0.75 both have the key 192. The picture must not come from the shadow's
+// version, nor the floor's versions from a picture's.
+TEST_F(zoom_cache_use, pairs_on_one_key_keep_their_own_versions) {
+    const std::string file = picture_file("shadowed", 40, 40, {0, 0, 40, 40}, RED);
+    img_mgr picture;
+    picture.load(file.c_str());
+    ASSERT_EQ(zoom_key(0.75f, 0.1f, 0), zoom_key(0.75f, 0.75f, 0));
+    picture.display(0, 0, screen.surface, 0.75f, 0.1f, 0);
+    expect_area(painted(), {0, 0, 30, 4});
+    clear();
+    picture.display(0, 0, screen.surface, 0.75f, 0.75f, 0);
+    expect_area(painted(), {0, 0, 30, 30});
+    EXPECT_EQ(picture.zcache.size(), 2u);
+    // Both versions are found again: no third one is made.
+    picture.display(0, 0, screen.surface, 0.75f, 0.1f, 0);
+    picture.display(0, 0, screen.surface, 0.75f, 0.75f, 0);
+    EXPECT_EQ(picture.zcache.size(), 2u);
+
+    // Floor key trunc(1.04 x 25) = 26 meets picture key trunc(0.1 x 256 + 0.4).
+    ASSERT_EQ(floor_key(1.04), zoom_key(0.1f, 0.4f, 0));
+    clear();
+    picture.display(0, 0, screen.surface, 0.1f, 0.4f, 0);
+    picture.display_floor(0, 0, screen.surface, 1.04, 1.0);
+    // The floor's rows are 41 wide; the picture's version is 4 x 16.
+    EXPECT_EQ(pixel(20, 30), RED);
 }
 
 TEST_F(zoom_cache_use, live_conversion_keeps_nothing) {

@@ -146,35 +146,65 @@ TEST_F(loader_test, huge_counts_are_cut_down_with_a_warning) {
 
 // The second fighter of a pair is recoloured on private copies; the cached
 // pictures keep their colours, and every copy goes with the fighter.
-TEST_F(loader_test, a_recoloured_fighter_owns_its_copies_and_frees_them) {
-    const std::string keys = files.moves(2) + files.stills();
-    load(keys);  // the first fighter: cached pictures
-    const img_mgr* cached = fighter->images[0];
-    delete fighter;
-    fighter = nullptr;
+class recolour_test : public loader_test {
+protected:
+    // Loads the first fighter (cached pictures) and forgets it; returns the
+    // cached still picture 0.
+    img_mgr* load_first_fighter() {
+        load(keys);
+        img_mgr* cached = fighter->images[0];
+        delete fighter;
+        fighter = nullptr;
+        return cached;
+    }
 
+    // Loads the second fighter with red turned blue and shows its still
+    // picture 0 (red) at (100, 100).
+    void load_recoloured_fighter() {
+        fighter = new fighter_lifeform();
+        const Uint32 red = SDL_MapRGB(screen.surface->format, 200, 0, 40);
+        const Uint32 blue = SDL_MapRGB(screen.surface->format, 0, 0, 250);
+        fighter->colour_swaps.push_back(colour_swap{red, blue});
+        testing::internal::CaptureStdout();
+        fighter->load(files.fighter("f" + std::to_string(serial++), keys).c_str());
+        last_log = testing::internal::GetCapturedStdout();
+        clear_surface_screen();
+        fighter->x = 100;
+        fighter->y = 100;
+        testing::internal::CaptureStdout();
+        fighter->display();
+        testing::internal::GetCapturedStdout();
+    }
+
+    const std::string keys = files.moves(2) + files.stills();
+};
+
+TEST_F(recolour_test, a_recoloured_fighter_owns_its_copies_and_frees_them) {
+    const img_mgr* cached = load_first_fighter();
     const int images_before = image_count;
-    fighter = new fighter_lifeform();
-    const Uint32 red = SDL_MapRGB(screen.surface->format, 200, 0, 40);
-    const Uint32 blue = SDL_MapRGB(screen.surface->format, 0, 0, 250);
-    fighter->colour_swaps.push_back(colour_swap{red, blue});
-    testing::internal::CaptureStdout();
-    fighter->load(files.fighter("f" + std::to_string(serial++), keys).c_str());
-    testing::internal::GetCapturedStdout();
+    load_recoloured_fighter();
     EXPECT_NE(cached, fighter->images[0]);
     EXPECT_GT(image_count, images_before);
-
-    clear_surface_screen();
-    fighter->x = 100;
-    fighter->y = 100;
-    testing::internal::CaptureStdout();
-    fighter->display();
-    testing::internal::GetCapturedStdout();
     EXPECT_EQ(0x0000FAu, screen_rgb(125, 145));
 
     delete fighter;
     fighter = nullptr;
     EXPECT_EQ(images_before, image_count);
+}
+
+// On the OpenGL path the first series draws the still pictures, which leaves
+// the cached ones holding only textures. The next recoloured fighter's
+// copies are read again from their files and recoloured all the same.
+TEST_F(recolour_test, pictures_that_went_to_textures_are_recoloured_too) {
+    const int fake_texture = 4242;
+    img_mgr* cached = load_first_fighter();
+    cached->surface.reset();
+    cached->gl_tiles = fake_texture;
+    load_recoloured_fighter();
+    EXPECT_FALSE(has_text(last_log, "No lifeform surface to color"));
+    EXPECT_EQ(-1, fighter->images[0]->gl_tiles);
+    EXPECT_EQ(0x0000FAu, screen_rgb(125, 145));
+    EXPECT_EQ(fake_texture, cached->gl_tiles);
 }
 
 }  // namespace

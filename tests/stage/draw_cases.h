@@ -31,13 +31,15 @@ protected:
 
     // One parallax band at the bottom of the screen: the band's own picture
     // shows in its rows 0-39, the first layer in rows 40-79, the second in
-    // rows 80-119; a floor strip 20 rows high when asked for.
-    void load_parallax_stage(bool with_floor) {
+    // rows 80-119; a floor strip (20 rows of one colour unless told
+    // otherwise) when asked for.
+    void load_parallax_stage(bool with_floor, int floor_h = 20,
+                             const fixture::painter& floor_paint = fixture::flat(FLOOR_COLOUR)) {
         const std::vector<std::string> pictures = {
             folder.picture("far", BAND_W, BAND_H, fixture::columns(1, 0, BAND_H)),
             folder.picture("middle", BAND_W, BAND_H, fixture::columns(2, 40, BAND_H)),
             folder.picture("near", BAND_W, BAND_H, fixture::columns(3, 80, BAND_H)),
-            folder.picture("floor", BAND_W, 20, fixture::flat(FLOOR_COLOUR))};
+            folder.picture("floor", BAND_W, floor_h, floor_paint)};
         const std::string floor_key = with_floor ? " floor=3" : "";
         stage.load(folder.stage(pictures, "length=1 part0=0 part0parallax=2 part0parallax0=1 part0parallax1=2" + floor_key)
                        .c_str());
@@ -136,6 +138,26 @@ TEST_F(stage_drawing, floor_strip_lies_along_the_front_layer) {
     draw(200, 1.0);
     taken = probe::grab();
     EXPECT_EQ(0, taken.count(0, 0, probe::SCREEN_W, probe::SCREEN_H, FLOOR_COLOUR));
+}
+
+// A road-like strip: a kerb along its far edge, lane marks low down. Zoomed
+// out, both paths show all of it, the lane marks included.
+TEST_F(stage_drawing, zoomed_out_floor_shows_the_whole_strip) {
+    const Uint32 kerb = 0x848484;
+    const Uint32 lane = 0xE7C639;
+    load_parallax_stage(true, BAND_H, [=](int x, int y) {
+        if (y < 4) return kerb;
+        return y >= 66 && y < 72 && x % 160 < 80 ? lane : FLOOR_COLOUR;
+    });
+    for (double zoom : {0.5, 0.68, 0.85}) {
+        draw(0, zoom);
+        const probe::shot taken = probe::grab();
+        const int top = screen_row(0, zoom);
+        const int rows = probe::SCREEN_H - top;
+        EXPECT_GT(taken.count(0, top, probe::SCREEN_W, rows, kerb), 0) << "zoom " << zoom;
+        EXPECT_GT(taken.count(0, top, probe::SCREEN_W, rows, lane), 0) << "zoom " << zoom;
+        EXPECT_GT(taken.count(0, top, probe::SCREEN_W, rows, FLOOR_COLOUR), 0) << "zoom " << zoom;
+    }
 }
 
 TEST_F(stage_drawing, a_band_is_drawn_while_any_row_of_it_is_on_screen) {
