@@ -54,9 +54,9 @@ class Joints:
     pass
 
 
-def solve(spec, pose, centre_x, ground_y):
+def solve(body, pose, centre_x, ground_y):
     p = full_pose(pose)
-    d = spec.dims
+    d = body.dims
     j = Joints()
     j.pose = p
     pelvis = (0.0, 0.0)
@@ -137,48 +137,48 @@ def limb(painter, a, ra, b, rb, mat, shade=3):
     return painter.paint([capsule(a, ra, b, rb)], mat, shade=shade)
 
 
-def side_mats(spec, side):
+def side_mats(body, side):
     if side == "f":
-        return spec.mats
-    return {k: v.far() for k, v in spec.mats.items()}
+        return body.mats
+    return {k: v.far() for k, v in body.mats.items()}
 
 
-def draw_arm(painter, spec, j, side):
-    d, m = spec.dims, side_mats(spec, side)
+def draw_arm(painter, body, j, side):
+    d, m = body.dims, side_mats(body, side)
     p = j.pose
     shoulder = getattr(j, "shoulder_" + side)
     elbow = getattr(j, "elbow_" + side)
     wrist = getattr(j, "wrist_" + side)
     limb(painter, shoulder, d["arm_r0"], elbow, d["arm_r1"], m["upper_arm"])
     limb(painter, elbow, d["arm_r1"], wrist, d["wrist_r"], m["forearm"])
-    spec.draw_hand(painter, j, side, p["hand_" + side])
+    body.draw_hand(painter, j, side, p["hand_" + side])
 
 
-def draw_leg(painter, spec, j, side):
-    d, m = spec.dims, side_mats(spec, side)
+def draw_leg(painter, body, j, side):
+    d, m = body.dims, side_mats(body, side)
     hip = getattr(j, "hip_" + side)
     knee = getattr(j, "knee_" + side)
     ankle = getattr(j, "ankle_" + side)
     limb(painter, hip, d["thigh_r0"], knee, d["thigh_r1"], m["thigh"], shade=4)
     limb(painter, knee, d["thigh_r1"] - 1, ankle, d["ankle_r"], m["shin"])
     painter.paint([getattr(j, "foot_" + side)], m["foot"], shade=2)
-    spec.after_leg(painter, j, side)
+    body.after_leg(painter, j, side)
 
 
-def draw_torso(painter, spec, j):
-    d, m = spec.dims, spec.mats
+def draw_torso(painter, body, j):
+    d, m = body.dims, body.mats
     pel = j.pelvis
     painter.paint([capsule(pel, d["waist_r"], j.chest, d["chest_r"])], m["torso"], shade=5, light=3)
-    spec.after_torso(painter, j)
+    body.after_torso(painter, j)
 
 
-def draw_head(painter, spec, j):
-    d, m = spec.dims, spec.mats
+def draw_head(painter, body, j):
+    d, m = body.dims, body.mats
     painter.paint([capsule(j.chest, d["neck_r"], j.neck, d["neck_r"])], m["skin"], shade=2)
     angle = j.head_angle + j.rot
     # The head ellipse stands along the neck line.
     painter.paint([ellipse(j.head, d["head_rx"], d["head_ry"], angle - 180.0)], m["skin"], shade=3)
-    spec.draw_face(painter, j)
+    body.draw_face(painter, j)
 
 
 PAD_X = 160
@@ -186,14 +186,14 @@ PAD_TOP = 80
 EDGE = 2
 
 
-def draw(spec, pose, width, height, ground_y, centre_x=None):
+def draw(body, pose, width, height, ground_y, centre_x=None):
     """Renders one pose on the fighter's canvas; returns (PIL image, joints,
     shift).  A pose that would leave the canvas sideways (a long kick, a
     fall) is moved back inside it by `shift` pixels, so no limb is ever cut
     at the canvas edge; a pose cut at the top or bottom is an error."""
     if centre_x is None:
-        centre_x = width / 2.0 + spec.centre_shift
-    wide = render(spec, pose, width + 2 * PAD_X, height + PAD_TOP, ground_y + PAD_TOP,
+        centre_x = width / 2.0 + body.centre_shift
+    wide = render(body, pose, width + 2 * PAD_X, height + PAD_TOP, ground_y + PAD_TOP,
                   centre_x + PAD_X)
     arr = np.asarray(wide)
     visible = ~((arr[..., 0] == 0) & (arr[..., 1] == 255) & (arr[..., 2] == 0))
@@ -206,32 +206,32 @@ def draw(spec, pose, width, height, ground_y, centre_x=None):
     elif right > width - EDGE:
         shift = width - EDGE - right
     if right - left > width - 2 * EDGE:
-        raise ValueError("%s: pose wider than the canvas: %r" % (spec.name, pose))
+        raise ValueError("%s: pose wider than the canvas: %r" % (body.name, pose))
     if rows[0] < PAD_TOP + 1 or rows[-1] >= height + PAD_TOP:
         raise ValueError("%s: pose leaves the canvas vertically (%d..%d): %r"
-                         % (spec.name, rows[0] - PAD_TOP, rows[-1] - PAD_TOP, pose))
+                         % (body.name, rows[0] - PAD_TOP, rows[-1] - PAD_TOP, pose))
     x0 = PAD_X - shift
     img = wide.crop((x0, PAD_TOP, x0 + width, PAD_TOP + height))
     return img, None, shift
 
 
-def render(spec, pose, width, height, ground_y, centre_x):
-    j = solve(spec, pose, centre_x, ground_y)
+def render(body, pose, width, height, ground_y, centre_x):
+    j = solve(body, pose, centre_x, ground_y)
     painter = Painter(width, height)
-    spec.draw_behind(painter, j)
+    body.draw_behind(painter, j)
     far_arm_front = j.pose["far_arm_front"] >= 0.5
     if not far_arm_front:
-        draw_arm(painter, spec, j, "b")
-    draw_leg(painter, spec, j, "b")
-    spec.draw_hips(painter, j)
-    draw_torso(painter, spec, j)
-    spec.draw_over_torso(painter, j)
-    draw_head(painter, spec, j)
-    spec.draw_hair(painter, j)
-    draw_leg(painter, spec, j, "f")
-    spec.draw_over_legs(painter, j)
+        draw_arm(painter, body, j, "b")
+    draw_leg(painter, body, j, "b")
+    body.draw_hips(painter, j)
+    draw_torso(painter, body, j)
+    body.draw_over_torso(painter, j)
+    draw_head(painter, body, j)
+    body.draw_hair(painter, j)
+    draw_leg(painter, body, j, "f")
+    body.draw_over_legs(painter, j)
     if far_arm_front:
-        draw_arm(painter, spec, j, "b")
-    draw_arm(painter, spec, j, "f")
-    spec.draw_front(painter, j)
+        draw_arm(painter, body, j, "b")
+    draw_arm(painter, body, j, "f")
+    body.draw_front(painter, j)
     return painter.image()

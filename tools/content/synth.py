@@ -69,13 +69,13 @@ def one_pole_lowpass(x, cutoff):
 
 def fft_filter(x, low=None, high=None):
     """Band limits by zeroing FFT bins: fast for long static filters."""
-    spec = np.fft.rfft(x)
+    spectrum = np.fft.rfft(x)
     freqs = np.fft.rfftfreq(len(x), 1.0 / RATE)
     if low is not None:
-        spec[freqs < low] *= (freqs[freqs < low] / low) ** 2
+        spectrum[freqs < low] *= (freqs[freqs < low] / low) ** 2
     if high is not None:
-        spec[freqs > high] *= (high / freqs[freqs > high]) ** 2
-    return np.fft.irfft(spec, len(x))
+        spectrum[freqs > high] *= (high / freqs[freqs > high]) ** 2
+    return np.fft.irfft(spectrum, len(x))
 
 
 def bandpass_sweep(x, f0, f1, q=2.0):
