@@ -95,7 +95,7 @@ private:
     SDL_Surface* zoomed_picture(SDL_Surface* dest, float& zx, float& zy, int angle, bool& patched);
     bool keep_zoomed(SDL_Surface* picture, int key, const zoom_view& view);
     void place_zoomed(int picture_w, int picture_h, float zx, float zy, int angle);
-    void display_zoomed_part(SDL_Surface* dest, float zx, float zy);
+    bool display_zoomed_part(SDL_Surface* dest, float zx, float zy);
 
     // OpenGL upload and the drawing common to both programs (img_gl.cpp).
     void tohw_gl();

@@ -57,8 +57,8 @@ zoom_grid grid_of(const SDL_Surface* pixels, double zx, double zy) {
 }
 
 bool same_layout(const SDL_PixelFormat* a, const SDL_PixelFormat* b) {
-    return a->BytesPerPixel == b->BytesPerPixel && a->BytesPerPixel > 1 && a->Rmask == b->Rmask &&
-           a->Gmask == b->Gmask && a->Bmask == b->Bmask && a->Amask == 0 && b->Amask == 0;
+    return (a->BytesPerPixel == 2 || a->BytesPerPixel == 4) && a->BytesPerPixel == b->BytesPerPixel &&
+           a->Rmask == b->Rmask && a->Gmask == b->Gmask && a->Bmask == b->Bmask && a->Amask == 0 && b->Amask == 0;
 }
 
 // Zooming by sampling copies pixel values as they are, so the picture must
@@ -69,77 +69,88 @@ bool samples_as_is(const SDL_Surface* pixels, float zx, float zy) {
            same_layout(pixels->format, screen.surface->format);
 }
 
+// SDL 1.2 blits colour-keyed 32-bit surfaces through a generic per-pixel
+// conversion, which took most of a frame; within one layout a keyed blit is
+// only a test and a copy, so the surface path does it itself. Blending is
+// left to SDL.
+bool keyed_copy_will_do(const SDL_Surface* picture, const SDL_Surface* dest) {
+    const bool blends = (picture->flags & SDL_SRCALPHA) && picture->format->alpha != SDL_ALPHA_OPAQUE;
+    return (picture->flags & SDL_SRCCOLORKEY) && !blends && same_layout(picture->format, dest->format);
+}
+
+Uint32 green_of(const SDL_Surface* pixels) { return SDL_MapRGB(pixels->format, 0, 255, 0); }
+
 SDL_Surface* keyed_surface(const SDL_PixelFormat* format, int w, int h) {
     SDL_Surface* made = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, format->BitsPerPixel, format->Rmask,
                                              format->Gmask, format->Bmask, 0);
-    if (made) SDL_SetColorKey(made, SDL_SRCCOLORKEY, SDL_MapRGB(made->format, 0, 255, 0));
+    if (made) SDL_SetColorKey(made, SDL_SRCCOLORKEY, green_of(made));
     return made;
 }
 
-// Live conversions and floor rows are zoomed into this surface. It is kept
-// from draw to draw and only ever grows, so a frame allocates nothing.
-SDL_Surface* scratch = nullptr;
+// The source columns and rows a copy reads; kept from draw to draw so that
+// a frame allocates nothing.
+std::vector<int> source_columns;
+std::vector<int> source_rows;
 
-SDL_Surface* scratch_surface(const SDL_PixelFormat* format, int w, int h) {
-    const bool fits = scratch && same_layout(scratch->format, format);
-    if (fits && scratch->w >= w && scratch->h >= h) return scratch;
-    if (fits) {
-        w = std::max(w, scratch->w);
-        h = std::max(h, scratch->h);
-    }
-    if (scratch) SDL_FreeSurface(scratch);
-    scratch = keyed_surface(format, w, h);
-    return scratch;
-}
-
-// Which source column and row each sampled pixel comes from; reused.
-std::vector<int> sampled_columns;
-std::vector<int> sampled_rows;
-
-struct three_bytes {
-    Uint8 bytes[3];
+// Where a copy lands: `w` columns from source_columns[first_column], the
+// rows of source_rows, to (x, y) of `to`. With `key` set, pixels of the key
+// value are left out.
+struct copy_target {
+    SDL_Surface* to;
+    int x, y;
+    int first_column, w;
+    bool keyed;
+    Uint32 key;
 };
 
 template <typename Pixel>
-void copy_samples(const SDL_Surface* from, SDL_Surface* to) {
-    const size_t w = sampled_columns.size();
-    for (size_t y = 0; y < sampled_rows.size(); y++) {
-        const Pixel* in = (const Pixel*)((const Uint8*)from->pixels + sampled_rows[y] * from->pitch);
-        Pixel* out = (Pixel*)((Uint8*)to->pixels + y * to->pitch);
-        for (size_t x = 0; x < w; x++) out[x] = in[sampled_columns[x]];
+void copy_pixels(const SDL_Surface* from, const copy_target& target) {
+    const int* columns = source_columns.data() + target.first_column;
+    const Pixel key = (Pixel)target.key;
+    for (size_t row = 0; row < source_rows.size(); row++) {
+        const Pixel* in = (const Pixel*)((const Uint8*)from->pixels + source_rows[row] * from->pitch);
+        Pixel* out = (Pixel*)((Uint8*)target.to->pixels + (target.y + row) * target.to->pitch) + target.x;
+        if (target.keyed) {
+            for (int x = 0; x < target.w; x++) {
+                const Pixel value = in[columns[x]];
+                if (value != key) out[x] = value;
+            }
+        } else {
+            for (int x = 0; x < target.w; x++) out[x] = in[columns[x]];
+        }
     }
 }
 
-// Zoomed pixels of `from`: `w` columns from column `first_u`, of the zoomed
-// rows listed in `zoomed_rows`, into the top-left of `to` (same layout).
-void sample(SDL_Surface* from, const zoom_grid& grid, int first_u, int w, const std::vector<int>& zoomed_rows,
-            SDL_Surface* to) {
-    sampled_columns.resize(w);
-    for (int x = 0; x < w; x++) sampled_columns[x] = grid.column(first_u + x);
-    sampled_rows.resize(zoomed_rows.size());
-    for (size_t y = 0; y < zoomed_rows.size(); y++) sampled_rows[y] = grid.row(zoomed_rows[y]);
+void copy_listed(SDL_Surface* from, const copy_target& target) {
     if (SDL_MUSTLOCK(from)) SDL_LockSurface(from);
-    switch (from->format->BytesPerPixel) {
-        case 2:
-            copy_samples<Uint16>(from, to);
-            break;
-        case 3:
-            copy_samples<three_bytes>(from, to);
-            break;
-        default:
-            copy_samples<Uint32>(from, to);
-            break;
+    if (SDL_MUSTLOCK(target.to)) SDL_LockSurface(target.to);
+    if (from->format->BytesPerPixel == 2) {
+        copy_pixels<Uint16>(from, target);
+    } else {
+        copy_pixels<Uint32>(from, target);
     }
+    if (SDL_MUSTLOCK(target.to)) SDL_UnlockSurface(target.to);
     if (SDL_MUSTLOCK(from)) SDL_UnlockSurface(from);
 }
 
-// The zoomed rows a sampling asks for; reused.
-std::vector<int> wanted_rows;
+void list_columns(int first, int count) {
+    source_columns.resize(count);
+    for (int i = 0; i < count; i++) source_columns[i] = first + i;
+}
 
-const std::vector<int>& rows_from(int first, int count) {
-    wanted_rows.resize(count);
-    for (int i = 0; i < count; i++) wanted_rows[i] = first + i;
-    return wanted_rows;
+void list_rows(int first, int count) {
+    source_rows.resize(count);
+    for (int i = 0; i < count; i++) source_rows[i] = first + i;
+}
+
+void list_zoomed_columns(const zoom_grid& grid, int first_u, int count) {
+    source_columns.resize(count);
+    for (int i = 0; i < count; i++) source_columns[i] = grid.column(first_u + i);
+}
+
+void list_zoomed_rows(const zoom_grid& grid, int first_v, int count) {
+    source_rows.resize(count);
+    for (int i = 0; i < count; i++) source_rows[i] = grid.row(first_v + i);
 }
 
 // A zoomed or rotated copy of the whole picture in display format, pure
@@ -150,7 +161,10 @@ SDL_Surface* zoomed_copy(SDL_Surface* pixels, float zx, float zy, int angle) {
     }
     const zoom_grid grid = grid_of(pixels, zx, zy);
     SDL_Surface* zoomed = keyed_surface(pixels->format, grid.w, grid.h);
-    if (zoomed) sample(pixels, grid, 0, grid.w, rows_from(0, grid.h), zoomed);
+    if (!zoomed) return nullptr;
+    list_zoomed_columns(grid, 0, grid.w);
+    list_zoomed_rows(grid, 0, grid.h);
+    copy_listed(pixels, copy_target{zoomed, 0, 0, 0, grid.w, false, 0});
     return zoomed;
 }
 
@@ -184,23 +198,40 @@ blit_part visible_part(const SDL_Rect& source, const SDL_Rect& at, int picture_w
     return part;
 }
 
+// SDL_BlitSurface, with keyed pictures in the display's layout copied here.
+void blit_picture(SDL_Surface* picture, const SDL_Rect& area, SDL_Surface* dest, const SDL_Rect& at) {
+    if (!keyed_copy_will_do(picture, dest)) {
+        SDL_Rect source = area;
+        SDL_Rect place = at;
+        blit_logged(picture, &source, dest, &place);
+        return;
+    }
+    const blit_part part = visible_part(area, at, picture->w, picture->h, dest->clip_rect);
+    if (part.w <= 0 || part.h <= 0) return;
+    list_columns(part.u, part.w);
+    list_rows(part.v, part.h);
+    copy_listed(picture, copy_target{dest, part.x, part.y, 0, part.w, true, picture->format->colorkey});
+}
+
 // Which zoomed row each of the first `shown_rows` screen rows of the floor
 // shows. The strip's `strip_rows` screen rows come in bands, each `depth`
 // rows taller than the one above, so the strip is squeezed at its far edge
 // and stretched at its near one; the bands share out all `span` rows of the
 // strip from `first`, top to bottom.
-const std::vector<int>& receding_rows(int strip_rows, int shown_rows, double depth, int first, int span) {
+void list_receding_rows(std::vector<int>& rows, int strip_rows, int shown_rows, double depth, int first, int span) {
     const auto band_height = [depth](int band) { return std::max(1, (int)(1.0 + band * depth)); };
     int bands = 0;
     for (int row = 0; row < strip_rows; bands++) row += band_height(bands);
-    wanted_rows.resize(shown_rows);
+    rows.resize(shown_rows);
     int row = 0;
     for (int band = 0; row < shown_rows; band++) {
         const int zoomed = first + (bands > 1 ? (int)((Sint64)band * (span - 1) / (bands - 1)) : 0);
-        for (int i = band_height(band); i > 0 && row < shown_rows; i--) wanted_rows[row++] = zoomed;
+        for (int i = band_height(band); i > 0 && row < shown_rows; i--) rows[row++] = zoomed;
     }
-    return wanted_rows;
 }
+
+// The zoomed rows of the floor strip, one per screen row; reused.
+std::vector<int> floor_rows;
 
 }  // namespace
 
@@ -300,24 +331,24 @@ void img_mgr::place_zoomed(int picture_w, int picture_h, float zx, float zy, int
     dst_rect.h = (Uint16)(int)(dst_rect.h * zy);
 }
 
-// A live conversion zooms only the part of the picture that shows, into the
-// scratch surface. The stage's bands are several screens wide and drawn at
-// a new zoom every frame: zooming them whole cost most of the frame.
-void img_mgr::display_zoomed_part(SDL_Surface* dest, float zx, float zy) {
+// A live conversion draws only the part of the zoomed picture that shows,
+// straight from the picture's pixels. The stage's bands are several screens
+// wide and drawn at a new zoom every frame: zooming them whole cost most of
+// the frame.
+bool img_mgr::display_zoomed_part(SDL_Surface* dest, float zx, float zy) {
     SDL_Surface* pixels = surface.pixels();
+    if (alpha != 255 || !samples_as_is(pixels, zx, zy) || !same_layout(pixels->format, dest->format)) return false;
     const zoom_grid grid = grid_of(pixels, zx, zy);
     place_zoomed(grid.w, grid.h, zx, zy, 0);
     clip_to(dst_rect, dst_rect.x, dst_rect.y, dest);
     const blit_part part = visible_part(src_rect, dst_rect, grid.w, grid.h, dest->clip_rect);
-    SDL_Surface* zoomed = part.w > 0 && part.h > 0 ? scratch_surface(pixels->format, part.w, part.h) : nullptr;
-    if (zoomed) {
-        sample(pixels, grid, part.u, part.w, rows_from(part.v, part.h), zoomed);
-        SDL_SetAlpha(zoomed, SDL_SRCALPHA, alpha);
-        SDL_Rect area = {0, 0, (Uint16)part.w, (Uint16)part.h};
-        SDL_Rect at = {(Sint16)part.x, (Sint16)part.y, 0, 0};
-        blit_logged(zoomed, &area, dest, &at);
+    if (part.w > 0 && part.h > 0) {
+        list_zoomed_columns(grid, part.u, part.w);
+        list_zoomed_rows(grid, part.v, part.h);
+        copy_listed(pixels, copy_target{dest, part.x, part.y, 0, part.w, true, green_of(pixels)});
     }
     reset_rects();
+    return true;
 }
 
 void img_mgr::display_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, int angle) {
@@ -337,10 +368,7 @@ void img_mgr::display_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, 
         if (live_convert) {
             printf("WARNING: Live image conversion [%d=%f,%f@%d] for [%lx/%s]<br>\n", key, zx, zy, angle,
                    (unsigned long)this, filename);
-            if (angle == 0 && samples_as_is(own, zx, zy) && !needs_patch(dest, zx, zy)) {
-                display_zoomed_part(dest, zx, zy);
-                return;
-            }
+            if (angle == 0 && !needs_patch(dest, zx, zy) && display_zoomed_part(dest, zx, zy)) return;
         }
         picture = live_convert ? nullptr : zcache.find(key, view);
         if (!picture) {
@@ -355,8 +383,7 @@ void img_mgr::display_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, 
         place_zoomed(picture->w, picture->h, zx, zy, angle);
     }
     clip_to(dst_rect, dst_rect.x, dst_rect.y, dest);
-    SDL_Rect at = dst_rect;
-    blit_logged(picture, &src_rect, dest, &at);
+    blit_picture(picture, src_rect, dest, dst_rect);
     if (made_for_this_draw) {
         SDL_FreeSurface(picture);
     } else if (picture != own) {
@@ -397,18 +424,16 @@ void img_mgr::display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, dou
         reset_rects();
         return;
     }
-    const std::vector<int>& zoomed_rows = receding_rows(strip_rows, rows, depth, first_v, span);
+    list_receding_rows(floor_rows, strip_rows, rows, depth, first_v, span);
 
-    // A live strip has only its screen rows zoomed, into the scratch surface,
-    // row for row; otherwise the whole strip is zoomed once and kept.
-    SDL_Surface* picture = nullptr;
-    const bool sampled = live_convert && samples_as_is(pixels, (float)zoom, (float)zoom);
+    // A live strip is drawn straight from the picture's pixels; otherwise the
+    // whole strip is zoomed once and kept.
+    const bool from_pixels = live_convert && alpha == 255 && samples_as_is(pixels, (float)zoom, (float)zoom) &&
+                             same_layout(pixels->format, dest->format);
+    SDL_Surface* picture = pixels;
     bool made_for_this_draw = false;
-    if (sampled) {
-        picture = scratch_surface(pixels->format, columns, rows);
-        if (!picture) return;
-        sample(pixels, grid, first_u, columns, zoomed_rows, picture);
-        SDL_SetAlpha(picture, SDL_SRCALPHA, alpha);
+    if (from_pixels) {
+        list_zoomed_columns(grid, first_u, columns);
     } else {
         const zoom_view view = {(float)zoom, (float)zoom, zoom_view::FLOOR_ANGLE, mirrored};
         const int key = floor_key(zoom);
@@ -423,11 +448,17 @@ void img_mgr::display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, dou
     // Every screen row is shifted left by half its index, so the strip
     // leans as it comes nearer.
     for (int row = 0; row < rows; row++) {
-        SDL_Rect area = {(Sint16)(sampled ? 0 : first_u), (Sint16)(sampled ? row : zoomed_rows[row]),
-                         (Uint16)columns, 1};
-        SDL_Rect at = {(Sint16)(left + first_u - src_rect.x - row / 2), (Sint16)(top + row), (Uint16)columns, 1};
+        const SDL_Rect area = {(Sint16)first_u, (Sint16)floor_rows[row], (Uint16)columns, 1};
+        const SDL_Rect at = {(Sint16)(left + first_u - src_rect.x - row / 2), (Sint16)(top + row), (Uint16)columns, 1};
         dst_rect = at;
-        blit_logged(picture, &area, dest, &at);
+        if (!from_pixels) {
+            blit_picture(picture, area, dest, at);
+            continue;
+        }
+        const blit_part part = visible_part(area, at, grid.w, grid.h, dest->clip_rect);
+        if (part.w <= 0 || part.h <= 0) continue;
+        source_rows.assign(1, grid.row(part.v));
+        copy_listed(pixels, copy_target{dest, part.x, part.y, part.u - first_u, part.w, true, green_of(pixels)});
     }
     if (made_for_this_draw) SDL_FreeSurface(picture);
     reset_rects();

@@ -197,8 +197,9 @@ std::vector<Uint32> screen_pixels() {
 }
 
 // Stage bands are zoomed only where they show, fighters' versions by
-// sampling: either way the screen must hold exactly what a zoom of the whole
-// picture through SDL_gfx, blitted through the same window, puts there.
+// sampling, and keyed pictures copied without SDL's blitter: the screen must
+// hold exactly what a zoom of the whole picture through SDL_gfx, blitted by
+// SDL through the same window, puts there.
 TEST_F(draw_sw, zoomed_draws_show_exactly_what_zooming_the_whole_picture_shows) {
     SDL_Surface* noisy = SDL_CreateRGBSurface(SDL_SWSURFACE, 151, 61, 24, 0xFF, 0xFF00, 0xFF0000, 0);
     for (int y = 0; y < noisy->h; y++) {
@@ -215,8 +216,8 @@ TEST_F(draw_sw, zoomed_draws_show_exactly_what_zooming_the_whole_picture_shows) 
     picture.load(file.c_str());
     SDL_Surface* stored = picture.surface.pixels();
     ASSERT_EQ(stored->w, 151);
-    const float zooms[][2] = {{0.37f, 0.37f}, {0.5f, 0.5f}, {0.68f, 0.71f}, {0.751174f, 0.751174f}, {1.3f, 1.3f},
-                              {1.77f, 0.9f}};
+    const float zooms[][2] = {{1.0f, 1.0f}, {0.37f, 0.37f}, {0.5f, 0.5f}, {0.68f, 0.71f},
+                              {0.751174f, 0.751174f}, {1.3f, 1.3f}, {1.77f, 0.9f}};
     const SDL_Rect windows[] = {{0, 0, 151, 61}, {20, 5, 90, 40}, {100, 30, 90, 40}};
     const SDL_Rect places[] = {{13, 17, 0, 0}, {-25, 190, 0, 0}};
     for (const auto& zoom : zooms) {
