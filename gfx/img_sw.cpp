@@ -45,16 +45,19 @@ struct zoom_grid {
 
 int zoomed_side(int side, double zoom) { return std::max(1, (int)std::floor(side * zoom + 0.5)); }
 
-zoom_grid grid_of(const SDL_Surface* pixels, double zx, double zy) {
+// The grid of a w x h picture zoomed by (zx, zy).
+zoom_grid grid_of(int w, int h, double zx, double zy) {
     zoom_grid grid;
-    grid.w = zoomed_side(pixels->w, zx);
-    grid.h = zoomed_side(pixels->h, zy);
-    grid.step_x = (int)(65536.0 * (float)pixels->w / (float)grid.w);
-    grid.step_y = (int)(65536.0 * (float)pixels->h / (float)grid.h);
-    grid.end_x = ((Sint64)pixels->w << 16) - 1;
-    grid.end_y = ((Sint64)pixels->h << 16) - 1;
+    grid.w = zoomed_side(w, zx);
+    grid.h = zoomed_side(h, zy);
+    grid.step_x = (int)(65536.0 * (float)w / (float)grid.w);
+    grid.step_y = (int)(65536.0 * (float)h / (float)grid.h);
+    grid.end_x = ((Sint64)w << 16) - 1;
+    grid.end_y = ((Sint64)h << 16) - 1;
     return grid;
 }
+
+zoom_grid grid_of(const SDL_Surface* pixels, double zx, double zy) { return grid_of(pixels->w, pixels->h, zx, zy); }
 
 bool same_layout(const SDL_PixelFormat* a, const SDL_PixelFormat* b) {
     return (a->BytesPerPixel == 2 || a->BytesPerPixel == 4) && a->BytesPerPixel == b->BytesPerPixel &&
@@ -165,6 +168,39 @@ SDL_Surface* zoomed_copy(SDL_Surface* pixels, float zx, float zy, int angle) {
     list_zoomed_columns(grid, 0, grid.w);
     list_zoomed_rows(grid, 0, grid.h);
     copy_listed(pixels, copy_target{zoomed, 0, 0, 0, grid.w, false, 0});
+    return zoomed;
+}
+
+// Lists, for the zoomed columns (or rows) 0..count-1, the source ones that
+// `offset` + `along`(i) gives within [0, limit); they run on from one zoomed
+// column, which is returned.
+template <typename Along>
+int list_within(std::vector<int>& listed, int count, int offset, int limit, Along along) {
+    listed.clear();
+    int first = count;
+    for (int i = 0; i < count; i++) {
+        const int source = offset + along(i);
+        if (source < 0 || source >= limit) continue;
+        if (listed.empty()) first = i;
+        listed.push_back(source);
+    }
+    return first;
+}
+
+// The patch of a picture zoomed past the destination: `area` of the stored
+// pixels, which may reach past them (that part stays transparent), zoomed as
+// a picture of its own.
+SDL_Surface* zoomed_patch(SDL_Surface* pixels, SDL_Rect area, float zx, float zy, int angle) {
+    if (angle != 0 || !samples_as_is(pixels, zx, zy)) {
+        return zoomed_display_copy(pixels, &area, area.w, area.h, angle, zx, zy);
+    }
+    const zoom_grid grid = grid_of(area.w, area.h, zx, zy);
+    SDL_Surface* zoomed = keyed_surface(pixels->format, grid.w, grid.h);
+    if (!zoomed) return nullptr;
+    SDL_FillRect(zoomed, nullptr, green_of(zoomed));
+    const int x = list_within(source_columns, grid.w, area.x, pixels->w, [&grid](int u) { return grid.column(u); });
+    const int y = list_within(source_rows, grid.h, area.y, pixels->h, [&grid](int v) { return grid.row(v); });
+    copy_listed(pixels, copy_target{zoomed, x, y, 0, (int)source_columns.size(), false, 0});
     return zoomed;
 }
 
@@ -295,8 +331,8 @@ SDL_Surface* img_mgr::zoomed_picture(SDL_Surface* dest, float& zx, float& zy, in
     printf("grab patch from [%d,%d-%d,%d] sz[%d,%d]\n", px, py, px + pw, py + ph, pw, ph);
     // The patch is a part of the logical picture; the stored pixels start at
     // the trim corner.
-    SDL_Rect area = {(Sint16)(px - trim.left), (Sint16)(py - trim.top), (Uint16)pw, (Uint16)ph};
-    SDL_Surface* zoomed = zoomed_display_copy(pixels, &area, pw, ph, angle, zx, zy);
+    const SDL_Rect area = {(Sint16)(px - trim.left), (Sint16)(py - trim.top), (Uint16)pw, (Uint16)ph};
+    SDL_Surface* zoomed = zoomed_patch(pixels, area, zx, zy, angle);
     if (zoomed) printf("Zoomed to [%d,%d]\n", zoomed->w, zoomed->h);
     const Uint16 seen_w = (Uint16)(int)(dest->w * (1.0f / zx));
     const Uint16 seen_h = (Uint16)(int)(dest->h * (1.0f / zy));

@@ -196,24 +196,29 @@ std::vector<Uint32> screen_pixels() {
     return copy;
 }
 
-// Stage bands are zoomed only where they show, fighters' versions by
-// sampling, and keyed pictures copied without SDL's blitter: the screen must
-// hold exactly what a zoom of the whole picture through SDL_gfx, blitted by
-// SDL through the same window, puts there.
-TEST_F(draw_sw, zoomed_draws_show_exactly_what_zooming_the_whole_picture_shows) {
-    SDL_Surface* noisy = SDL_CreateRGBSurface(SDL_SWSURFACE, 151, 61, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+// A picture of scattered colours with holes of key colour, and a key-coloured
+// border `border` pixels wide on its left and top, so that it is trimmed.
+std::string noisy_picture_file(const std::string& name, int w, int h, int border) {
+    SDL_Surface* noisy = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF, 0xFF00, 0xFF0000, 0);
     for (int y = 0; y < noisy->h; y++) {
         for (int x = 0; x < noisy->w; x++) {
             const Uint32 hash = (Uint32)(x * 7919 + y * 104729) * 2654435761u;
-            const bool hole = (x + 3 * y) % 7 == 0 && x > 0 && y > 0;
+            const bool hole = x < border || y < border || ((x + 3 * y) % 7 == 0 && x > border && y > border);
             const Uint32 colour = hole ? SDL_MapRGB(noisy->format, 0, 255, 0)
                                        : SDL_MapRGB(noisy->format, hash >> 24, hash >> 16, hash >> 8);
             memcpy((Uint8*)noisy->pixels + y * noisy->pitch + x * 3, &colour, 3);
         }
     }
-    const std::string file = save_picture(noisy, "noisy");
+    return save_picture(noisy, name);
+}
+
+// Stage bands are zoomed only where they show, fighters' versions and
+// patches by sampling, and keyed pictures copied without SDL's blitter: the
+// screen must hold exactly what a zoom through SDL_gfx, blitted by SDL,
+// puts there.
+TEST_F(draw_sw, zoomed_draws_show_exactly_what_zooming_the_whole_picture_shows) {
     img_mgr picture;
-    picture.load(file.c_str());
+    picture.load(noisy_picture_file("noisy", 151, 61, 0).c_str());
     SDL_Surface* stored = picture.surface.pixels();
     ASSERT_EQ(stored->w, 151);
     const float zooms[][2] = {{1.0f, 1.0f}, {0.37f, 0.37f}, {0.5f, 0.5f}, {0.68f, 0.71f},
@@ -243,6 +248,23 @@ TEST_F(draw_sw, zoomed_draws_show_exactly_what_zooming_the_whole_picture_shows) 
         }
         SDL_FreeSurface(whole);
     }
+
+    // Zoom 2 onto the 320 x 240 screen: the centre 160 x 120 of the logical
+    // picture, which reaches past the trimmed pixels, fills the screen.
+    img_mgr trimmed;
+    trimmed.load(noisy_picture_file("noisy_trimmed", 200, 150, 30).c_str());
+    ASSERT_EQ(trimmed.trim.left, 30);
+    SDL_Rect centre = {(Sint16)(100 - 80 - 30), (Sint16)(75 - 60 - 30), 160, 120};
+    SDL_Surface* patch = zoomed_display_copy(trimmed.surface.pixels(), &centre, 160, 120, 0, 2.0, 2.0);
+    // Not black: what the patch leaves transparent must show through.
+    const Uint32 backdrop = SDL_MapRGB(screen.surface->format, 40, 80, 120);
+    SDL_FillRect(screen.surface, nullptr, backdrop);
+    SDL_BlitSurface(patch, nullptr, screen.surface, nullptr);
+    SDL_FreeSurface(patch);
+    const std::vector<Uint32> expected = screen_pixels();
+    SDL_FillRect(screen.surface, nullptr, backdrop);
+    trimmed.display(0, 0, screen.surface, 2.0f, 2.0f, 0);
+    EXPECT_TRUE(screen_pixels() == expected);
 }
 
 }  // namespace
