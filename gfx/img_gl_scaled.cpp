@@ -66,6 +66,7 @@ void img_mgr::display_gl(int x0, int y0, float zx, float zy, int angle) {
         // Boxes and circles leave their own colour current.
         glColor4ub(255, 255, 255, 255);
     }
+    bind_texture(angle == 0 && zx == 1.0f && zy == 1.0f);
     glCallList(display_list);
     glPopMatrix();
     if (alpha != 255) glColor4ub(255, 255, 255, 255);

@@ -103,6 +103,7 @@ private:
     void display_tiled_gl(int x1, int y1, int x2, int y2);
     SDL_Surface* read_texture() const;
     bool check_uploaded() const;
+    void bind_texture(bool texel_per_pixel) const;
 
     // The program's own OpenGL drawing: img_gl_immediate.cpp in brawler,
     // img_gl_scaled.cpp in brawler_scaled.

@@ -236,6 +236,42 @@ TEST_F(gl_path, a_texture_reads_back_into_a_surface) {
     EXPECT_EQ(surface_pixel(assigned.surface.pixels(), 1, 1), RED);
 }
 
+// One-pixel stripes of red and blue: a draw that puts each texel on one
+// pixel shows only the two colours; a zoomed one, filtered, mixes them. The
+// texture is shared by the draws, whatever filter the last one used.
+TEST_F(gl_path, texel_for_pixel_draws_show_the_texels_and_zoomed_draws_stay_filtered) {
+    SDL_Surface* stripes = make_picture(40, 20, {0, 0, 40, 20}, RED);
+    for (int x = 1; x < 40; x += 2) {
+        SDL_Rect column = {(Sint16)x, 0, 1, 20};
+        SDL_FillRect(stripes, &column, SDL_MapRGB(stripes->format, 0, 0, 255));
+    }
+    SDL_Rect corner = {0, 0, 1, 1};
+    SDL_FillRect(stripes, &corner, SDL_MapRGB(stripes->format, 255, 0, 0));
+    img_mgr picture;
+    picture.load(save_picture(stripes, "stripes").c_str());
+    const auto mixed_in = [this](int left, int top, int right, int bottom) {
+        int mixed = 0;
+        for (int y = top; y < bottom; y++) {
+            for (int x = left; x < right; x++) mixed += pixel(x, y) != RED && pixel(x, y) != BLUE;
+        }
+        return mixed;
+    };
+    for (int facing = 0; facing < 2; facing++) {
+        SCOPED_TRACE(facing);
+        glClear(GL_COLOR_BUFFER_BIT);
+        picture.display(10, 10);
+        picture.display(60, 10, screen.surface, 1.5f, 1.5f, 0);
+        picture.display(10, 50);
+        picture.display_floor(60, 100, screen.surface, 0.75, 1.0);
+        read_back();
+        EXPECT_EQ(0, mixed_in(10, 10, 50, 30));
+        EXPECT_EQ(0, mixed_in(10, 50, 50, 70));
+        EXPECT_GT(mixed_in(62, 12, 118, 38), 100);
+        EXPECT_GT(mixed_in(62, 106, 88, 114), 20);
+        picture.mirror();
+    }
+}
+
 TEST_F(gl_path, a_picture_that_failed_to_load_draws_nothing) {
     img_mgr missing;
     missing.load("no/such/file.png");
