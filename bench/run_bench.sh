@@ -12,6 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-3} frames=${2:-600}
 build=${BUILD_DIR:-build}
+case $build in /*) ;; *) build=$(pwd)/$build ;; esac
 programs=${PROGRAMS:-brawler brawler_scaled}
 renderers=${RENDERERS:-surface opengl}
 sizes=${SIZES:-640x480 1280x720}
@@ -30,7 +31,7 @@ measure() {
     ln -s "$(pwd)/tahoma.ttf" "$run_dir/tahoma.ttf"
     printf 'hwaccel=%s\nwidth=%s\nheight=%s\nbpp=32\nfps=60\n' "$hwaccel" "$width" "$height" >"$run_dir/game/game.ini"
     SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24 +extension GLX" \
-        bash bench/measure_match.sh "$run_dir" "$(pwd)/$build/$program" "$frames" "$ticks_per_second"
+        bash bench/measure_match.sh "$run_dir" "$build/$program" "$frames" "$ticks_per_second"
 }
 
 printf '%-15s %-8s %-9s %9s %13s %9s %11s %7s\n' program renderer size "ms/frame" spread "peak MiB" "start-up s" frames
@@ -42,7 +43,7 @@ for program in $programs; do
             results=()
             for run in $(seq 1 "$runs"); do
                 results+=("$(measure "$program" "$hwaccel" "$width" "$height" \
-                    "$(pwd)/$build/test-runs/bench_${program}_${renderer}_${size}_$run")")
+                    "$build/test-runs/bench_${program}_${renderer}_${size}_$run")")
             done
             printf '%s\n' "${results[@]}" | awk -v p="$program" -v r="$renderer" -v s="$size" '
                 $1 == "fail" { failed++; next }
