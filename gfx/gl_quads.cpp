@@ -1,9 +1,11 @@
 #include "gfx/gl_quads.h"
 
-void begin_textured_quads(int texture, Uint8 alpha) {
+void begin_textured_quads(int texture, Uint8 alpha, bool blend) {
     glEnable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (blend) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
     glBindTexture(GL_TEXTURE_2D, (GLuint)texture);
     glBegin(GL_QUADS);
     glColor4ub(255, 255, 255, alpha);

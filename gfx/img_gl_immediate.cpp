@@ -73,8 +73,9 @@ void img_mgr::display_gl(int x0, int y0, float zx, float zy, int angle) {
     const quad_span down = visible_span(src_rect.y, src_rect.h, trimmed_h(), dst_rect.y, dst_rect.h, tex_h);
     if (!across.empty && !down.empty) {
         if (mirrored) mirror_within(across, dst_rect.x, dst_rect.w);
-        bind_texture(angle == 0 && dst_rect.w == src_rect.w && dst_rect.h == src_rect.h);
-        begin_textured_quads(gl_tiles, alpha);
+        const bool texel_per_pixel = angle == 0 && dst_rect.w == src_rect.w && dst_rect.h == src_rect.h;
+        bind_texture(texel_per_pixel);
+        begin_textured_quads(gl_tiles, alpha, !covers_all_under(texel_per_pixel));
         glTexCoord2f(across.first_texel, down.first_texel);
         glVertex2f(across.first_pixel, down.first_pixel);
         glTexCoord2f(across.last_texel, down.first_texel);

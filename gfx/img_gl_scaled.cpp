@@ -1,6 +1,8 @@
 // brawler_scaled's OpenGL drawing: each picture's quad is compiled into a
 // display list at upload, and every draw places, zooms, turns and mirrors it
-// through the matrix stack.
+// through the matrix stack. The list holds the texture and the quad; the
+// draw sets the texture and blending state around it, since an opaque
+// picture drawn texel for pixel needs no blending.
 #include <GL/gl.h>
 
 #include "gfx/img_mgr.h"
@@ -12,9 +14,6 @@ void img_mgr::finish_upload() {
     const float v = (float)th / tex_h;
     display_list = glGenLists(1);
     glNewList(display_list, GL_COMPILE);
-    glEnable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBindTexture(GL_TEXTURE_2D, (GLuint)gl_tiles);
     glBegin(GL_QUADS);
     glTexCoord2f(0, 0);
@@ -26,8 +25,6 @@ void img_mgr::finish_upload() {
     glTexCoord2f(0, v);
     glVertex2f(0, (float)th);
     glEnd();
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
     glEndList();
 }
 
@@ -59,15 +56,18 @@ void img_mgr::display_gl(int x0, int y0, float zx, float zy, int angle) {
     }
     if (zx != 1.0f || zy != 1.0f || mirrored) glScalef(fx, zy, 1);
     if (angle != 0) glTranslated(-(tw >> 1), -(th >> 1), 0);
-    if (alpha != 255) {
+    const bool texel_per_pixel = angle == 0 && zx == 1.0f && zy == 1.0f;
+    glEnable(GL_TEXTURE_2D);
+    if (!covers_all_under(texel_per_pixel)) {
+        glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glColor4ub(255, 255, 255, alpha);
-    } else {
-        // Boxes and circles leave their own colour current.
-        glColor4ub(255, 255, 255, 255);
     }
-    bind_texture(angle == 0 && zx == 1.0f && zy == 1.0f);
+    // Boxes and circles leave their own colour current.
+    glColor4ub(255, 255, 255, alpha);
+    bind_texture(texel_per_pixel);
     glCallList(display_list);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
     glPopMatrix();
     if (alpha != 255) glColor4ub(255, 255, 255, 255);
     reset_rects();

@@ -206,6 +206,7 @@ void img_mgr::copy_attributes(const img_mgr& src) {
     trim = src.trim;
     gl_tiles = src.gl_tiles;
     display_list = src.display_list;
+    opaque_texels = src.opaque_texels;
     tex_w = src.tex_w;
     tex_h = src.tex_h;
     logical_w = src.logical_w;

@@ -104,6 +104,7 @@ private:
     SDL_Surface* read_texture() const;
     bool check_uploaded() const;
     void bind_texture(bool texel_per_pixel) const;
+    bool covers_all_under(bool texel_per_pixel) const;
 
     // The program's own OpenGL drawing: img_gl_immediate.cpp in brawler,
     // img_gl_scaled.cpp in brawler_scaled.
@@ -111,6 +112,8 @@ private:
     void display_gl(int x0, int y0, float zx, float zy, int angle);
 
     bool moved_to_video = false;
+    // Every texel of the picture is opaque (no key colour): set at upload.
+    bool opaque_texels = false;
 };
 
 // Live pictures, for the life-cycle log lines.
