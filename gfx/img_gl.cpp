@@ -17,18 +17,6 @@ namespace {
 const double TILE_U_PER_PIXEL = 0.008695652173913044;
 const double TILE_V_PER_PIXEL = 0.007142857142857143;
 
-// Whether the top-left w x h texels of a 32-bit RGBA surface are all opaque.
-bool all_opaque(const SDL_Surface* texels, int w, int h) {
-    const Uint32 alpha_mask = texels->format->Amask;
-    for (int y = 0; y < h; y++) {
-        const Uint32* row = (const Uint32*)((const Uint8*)texels->pixels + y * texels->pitch);
-        for (int x = 0; x < w; x++) {
-            if ((row[x] & alpha_mask) != alpha_mask) return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 // A quad that puts each texel on one pixel, unturned, shows the texels
@@ -39,14 +27,6 @@ void img_mgr::bind_texture(bool texel_per_pixel) const {
     glBindTexture(GL_TEXTURE_2D, (GLuint)gl_tiles);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-}
-
-// Blending an opaque texel over the screen gives the texel: a quad that
-// samples only texels of an opaque picture, at full opacity, draws the same
-// without blending, and Mesa's software renderer then skips reading what is
-// under it.
-bool img_mgr::covers_all_under(bool texel_per_pixel) const {
-    return texel_per_pixel && opaque_texels && alpha == 255;
 }
 
 bool img_mgr::check_uploaded() const {
@@ -84,7 +64,7 @@ void img_mgr::tohw_gl() {
         printf("Img::MGR:tohw() FAULT - failure in creating surface [%d,%d]\n", tex_w, tex_h);
         return;
     }
-    opaque_texels = all_opaque(texels, pixels->w, pixels->h);
+    cells.find(texels, pixels->w, pixels->h);
     GLuint texture = 0;
     glGenTextures(1, &texture);
     gl_tiles = (int)texture;

@@ -1,45 +1,61 @@
-// brawler's OpenGL drawing: each picture is one quad drawn on the spot,
-// with texture coordinates taken from the source rectangle.
+// brawler's OpenGL drawing: each picture is drawn on the spot as quads, one
+// for each of its cells' rectangles, with texture coordinates taken from the
+// source rectangle.
 #include <GL/gl.h>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "gfx/gl_quads.h"
 #include "gfx/img_mgr.h"
 
 namespace {
 
-// One axis of the quad: where the visible texels land and which they are.
-struct quad_span {
-    float first_pixel, last_pixel;
-    float first_texel, last_texel;
-    bool empty;
+// One axis of a draw: texel t of the source lands on pixel
+// start + (t - source) * pixels_per_texel; texels [first, end) are shown.
+// The texture holds only the trimmed picture, and past it the repeat wrap
+// would draw ghost copies: the shown texels stop at the picture's edge.
+struct quad_axis {
+    int source, first, end;
+    float start, pixels_per_texel;
+    // A mirrored axis is turned about the centre of the whole quad.
+    bool mirrored;
+    float mirror_sum;
+    int texture;
+
+    bool empty() const { return end <= first; }
+    float pixel(int texel) const {
+        const float at = start + (texel - source) * pixels_per_texel;
+        return mirrored ? mirror_sum - at : at;
+    }
+    float coordinate(int texel) const { return (float)texel / texture; }
 };
 
-// The texture holds only the trimmed picture, and past it the repeat wrap
-// would draw ghost copies: the quad stops at the picture's edge. `source`
-// and `length` select texels; they are spread over `size` pixels from `start`.
-quad_span visible_span(int source, int length, int picture, int start, int size, int texture) {
-    const int first = source > 0 ? source : 0;
-    const int end = source + length < picture ? source + length : picture;
-    quad_span span = {0, 0, 0, 0, length <= 0 || end <= first};
-    if (span.empty) return span;
-    const float pixels_per_texel = (float)size / length;
-    span.first_pixel = start + (first - source) * pixels_per_texel;
-    span.last_pixel = start + (end - source) * pixels_per_texel;
-    span.first_texel = (float)first / texture;
-    span.last_texel = (float)end / texture;
-    return span;
+// `source` and `length` select texels of a `picture` texels long; they are
+// spread over `size` pixels from `start`.
+quad_axis visible_axis(int source, int length, int picture, int start, int size, int texture, bool mirrored) {
+    quad_axis axis = {source, std::max(source, 0), std::min(source + length, picture), (float)start, 0.0f,
+                      mirrored, 2.0f * start + size, texture};
+    if (length <= 0) axis.end = axis.first;
+    if (!axis.empty()) axis.pixels_per_texel = (float)size / length;
+    return axis;
 }
 
-// A mirrored picture is turned about the centre of the whole quad.
-void mirror_within(quad_span& span, int start, int size) {
-    const float first = 2.0f * start + size - span.last_pixel;
-    const float last = 2.0f * start + size - span.first_pixel;
-    const float texel = span.first_texel;
-    span.first_pixel = first;
-    span.last_pixel = last;
-    span.first_texel = span.last_texel;
-    span.last_texel = texel;
+// One quad for the shown part of each rectangle.
+void draw_rects(const std::vector<texel_rect>& rects, const quad_axis& across, const quad_axis& down) {
+    for (const texel_rect& rect : rects) {
+        const int left = std::max(rect.x, across.first), right = std::min(rect.x + rect.w, across.end);
+        const int top = std::max(rect.y, down.first), bottom = std::min(rect.y + rect.h, down.end);
+        if (left >= right || top >= bottom) continue;
+        glTexCoord2f(across.coordinate(left), down.coordinate(top));
+        glVertex2f(across.pixel(left), down.pixel(top));
+        glTexCoord2f(across.coordinate(right), down.coordinate(top));
+        glVertex2f(across.pixel(right), down.pixel(top));
+        glTexCoord2f(across.coordinate(right), down.coordinate(bottom));
+        glVertex2f(across.pixel(right), down.pixel(bottom));
+        glTexCoord2f(across.coordinate(left), down.coordinate(bottom));
+        glVertex2f(across.pixel(left), down.pixel(bottom));
+    }
 }
 
 // Turns the model-view matrix by `angle` about (cx, cy) relative to (x, y),
@@ -69,21 +85,17 @@ void img_mgr::display_gl(int x0, int y0, float zx, float zy, int angle) {
         const int half_h = (int)((trimmed_h() >> 1) * zy);
         turn_about(dst_rect.x, dst_rect.y, half_w, half_h, angle);
     }
-    quad_span across = visible_span(src_rect.x, src_rect.w, trimmed_w(), dst_rect.x, dst_rect.w, tex_w);
-    const quad_span down = visible_span(src_rect.y, src_rect.h, trimmed_h(), dst_rect.y, dst_rect.h, tex_h);
-    if (!across.empty && !down.empty) {
-        if (mirrored) mirror_within(across, dst_rect.x, dst_rect.w);
-        const bool texel_per_pixel = angle == 0 && dst_rect.w == src_rect.w && dst_rect.h == src_rect.h;
-        bind_texture(texel_per_pixel);
-        begin_textured_quads(gl_tiles, alpha, !covers_all_under(texel_per_pixel));
-        glTexCoord2f(across.first_texel, down.first_texel);
-        glVertex2f(across.first_pixel, down.first_pixel);
-        glTexCoord2f(across.last_texel, down.first_texel);
-        glVertex2f(across.last_pixel, down.first_pixel);
-        glTexCoord2f(across.last_texel, down.last_texel);
-        glVertex2f(across.last_pixel, down.last_pixel);
-        glTexCoord2f(across.first_texel, down.last_texel);
-        glVertex2f(across.first_pixel, down.last_pixel);
+    const quad_axis across =
+        visible_axis(src_rect.x, src_rect.w, trimmed_w(), dst_rect.x, dst_rect.w, tex_w, mirrored != 0);
+    const quad_axis down = visible_axis(src_rect.y, src_rect.h, trimmed_h(), dst_rect.y, dst_rect.h, tex_h, false);
+    if (!across.empty() && !down.empty()) {
+        bind_texture(angle == 0 && dst_rect.w == src_rect.w && dst_rect.h == src_rect.h);
+        // Solid cells cover what is under them only at full opacity.
+        begin_textured_quads(gl_tiles, alpha, alpha != 255);
+        draw_rects(cells.solid(), across, down);
+        end_textured_quads();
+        begin_textured_quads(gl_tiles, alpha, true);
+        draw_rects(cells.blended(), across, down);
         end_textured_quads();
     }
     if (angle != 0) glPopMatrix();

@@ -1,31 +1,46 @@
-// brawler_scaled's OpenGL drawing: each picture's quad is compiled into a
-// display list at upload, and every draw places, zooms, turns and mirrors it
-// through the matrix stack. The list holds the texture and the quad; the
-// draw sets the texture and blending state around it, since an opaque
-// picture drawn texel for pixel needs no blending.
+// brawler_scaled's OpenGL drawing: each picture's cells are compiled into
+// two display lists at upload, solid and blended, and every draw places,
+// zooms, turns and mirrors them through the matrix stack. The draw sets the
+// texture and the blending around the lists.
 #include <GL/gl.h>
+
+#include <vector>
 
 #include "gfx/img_mgr.h"
 
-void img_mgr::finish_upload() {
-    const int tw = trimmed_w();
-    const int th = trimmed_h();
-    const float u = (float)tw / tex_w;
-    const float v = (float)th / tex_h;
-    display_list = glGenLists(1);
-    glNewList(display_list, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, (GLuint)gl_tiles);
+namespace {
+
+// The rectangles as quads in texel units, the picture's top-left at (0, 0).
+void compile_rects(unsigned int list, const std::vector<texel_rect>& rects, int tex_w, int tex_h) {
+    glNewList(list, GL_COMPILE);
     glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(0, 0);
-    glTexCoord2f(u, 0);
-    glVertex2f((float)tw, 0);
-    glTexCoord2f(u, v);
-    glVertex2f((float)tw, (float)th);
-    glTexCoord2f(0, v);
-    glVertex2f(0, (float)th);
+    for (const texel_rect& rect : rects) {
+        const float left = (float)rect.x, right = (float)(rect.x + rect.w);
+        const float top = (float)rect.y, bottom = (float)(rect.y + rect.h);
+        glTexCoord2f(left / tex_w, top / tex_h);
+        glVertex2f(left, top);
+        glTexCoord2f(right / tex_w, top / tex_h);
+        glVertex2f(right, top);
+        glTexCoord2f(right / tex_w, bottom / tex_h);
+        glVertex2f(right, bottom);
+        glTexCoord2f(left / tex_w, bottom / tex_h);
+        glVertex2f(left, bottom);
+    }
     glEnd();
     glEndList();
+}
+
+void enable_blending() {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+}  // namespace
+
+void img_mgr::finish_upload() {
+    display_list = glGenLists(DISPLAY_LISTS);
+    compile_rects(display_list, cells.solid(), tex_w, tex_h);
+    compile_rects(display_list + 1, cells.blended(), tex_w, tex_h);
 }
 
 void img_mgr::display_gl(int x0, int y0, float zx, float zy, int angle) {
@@ -58,14 +73,14 @@ void img_mgr::display_gl(int x0, int y0, float zx, float zy, int angle) {
     if (angle != 0) glTranslated(-(tw >> 1), -(th >> 1), 0);
     const bool texel_per_pixel = angle == 0 && zx == 1.0f && zy == 1.0f;
     glEnable(GL_TEXTURE_2D);
-    if (!covers_all_under(texel_per_pixel)) {
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    }
     // Boxes and circles leave their own colour current.
     glColor4ub(255, 255, 255, alpha);
     bind_texture(texel_per_pixel);
+    // Solid cells cover what is under them only at full opacity.
+    if (alpha != 255) enable_blending();
     glCallList(display_list);
+    enable_blending();
+    glCallList(display_list + 1);
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
     glPopMatrix();

@@ -206,7 +206,7 @@ void img_mgr::copy_attributes(const img_mgr& src) {
     trim = src.trim;
     gl_tiles = src.gl_tiles;
     display_list = src.display_list;
-    opaque_texels = src.opaque_texels;
+    cells = src.cells;
     tex_w = src.tex_w;
     tex_h = src.tex_h;
     logical_w = src.logical_w;
@@ -348,7 +348,7 @@ void img_mgr::let_go_of_texture() {
             printf("opengl: Freeing [%d]\n", gl_tiles);
             const GLuint texture = (GLuint)gl_tiles;
             glDeleteTextures(1, &texture);
-            if (display_list != 0) glDeleteLists(display_list, 1);
+            if (display_list != 0) glDeleteLists(display_list, DISPLAY_LISTS);
         } else {
             printf("Would be ");
             printf("opengl: Freeing [%d]\n", gl_tiles);

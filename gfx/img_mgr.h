@@ -4,6 +4,7 @@
 #include <SDL/SDL.h>
 
 #include "gfx/surface_handle.h"
+#include "gfx/texel_cells.h"
 #include "gfx/zoom_cache.h"
 
 // A box inside a picture; right and bottom are exclusive.
@@ -69,7 +70,10 @@ public:
     Uint8 live_convert = 0;
     char filename[FILENAME_SIZE] = {};
     int gl_tiles = -1;
+    // brawler_scaled's picture: the list of its solid cells, then the list
+    // of its blended cells (display_list + 1).
     unsigned int display_list = 0;
+    enum { DISPLAY_LISTS = 2 };
     int tex_w = 0, tex_h = 0;
     int logical_w = 0, logical_h = 0;
     img_box bounds = {0, 0, 0, 0};
@@ -104,7 +108,6 @@ private:
     SDL_Surface* read_texture() const;
     bool check_uploaded() const;
     void bind_texture(bool texel_per_pixel) const;
-    bool covers_all_under(bool texel_per_pixel) const;
 
     // The program's own OpenGL drawing: img_gl_immediate.cpp in brawler,
     // img_gl_scaled.cpp in brawler_scaled.
@@ -112,8 +115,8 @@ private:
     void display_gl(int x0, int y0, float zx, float zy, int angle);
 
     bool moved_to_video = false;
-    // Every texel of the picture is opaque (no key colour): set at upload.
-    bool opaque_texels = false;
+    // The parts of the texture to draw, and which of them need blending.
+    texel_cells cells;
 };
 
 // Live pictures, for the life-cycle log lines.

@@ -7,6 +7,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "gfx/img_mgr.h"
@@ -270,6 +271,69 @@ TEST_F(gl_path, texel_for_pixel_draws_show_the_texels_and_zoomed_draws_stay_filt
         EXPECT_GT(mixed_in(62, 106, 88, 114), 20);
         picture.mirror();
     }
+}
+
+// The picture is drawn in cells, some left out and some unblended: over a
+// coloured screen it must look as one blended quad of the whole texture.
+TEST_F(gl_path, a_picture_drawn_in_cells_looks_as_one_blended_quad) {
+    const int w = 100, h = 80;
+    SDL_Surface* art = make_picture(w, h, {0, 0, 60, 40}, RED);
+    const auto dab = [art](int x, int y, int dw, int dh, rgb c) {
+        SDL_Rect box = {(Sint16)x, (Sint16)y, (Uint16)dw, (Uint16)dh};
+        SDL_FillRect(art, &box, SDL_MapRGB(art->format, c.r, c.g, c.b));
+    };
+    dab(w - 1, 0, 1, h, BLUE);
+    dab(0, h - 1, w, 1, YELLOW);
+    dab(64, 33, 1, 1, WHITE);
+    dab(31, 63, 2, 2, WHITE);
+    dab(70, 45, 20, 20, BLUE);
+    img_mgr picture;
+    picture.load(save_picture(art, "cells").c_str());
+    picture.display(0, 0);
+    ASSERT_NE(picture.gl_tiles, -1);
+
+    const auto reference = [&](int x, int y, float zoom, bool mirrored) {
+        const float right = x + w * zoom, bottom = y + h * zoom;
+        const float u = (float)w / picture.tex_w, v = (float)h / picture.tex_h;
+        const float u_left = mirrored ? u : 0.0f, u_right = mirrored ? 0.0f : u;
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glBindTexture(GL_TEXTURE_2D, (GLuint)picture.gl_tiles);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glColor4ub(255, 255, 255, 255);
+        glBegin(GL_QUADS);
+        glTexCoord2f(u_left, 0);
+        glVertex2f((float)x, (float)y);
+        glTexCoord2f(u_right, 0);
+        glVertex2f(right, (float)y);
+        glTexCoord2f(u_right, v);
+        glVertex2f(right, bottom);
+        glTexCoord2f(u_left, v);
+        glVertex2f((float)x, bottom);
+        glEnd();
+        glDisable(GL_BLEND);
+        glDisable(GL_TEXTURE_2D);
+    };
+    glClearColor(40 / 255.0f, 80 / 255.0f, 120 / 255.0f, 1.0f);
+    for (const bool mirrored : {false, true}) {
+        for (const float zoom : {0.75f, 1.25f}) {
+            SCOPED_TRACE(testing::Message() << "zoom " << zoom << (mirrored ? " mirrored" : ""));
+            glClear(GL_COLOR_BUFFER_BIT);
+            reference(13, 17, zoom, mirrored);
+            read_back();
+            const std::vector<Uint8> expected = framebuffer;
+            glClear(GL_COLOR_BUFFER_BIT);
+            if (mirrored != (picture.mirrored != 0)) picture.mirror();
+            picture.display(13, 17, screen.surface, zoom, zoom, 0);
+            read_back();
+            int different = 0;
+            for (size_t i = 0; i < framebuffer.size(); i++) different += std::abs(framebuffer[i] - expected[i]) > 2;
+            EXPECT_EQ(different, 0);
+        }
+    }
+    glClearColor(0, 0, 0, 0);
 }
 
 TEST_F(gl_path, a_picture_that_failed_to_load_draws_nothing) {
