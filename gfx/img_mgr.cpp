@@ -92,6 +92,19 @@ img_box visible_box(SDL_Surface* pixels) {
     return box;
 }
 
+// Whether every pixel of row y is shown.
+bool row_is_solid(SDL_Surface* pixels, int y) {
+    const Uint32 mask = colour_bits(pixels->format);
+    const Uint32 key = SDL_MapRGB(pixels->format, 0, 255, 0) & mask;
+    const Uint32 alpha_mask = pixels->format->Amask;
+    const int bytes = pixels->format->BytesPerPixel;
+    for (int x = 0; x < pixels->w; x++) {
+        const Uint32 value = read_pixel(pixel_at(pixels, x, y), bytes);
+        if ((value & mask) == key || (value & alpha_mask) != alpha_mask) return false;
+    }
+    return true;
+}
+
 // An exact copy of a box of `pixels`, in the same format (palette included).
 SDL_Surface* cut_box(SDL_Surface* pixels, const img_box& box) {
     const SDL_PixelFormat* format = pixels->format;
@@ -407,6 +420,24 @@ bool img_mgr::overlaps(int x1, int y1, const img_mgr& other, int x2, int y2, flo
     if (y1 + b1.top > y2 + b2.bottom) return false;
     if (r1 < l2) return false;
     return l1 <= r2;
+}
+
+row_span img_mgr::solid_rows() const {
+    SDL_Surface* pixels = surface.pixels();
+    row_span longest = {0, 0};
+    if (!pixels) return longest;
+    if (SDL_MUSTLOCK(pixels)) SDL_LockSurface(pixels);
+    row_span run = {0, 0};
+    for (int y = 0; y < pixels->h; y++) {
+        if (!row_is_solid(pixels, y)) {
+            run = {y + 1, y + 1};
+            continue;
+        }
+        run.end = y + 1;
+        if (run.end - run.first > longest.end - longest.first) longest = run;
+    }
+    if (SDL_MUSTLOCK(pixels)) SDL_UnlockSurface(pixels);
+    return longest;
 }
 
 void img_mgr::tohw() {

@@ -12,6 +12,12 @@ struct img_box {
     int left, top, right, bottom;
 };
 
+// Rows [first, end) of a picture.
+struct row_span {
+    int first, end;
+    bool empty() const { return end <= first; }
+};
+
 // One picture of the game: fighter frames, stage layers, menu art, rendered
 // text. It keeps the software surface (trimmed to its visible pixels) or,
 // once drawn in OpenGL mode, the texture; the logical size of the file it
@@ -45,6 +51,10 @@ public:
     bool has_surface() const { return surface.pixels() != nullptr; }
     // Reads the texture back into a software surface (OpenGL mode only).
     void download();
+    // The longest run of rows of the trimmed picture in which every pixel is
+    // shown: no key colour and no see-through alpha. Empty when there is
+    // none or the pixels have gone to a texture.
+    row_span solid_rows() const;
 
     // OpenGL mode: uploads the texture (once); surface mode: moves the
     // pixels to a video-memory surface.

@@ -1,6 +1,7 @@
 #include "shell/screen_mgr.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <SDL/SDL_gfxPrimitives.h>
 #include <cstdio>
 
@@ -131,6 +132,27 @@ void screen_mgr::clear_screen() {
         glClear(GL_COLOR_BUFFER_BIT);
     } else if (surface) {
         boxRGBA(surface, 0, 0, surface->w, surface->h, 0, 0, 0, 255);
+    }
+}
+
+void screen_mgr::clip_rows(int top, int bottom) {
+    top = std::max(top, 0);
+    bottom = std::max(std::min(bottom, height()), top);
+    if (is_gl()) {
+        // The scissor box counts rows from the bottom of the window.
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(0, height() - bottom, width(), bottom - top);
+    } else if (surface) {
+        SDL_Rect rows = {0, (Sint16)top, (Uint16)width(), (Uint16)(bottom - top)};
+        SDL_SetClipRect(surface, &rows);
+    }
+}
+
+void screen_mgr::unclip() {
+    if (is_gl()) {
+        glDisable(GL_SCISSOR_TEST);
+    } else if (surface) {
+        SDL_SetClipRect(surface, nullptr);
     }
 }
 

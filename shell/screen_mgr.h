@@ -18,6 +18,9 @@ public:
     // The one switch between the OpenGL and the plain surface drawing.
     Uint32 is_gl() const { return video_flags & (SDL_OPENGL | SDL_OPENGLBLIT); }
     void clear_screen();
+    // Limits drawing to rows [top, bottom) of the screen, until unclip().
+    void clip_rows(int top, int bottom);
+    void unclip();
     void flip();
     int show_cursor(int toggle);
     SDL_Surface* create_surface(int width, int height, int depth, Uint32 flags) const;

@@ -1,6 +1,7 @@
 #include "stage/level.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -21,6 +22,11 @@ const int MAX_COUNT = 1024;
 const double MAX_SCALE = 100.0;
 // How steeply the floor strip recedes.
 const double FLOOR_DEPTH = 0.17;
+// Pixels of a front layer's solid rows, at each end, that still let what is
+// under them be drawn: the filtered edge and the rounding of its placement.
+const int COVER_MARGIN = 3;
+// Fewer hidden rows than this are not worth drawing the planes behind twice.
+const int MIN_HIDDEN_ROWS = 16;
 const char* const BGSET_IMAGE_KEY = "image%d";
 
 std::string key_of(const char* format, int first, int second = 0) {
@@ -173,6 +179,20 @@ void level::load_parts(const config_file& stage) {
     parts.reserve(part_images.size());
     for (size_t i = part_images.size(); i-- > 0;) parts.push_back(images[part_images[i]]);
     part_layers.assign(layer_lists.rbegin(), layer_lists.rend());
+    find_front_covers();
+}
+
+// A front layer whose pixels span the whole picture width in some rows
+// hides, in those rows, all that its band drew before it. Found while the
+// pictures still have their pixels (the OpenGL path lets them go at upload).
+void level::find_front_covers() {
+    front_covers.assign(parts.size(), row_span{0, 0});
+    for (size_t i = 0; i < parts.size(); i++) {
+        if (part_layers[i].empty()) continue;
+        const img_mgr& front = images[part_layers[i].back()];
+        if (front.trim.left != 0 || front.trim.right != front.width()) continue;
+        front_covers[i] = front.solid_rows();
+    }
 }
 
 // The layers of one part, back to front; layer keys that are missing or name
@@ -248,26 +268,92 @@ void level::unload() {
     parts.clear();
     images.clear();
     part_layers.clear();
+    front_covers.clear();
+}
+
+// Parts stack upward from the bottom of the screen, the first part on top.
+int level::part_y(size_t part) const {
+    int top_of_stack = total_height;
+    for (size_t i = 0; i < part; i++) top_of_stack -= parts[i].height();
+    return bottom_y - top_of_stack + parts[part].height();
+}
+
+bool level::part_shown(size_t part, int y) const {
+    const int height = parts[part].height();
+    return height > 0 && y > -height && y < screen.height();
+}
+
+// The screen rows in which the part's front layer, drawn this frame at band
+// top `y`, hides whatever its band and the parts before it draw; none when
+// its solid rows are too few to be worth a second pass. The layer is drawn
+// with the full scroll and spans the screen only while its window lies
+// inside its picture. The margins keep the filtered, rounded edges of the
+// solid rows drawn over what lies under them.
+level::hidden_rows level::front_hides(size_t part, int y) const {
+    hidden_rows hidden = {part, y, {0, 0}};
+    const row_span& solid = front_covers[part];
+    if (solid.empty()) return hidden;
+    const img_mgr& front = images[part_layers[part].back()];
+    const int window_left = parallax_offset(scroll_x, 1, shake);
+    if (window_left < 0 || window_left + window_width(screen.width(), zoom) > front.width()) return hidden;
+    const double picture_top =
+        y + front.height() - front.height() * zoom + (front.trim.top - parallax_offset(scroll_y, 1, 0)) * zoom;
+    const int first = static_cast<int>(std::ceil(picture_top + (solid.first + 1) * zoom)) + COVER_MARGIN;
+    const int end = static_cast<int>(std::floor(picture_top + (solid.end - 1) * zoom)) - COVER_MARGIN;
+    hidden.rows = {std::max(first, 0), std::min(end, screen.height())};
+    if (hidden.rows.end - hidden.rows.first < MIN_HIDDEN_ROWS) hidden.rows = {0, 0};
+    return hidden;
+}
+
+// The front layer hiding the most rows this frame.
+level::hidden_rows level::most_hidden_rows() const {
+    hidden_rows most = {parts.size(), 0, {0, 0}};
+    for (size_t i = 0; i < parts.size(); i++) {
+        const int y = part_y(i);
+        if (!part_shown(i, y)) continue;
+        const hidden_rows hidden = front_hides(i, y);
+        if (hidden.rows.end - hidden.rows.first > most.rows.end - most.rows.first) most = hidden;
+    }
+    return most;
 }
 
 void level::draw_step() {
     verbose = 0;
     advance_shake();
     zoom = scale * zoom;
-    int below_and_here = total_height;
-    for (size_t i = 0; i < parts.size(); i++) {
-        const int height = parts[i].height();
-        const int top_of_stack = below_and_here;
-        below_and_here -= height;
-        const int y = bottom_y - top_of_stack + height;
-        if (height <= 0 || y <= -height || y >= screen.height()) continue;
+    const hidden_rows hidden = most_hidden_rows();
+    if (hidden.rows.empty()) {
+        draw_parts(0, parts.size());
+    } else {
+        // What lies behind the front layer is drawn only above and below the
+        // rows it hides; then the front layer and all the rest.
+        const int front = static_cast<int>(part_layers[hidden.part].size());
+        const row_span shown[] = {{0, hidden.rows.first}, {hidden.rows.end, screen.height()}};
+        for (const row_span& rows : shown) {
+            if (rows.empty()) continue;
+            screen.clip_rows(rows.first, rows.end);
+            draw_parts(0, hidden.part);
+            draw_planes(hidden.part, hidden.y, 0, front);
+        }
+        screen.unclip();
+        draw_planes(hidden.part, hidden.y, front, front + 1);
+        draw_floor(hidden.part, hidden.y);
+        draw_parts(hidden.part + 1, parts.size());
+    }
+    draw_flash();
+}
+
+void level::draw_parts(size_t first, size_t end) {
+    for (size_t i = first; i < end; i++) {
+        const int y = part_y(i);
+        if (!part_shown(i, y)) continue;
         if (part_layers[i].empty()) {
             draw_band(i, y);
         } else {
-            draw_parallax_band(i, y);
+            draw_planes(i, y, 0, static_cast<int>(part_layers[i].size()) + 1);
+            draw_floor(i, y);
         }
     }
-    draw_flash();
 }
 
 // The shake swings to the other side each frame, one pixel smaller.
@@ -287,23 +373,20 @@ void level::draw_band(size_t part, int y) {
     band.display(0, y);
 }
 
-// The band's own picture is the farthest plane; each layer in front of it
-// moves a larger fraction of the scroll, the front one the full scroll.
-void level::draw_parallax_band(size_t part, int y) {
+// Planes [first, end) of a parallax band. Plane 0 is the band's own
+// picture, the farthest; plane k is layer k - 1. Each plane moves a larger
+// fraction of the scroll than the one behind it, the front one the full
+// scroll.
+void level::draw_planes(size_t part, int y, int first, int end) {
     const std::vector<int>& layers = part_layers[part];
-    const int layer_total = static_cast<int>(layers.size());
+    const int plane_total = static_cast<int>(layers.size()) + 1;
     const int window = window_width(screen.width(), zoom);
-    img_mgr& band = parts[part];
-    set_window(band, parallax_offset(scroll_x, layer_total + 1, shake), parallax_offset(scroll_y, layer_total + 1, 0),
-               window);
-    band.display_scaled(0, y, screen.surface, zoom);
-    for (int j = 0; j < layer_total; j++) {
-        img_mgr& plane = images[layers[j]];
-        const int fraction = layer_total - j;
+    for (int k = first; k < end; k++) {
+        img_mgr& plane = k == 0 ? parts[part] : images[layers[k - 1]];
+        const int fraction = plane_total - k;
         set_window(plane, parallax_offset(scroll_x, fraction, shake), parallax_offset(scroll_y, fraction, 0), window);
         plane.display_scaled(0, y, screen.surface, zoom);
     }
-    if (floor != -1) draw_floor(y, images[layers.back()].height());
 }
 
 int level::parallax_offset(int scroll, int fraction, int extra) {
@@ -313,7 +396,9 @@ int level::parallax_offset(int scroll, int fraction, int extra) {
 // The floor strip lies along the bottom of the front layer. Its rows are
 // drawn shifted left as they come nearer, so its window is wider than the
 // screen by its own height.
-void level::draw_floor(int band_y, int last_layer_height) {
+void level::draw_floor(size_t part, int band_y) {
+    if (floor == -1) return;
+    const int last_layer_height = images[part_layers[part].back()].height();
     img_mgr& ground = images[floor];
     set_window(ground, scroll_x + shake, 0, window_width(screen.width() + ground.height(), zoom));
     const int y = static_cast<int>(last_layer_height + band_y - ground.height() - scroll_y * zoom);

@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <vector>
 
-class img_mgr;
+#include "gfx/img_mgr.h"
+
 class config_file;
 
 // The stage a match is fought on: horizontal background bands stacked from
@@ -68,16 +69,32 @@ private:
     bool valid_image(int index, const char* what) const;
     void apply_scale(const config_file& stage);
     void compute_reset_point();
+    void find_front_covers();
 
     void advance_shake();
+    // Rows of the screen that a part's front layer hides this frame; the
+    // part's band is drawn at y.
+    struct hidden_rows {
+        size_t part;
+        int y;
+        row_span rows;
+    };
+    int part_y(size_t part) const;
+    bool part_shown(size_t part, int y) const;
+    hidden_rows front_hides(size_t part, int y) const;
+    hidden_rows most_hidden_rows() const;
+    void draw_parts(size_t first, size_t end);
     void draw_band(size_t part, int y);
-    void draw_parallax_band(size_t part, int y);
+    void draw_planes(size_t part, int y, int first, int end);
     static int parallax_offset(int scroll, int fraction, int extra);
-    void draw_floor(int band_y, int last_layer_height);
+    void draw_floor(size_t part, int band_y);
     void draw_flash();
     // The flash drawn by each rendering path (level_gl.cpp, level_sw.cpp).
     void draw_flash_gl() const;
     void draw_flash_sw() const;
+
+    // Per entry of parts: the rows of its front layer that hide the screen.
+    std::vector<row_span> front_covers;
 };
 
 // The level of the running series; null when there is none. Frames drawn

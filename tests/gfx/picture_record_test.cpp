@@ -23,6 +23,31 @@ TEST_F(picture_record, loading_trims_to_the_visible_box_and_keeps_the_logical_si
     EXPECT_EQ(surface_pixel(picture.surface.pixels(), 0, 0), YELLOW);
 }
 
+// A stage layer hides what is behind it only in rows with no key colour:
+// the longest such run, in the trimmed picture's rows.
+TEST_F(picture_record, solid_rows_are_the_longest_run_without_key_colour) {
+    SDL_Surface* art = make_picture(40, 60, {0, 10, 40, 60}, RED);
+    const auto key = [&art](int x, int y) {
+        SDL_Rect dot = {(Sint16)x, (Sint16)y, 1, 1};
+        SDL_FillRect(art, &dot, SDL_MapRGB(art->format, 0, 255, 0));
+    };
+    key(5, 20);   // rows 10-19 solid, then 21-29
+    key(39, 30);  // then 31-59: the longest
+    img_mgr picture;
+    picture.load(save_picture(art, "solid_rows").c_str());
+    const row_span solid = picture.solid_rows();
+    EXPECT_EQ(solid.first, 31 - 10);
+    EXPECT_EQ(solid.end, 60 - 10);
+
+    // A key pixel in every row, none at the edges, so nothing is trimmed.
+    art = make_picture(20, 20, {0, 0, 20, 20}, RED);
+    for (int y = 0; y < 20; y++) key(1 + y % 18, y);
+    img_mgr none;
+    none.load(save_picture(art, "no_solid_rows").c_str());
+    EXPECT_EQ(none.surface.pixels()->w, 20);
+    EXPECT_TRUE(none.solid_rows().empty());
+}
+
 TEST_F(picture_record, trimming_reads_8_and_24_bit_files_by_their_own_depth) {
     // An 8-bit file: palette index 1 is red, every other pixel index 0 green.
     SDL_Surface* indexed = SDL_CreateRGBSurface(SDL_SWSURFACE, 33, 20, 8, 0, 0, 0, 0);

@@ -126,6 +126,38 @@ TEST_F(stage_drawing, zoomed_out_planes_fill_the_screen_width) {
     }
 }
 
+// The front layer's solid rows hide the sky band and the planes behind, so
+// those are not drawn there; everything that shows must still be drawn: the
+// sky above the band, the middle plane right down to the front layer's
+// edge, and all of it when the front layer's window runs past its picture.
+TEST_F(stage_drawing, rows_under_the_front_layer_are_skipped_without_a_gap) {
+    const Uint32 sky_colour = 0x3984C6;
+    const std::vector<std::string> pictures = {
+        folder.picture("far", BAND_W, BAND_H, fixture::flat(fixture::KEY_GREEN)),
+        folder.picture("middle", BAND_W, BAND_H, fixture::columns(2, 40, BAND_H)),
+        folder.picture("near", BAND_W, BAND_H, fixture::columns(3, 80, BAND_H)),
+        folder.picture("sky", BAND_W, 4 * BAND_H, fixture::flat(sky_colour))};
+    stage.load(folder.stage(pictures, "length=2 part0=0 part0parallax=2 part0parallax0=1 part0parallax1=2 part1=3")
+                   .c_str());
+    // The sky band reaches from row 240 to the bottom of the screen.
+    const int sky_top = 240;
+    for (int scroll : {300, 1400}) {
+        for (double zoom : {0.5, 0.68, 1.0}) {
+            SCOPED_TRACE(testing::Message() << "scroll " << scroll << " zoom " << zoom);
+            draw(scroll, zoom);
+            const probe::shot taken = probe::grab();
+            EXPECT_EQ(0, taken.count(0, sky_top, probe::SCREEN_W, probe::SCREEN_H - sky_top, BLACK));
+            EXPECT_EQ(sky_colour, taken.at(320, screen_row(20, zoom)));
+            EXPECT_EQ(2, fixture::plane_of(taken.at(320, screen_row(76, zoom))));
+            EXPECT_EQ(3, fixture::plane_of(taken.at(320, screen_row(100, zoom))));
+            // The clip is lifted again: a clear reaches the whole screen.
+            screen.clear_screen();
+            EXPECT_EQ(probe::SCREEN_W * probe::SCREEN_H,
+                      probe::grab().count(0, 0, probe::SCREEN_W, probe::SCREEN_H, BLACK));
+        }
+    }
+}
+
 TEST_F(stage_drawing, floor_strip_lies_along_the_front_layer) {
     load_parallax_stage(true);
     draw(200, 1.0);
