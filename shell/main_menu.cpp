@@ -1,5 +1,6 @@
 #include "shell/main_menu.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "anim/anim_mgr.h"
@@ -61,7 +62,8 @@ main_menu::main_menu()
       scene(nullptr),
       input(menu_poll::column),
       period(1),
-      scroll(0) {}
+      scroll(0),
+      entry_spacing(ENTRY_SPACING) {}
 
 main_menu::~main_menu() { release(); }
 
@@ -97,6 +99,7 @@ void main_menu::prepare() {
     title->tohw();
     dark_logo->tohw();
     build_scene();
+    entry_spacing = fitted_entry_spacing();
     period = rate / 16;
     if (period < 1) period = 1;
 }
@@ -160,11 +163,20 @@ void main_menu::advance_scroll() {
     if (scroll >= SCROLL_STEPS) scroll = 0;
 }
 
+// Six entries ENTRY_SPACING apart from ENTRY_TOP end below the bottom of a
+// 480-row screen (the default) and over the credit lines: "quit" was cut in
+// half. On a screen that short the entries close up until the last one
+// ends above the credits, as the option list's rows do.
+int main_menu::fitted_entry_spacing() const {
+    const int room = screen.height() - 2 * CREDIT_ROW - ENTRY_TOP - entries.picture(ENTRIES - 1, false).height();
+    return std::max(1, std::min((int)ENTRY_SPACING, room / (ENTRIES - 1)));
+}
+
 void main_menu::draw_entries_at(int highlighted_entry, int even_x, int odd_x) {
     for (int k = 0; k < ENTRIES; k++) {
         const bool highlighted = k == highlighted_entry;
         const int x = (k % 2 == 0 ? even_x : odd_x) - (highlighted ? HIGHLIGHT_SHIFT : 0);
-        entries.picture(k, highlighted).display(x, ENTRY_TOP + ENTRY_SPACING * k);
+        entries.picture(k, highlighted).display(x, ENTRY_TOP + entry_spacing * k);
     }
 }
 

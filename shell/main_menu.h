@@ -91,6 +91,7 @@ private:
     void advance_scroll();
     // Even entries at even_x, odd ones at odd_x; the highlighted one 32
     // pixels further left.
+    int fitted_entry_spacing() const;
     void draw_entries_at(int highlighted_entry, int even_x, int odd_x);
     void draw_credits(int x);
     void draw_growing_logo(int step);
@@ -111,6 +112,8 @@ private:
     menu_poll input;
     int period;
     int scroll;
+    // Rows from one entry to the next: ENTRY_SPACING where it fits.
+    int entry_spacing;
 };
 
 #endif

@@ -185,6 +185,30 @@ TEST_F(main_menu_frames, up_on_arcade_goes_to_quit) {
     EXPECT_EQ(main_menu::QUIT_ENTRY, menu.cursor());
 }
 
+// On the default 640 x 480 screen all six entries show, the last one above
+// the two credit lines at the bottom left (it used to run off the screen).
+TEST_F(main_menu_frames, every_entry_ends_above_the_credit_lines) {
+    menu.frame();
+    SDL_Surface* shown = screen.surface;
+    const auto bright_pixels = [shown](int left, int top, int right, int bottom) {
+        int bright = 0;
+        for (int y = top; y < bottom; y++) {
+            for (int x = left; x < right; x++) {
+                Uint8 r, g, b;
+                const Uint8* at = (const Uint8*)shown->pixels + y * shown->pitch + x * 4;
+                SDL_GetRGB(*(const Uint32*)at, shown->format, &r, &g, &b);
+                bright += r > 200 && g > 200 && b > 200;
+            }
+        }
+        return bright;
+    };
+    const int credits_top = 480 - 2 * main_menu::CREDIT_ROW;
+    // The credit lines are short: right of them, only an entry could be bright.
+    EXPECT_EQ(0, bright_pixels(330, credits_top, 640, 480));
+    // "quit", left-aligned with the others at x = 220, just above them.
+    EXPECT_GT(bright_pixels(220, credits_top - 50, 320, credits_top), 100);
+}
+
 // Frames until the screen is left, at most `limit`; -1 when it was not.
 template <class screen_frames>
 int frames_until_left(screen_frames& shown, int limit) {
