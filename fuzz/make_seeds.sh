@@ -38,7 +38,7 @@ PY
 small_pictures() {
     sed -E 's#=rsrc/[^ ]*\.png#='"$data"'/frame_a.png#; s#(image[13579]=)'"$data"'/frame_a#\1'"$data"'/frame_b#'
 }
-small_pictures <game/fighter/lunet/special.ini >"$data/move_a.ini"
+small_pictures <game/fighter/lunet/signature.ini >"$data/move_a.ini"
 small_pictures <game/fighter/lunet/air_kick.ini >"$data/move_b.ini"
 sed -E 's#=rsrc/road/(band_far|sky)\.png#='"$data"'/band.png#; s#=rsrc/road/layer_[a-z]*\.png#='"$data"'/layer.png#; s#=rsrc/road/floor_road\.png#='"$data"'/floor.png#' \
     rsrc/road/bgset_road.ini >"$data/bgset.ini"
@@ -53,7 +53,7 @@ done
 printf 'a==b =x= y= == key=value=dropped last=unterminated' | seed config_reader odd_tokens
 printf 'k%0600d=v\nkey=%0300d\n' 0 0 | seed config_reader long_tokens
 
-for file in game/fighter/expl.ini game/fighter/loading.ini game/fighter/lunet/special.ini \
+for file in game/fighter/expl.ini game/fighter/loading.ini game/fighter/lunet/signature.ini \
             game/fighter/lunet/air_kick.ini game/fighter/halvard/knockdown.ini game/fighter/halvard/extra_a.ini; do
     name="$(basename "$(dirname "$file")")_$(basename "$file")"
     seed animation_file "$name" <"$file"

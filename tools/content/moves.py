@@ -22,7 +22,7 @@ STOMP = SFX + "stomp.wav"
 
 MOVE_NAMES = ["punch", "hit_air", "hit", "kick", "extra_a", "extra_b", "hit_low",
               "knockdown", "low_punch", "low_kick", "air_punch", "air_kick",
-              "special", "flight", "taunt", "rush", "walk_fwd", "walk_back"]
+              "signature", "flight", "taunt", "rush", "walk_fwd", "walk_back"]
 
 STILL_NAMES = ["stand", "jump", "crouch", "ready", "attack", "victory",
                "block_air", "block", "block_low", "down"]
