@@ -142,13 +142,6 @@ void img_mgr::display_tiled_gl(int x1, int y1, int x2, int y2) {
     const float u_right = mirrored ? 0.0f : u;
     bind_texture(false);
     begin_textured_quads(gl_tiles, alpha);
-    glTexCoord2f(u_left, 0.0f);
-    glVertex2f((float)x1, (float)y1);
-    glTexCoord2f(u_right, 0.0f);
-    glVertex2f((float)x2, (float)y1);
-    glTexCoord2f(u_right, v);
-    glVertex2f((float)x2, (float)y2);
-    glTexCoord2f(u_left, v);
-    glVertex2f((float)x1, (float)y2);
+    textured_quad((float)x1, (float)y1, (float)x2, (float)y2, u_left, 0.0f, u_right, v);
     end_textured_quads();
 }

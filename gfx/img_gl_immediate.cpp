@@ -47,14 +47,9 @@ void draw_rects(const std::vector<texel_rect>& rects, const quad_axis& across, c
         const int left = std::max(rect.x, across.first), right = std::min(rect.x + rect.w, across.end);
         const int top = std::max(rect.y, down.first), bottom = std::min(rect.y + rect.h, down.end);
         if (left >= right || top >= bottom) continue;
-        glTexCoord2f(across.coordinate(left), down.coordinate(top));
-        glVertex2f(across.pixel(left), down.pixel(top));
-        glTexCoord2f(across.coordinate(right), down.coordinate(top));
-        glVertex2f(across.pixel(right), down.pixel(top));
-        glTexCoord2f(across.coordinate(right), down.coordinate(bottom));
-        glVertex2f(across.pixel(right), down.pixel(bottom));
-        glTexCoord2f(across.coordinate(left), down.coordinate(bottom));
-        glVertex2f(across.pixel(left), down.pixel(bottom));
+        textured_quad(across.pixel(left), down.pixel(top), across.pixel(right), down.pixel(bottom),
+                      across.coordinate(left), down.coordinate(top), across.coordinate(right),
+                      down.coordinate(bottom));
     }
 }
 

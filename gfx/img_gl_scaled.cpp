@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "gfx/gl_quads.h"
 #include "gfx/img_mgr.h"
 
 namespace {
@@ -17,22 +18,10 @@ void compile_rects(unsigned int list, const std::vector<texel_rect>& rects, int 
     for (const texel_rect& rect : rects) {
         const float left = (float)rect.x, right = (float)(rect.x + rect.w);
         const float top = (float)rect.y, bottom = (float)(rect.y + rect.h);
-        glTexCoord2f(left / tex_w, top / tex_h);
-        glVertex2f(left, top);
-        glTexCoord2f(right / tex_w, top / tex_h);
-        glVertex2f(right, top);
-        glTexCoord2f(right / tex_w, bottom / tex_h);
-        glVertex2f(right, bottom);
-        glTexCoord2f(left / tex_w, bottom / tex_h);
-        glVertex2f(left, bottom);
+        textured_quad(left, top, right, bottom, left / tex_w, top / tex_h, right / tex_w, bottom / tex_h);
     }
     glEnd();
     glEndList();
-}
-
-void enable_blending() {
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
 }  // namespace

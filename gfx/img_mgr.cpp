@@ -71,16 +71,22 @@ Uint8* pixel_at(SDL_Surface* pixels, int x, int y) {
     return (Uint8*)pixels->pixels + y * pixels->pitch + x * pixels->format->BytesPerPixel;
 }
 
+// Tells pure green pixels of one format, whatever their alpha byte.
+struct key_test {
+    explicit key_test(const SDL_PixelFormat* format) : mask(colour_bits(format)), key(key_green(format) & mask) {}
+    bool is_key(Uint32 value) const { return (value & mask) == key; }
+    Uint32 mask, key;
+};
+
 // The box of the pixels that are not pure green; all zeros when there is none.
 img_box visible_box(SDL_Surface* pixels) {
-    const Uint32 mask = colour_bits(pixels->format);
-    const Uint32 key = SDL_MapRGB(pixels->format, 0, 255, 0) & mask;
+    const key_test green(pixels->format);
     const int bytes = pixels->format->BytesPerPixel;
     img_box box = {pixels->w, pixels->h, 0, 0};
     if (SDL_MUSTLOCK(pixels)) SDL_LockSurface(pixels);
     for (int y = 0; y < pixels->h; y++) {
         for (int x = 0; x < pixels->w; x++) {
-            if ((read_pixel(pixel_at(pixels, x, y), bytes) & mask) == key) continue;
+            if (green.is_key(read_pixel(pixel_at(pixels, x, y), bytes))) continue;
             if (x < box.left) box.left = x;
             if (x >= box.right) box.right = x + 1;
             if (y < box.top) box.top = y;
@@ -94,13 +100,12 @@ img_box visible_box(SDL_Surface* pixels) {
 
 // Whether every pixel of row y is shown.
 bool row_is_solid(SDL_Surface* pixels, int y) {
-    const Uint32 mask = colour_bits(pixels->format);
-    const Uint32 key = SDL_MapRGB(pixels->format, 0, 255, 0) & mask;
+    const key_test green(pixels->format);
     const Uint32 alpha_mask = pixels->format->Amask;
     const int bytes = pixels->format->BytesPerPixel;
     for (int x = 0; x < pixels->w; x++) {
         const Uint32 value = read_pixel(pixel_at(pixels, x, y), bytes);
-        if ((value & mask) == key || (value & alpha_mask) != alpha_mask) return false;
+        if (green.is_key(value) || (value & alpha_mask) != alpha_mask) return false;
     }
     return true;
 }
@@ -425,7 +430,7 @@ bool img_mgr::overlaps(int x1, int y1, const img_mgr& other, int x2, int y2, flo
 row_span img_mgr::solid_rows() const {
     SDL_Surface* pixels = surface.pixels();
     row_span longest = {0, 0};
-    if (!pixels) return longest;
+    if (!pixels || trim.left != 0 || trim.right != logical_w) return longest;
     if (SDL_MUSTLOCK(pixels)) SDL_LockSurface(pixels);
     row_span run = {0, 0};
     for (int y = 0; y < pixels->h; y++) {
@@ -434,7 +439,7 @@ row_span img_mgr::solid_rows() const {
             continue;
         }
         run.end = y + 1;
-        if (run.end - run.first > longest.end - longest.first) longest = run;
+        if (run.size() > longest.size()) longest = run;
     }
     if (SDL_MUSTLOCK(pixels)) SDL_UnlockSurface(pixels);
     return longest;

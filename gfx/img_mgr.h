@@ -15,6 +15,7 @@ struct img_box {
 // Rows [first, end) of a picture.
 struct row_span {
     int first, end;
+    int size() const { return end - first; }
     bool empty() const { return end <= first; }
 };
 
@@ -51,10 +52,17 @@ public:
     bool has_surface() const { return surface.pixels() != nullptr; }
     // Reads the texture back into a software surface (OpenGL mode only).
     void download();
-    // The longest run of rows of the trimmed picture in which every pixel is
-    // shown: no key colour and no see-through alpha. Empty when there is
-    // none or the pixels have gone to a texture.
+    // The longest run of rows, counted in the trimmed picture, in which every
+    // pixel across the picture's whole width is shown: no key colour and no
+    // see-through alpha. Empty when there is none, when trimming took
+    // columns off, or when the pixels have gone to a texture.
     row_span solid_rows() const;
+    // Where display_scaled(x, y, ..., zoom) puts the top of row `row` of the
+    // trimmed picture, before rounding, when the draw's window starts
+    // `window_top` rows down.
+    double scaled_row_top(int y, double zoom, int window_top, int row) const {
+        return y + logical_h - logical_h * zoom + (trim.top - window_top + row) * zoom;
+    }
 
     // OpenGL mode: uploads the texture (once); surface mode: moves the
     // pixels to a video-memory surface.

@@ -34,28 +34,29 @@ void clip_to(SDL_Rect& rect, int x, int y, const SDL_Surface* dest) {
 // SDL_gfx zooms without smoothing by walking the source on a 16.16 grid
 // spread over the whole picture. A part of a zoomed picture made on its own
 // walks that same grid, so it shows exactly the pixels of the whole.
-struct zoom_grid {
-    int w, h;  // size of the whole zoomed picture
-    Sint64 step_x, step_y;
-    Sint64 end_x, end_y;
+// One axis of the grid: `size` zoomed columns (or rows), each showing the
+// source one that source() gives.
+struct zoom_axis {
+    int size;
+    Sint64 step, end;
 
-    int column(int u) const { return (int)(std::min(u * step_x, end_x) >> 16); }
-    int row(int v) const { return (int)(std::min(v * step_y, end_y) >> 16); }
+    int source(int zoomed) const { return (int)(std::min(zoomed * step, end) >> 16); }
 };
 
-int zoomed_side(int side, double zoom) { return std::max(1, (int)std::floor(side * zoom + 0.5)); }
+zoom_axis axis_of(int side, double zoom) {
+    zoom_axis axis;
+    axis.size = std::max(1, (int)std::floor(side * zoom + 0.5));
+    axis.step = (int)(65536.0 * (float)side / (float)axis.size);
+    axis.end = ((Sint64)side << 16) - 1;
+    return axis;
+}
+
+struct zoom_grid {
+    zoom_axis across, down;
+};
 
 // The grid of a w x h picture zoomed by (zx, zy).
-zoom_grid grid_of(int w, int h, double zx, double zy) {
-    zoom_grid grid;
-    grid.w = zoomed_side(w, zx);
-    grid.h = zoomed_side(h, zy);
-    grid.step_x = (int)(65536.0 * (float)w / (float)grid.w);
-    grid.step_y = (int)(65536.0 * (float)h / (float)grid.h);
-    grid.end_x = ((Sint64)w << 16) - 1;
-    grid.end_y = ((Sint64)h << 16) - 1;
-    return grid;
-}
+zoom_grid grid_of(int w, int h, double zx, double zy) { return zoom_grid{axis_of(w, zx), axis_of(h, zy)}; }
 
 zoom_grid grid_of(const SDL_Surface* pixels, double zx, double zy) { return grid_of(pixels->w, pixels->h, zx, zy); }
 
@@ -72,6 +73,11 @@ bool samples_as_is(const SDL_Surface* pixels, float zx, float zy) {
            same_layout(pixels->format, screen.surface->format);
 }
 
+// Whether a zoomed draw can sample the picture's pixels straight onto `dest`.
+bool samples_onto(const SDL_Surface* pixels, const SDL_Surface* dest, float zx, float zy) {
+    return samples_as_is(pixels, zx, zy) && same_layout(pixels->format, dest->format);
+}
+
 // SDL 1.2 blits colour-keyed 32-bit surfaces through a generic per-pixel
 // conversion, which took most of a frame; within one layout a keyed blit is
 // only a test and a copy, so the surface path does it itself. Blending is
@@ -81,12 +87,10 @@ bool keyed_copy_will_do(const SDL_Surface* picture, const SDL_Surface* dest) {
     return (picture->flags & SDL_SRCCOLORKEY) && !blends && same_layout(picture->format, dest->format);
 }
 
-Uint32 green_of(const SDL_Surface* pixels) { return SDL_MapRGB(pixels->format, 0, 255, 0); }
-
 SDL_Surface* keyed_surface(const SDL_PixelFormat* format, int w, int h) {
     SDL_Surface* made = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, format->BitsPerPixel, format->Rmask,
                                              format->Gmask, format->Bmask, 0);
-    if (made) SDL_SetColorKey(made, SDL_SRCCOLORKEY, green_of(made));
+    if (made) SDL_SetColorKey(made, SDL_SRCCOLORKEY, key_green(made->format));
     return made;
 }
 
@@ -136,24 +140,17 @@ void copy_listed(SDL_Surface* from, const copy_target& target) {
     if (SDL_MUSTLOCK(from)) SDL_UnlockSurface(from);
 }
 
-void list_columns(int first, int count) {
-    source_columns.resize(count);
-    for (int i = 0; i < count; i++) source_columns[i] = first + i;
+// Lists `count` source columns (or rows) from `first` on.
+void list_run(std::vector<int>& listed, int first, int count) {
+    listed.resize(count);
+    for (int i = 0; i < count; i++) listed[i] = first + i;
 }
 
-void list_rows(int first, int count) {
-    source_rows.resize(count);
-    for (int i = 0; i < count; i++) source_rows[i] = first + i;
-}
-
-void list_zoomed_columns(const zoom_grid& grid, int first_u, int count) {
-    source_columns.resize(count);
-    for (int i = 0; i < count; i++) source_columns[i] = grid.column(first_u + i);
-}
-
-void list_zoomed_rows(const zoom_grid& grid, int first_v, int count) {
-    source_rows.resize(count);
-    for (int i = 0; i < count; i++) source_rows[i] = grid.row(first_v + i);
+// Lists the source columns (or rows) that zoomed ones `first` to
+// `first` + `count` - 1 show.
+void list_zoomed(std::vector<int>& listed, const zoom_axis& axis, int first, int count) {
+    listed.resize(count);
+    for (int i = 0; i < count; i++) listed[i] = axis.source(first + i);
 }
 
 // A zoomed or rotated copy of the whole picture in display format, pure
@@ -163,23 +160,22 @@ SDL_Surface* zoomed_copy(SDL_Surface* pixels, float zx, float zy, int angle) {
         return zoomed_display_copy(pixels, nullptr, pixels->w, pixels->h, angle, zx, zy);
     }
     const zoom_grid grid = grid_of(pixels, zx, zy);
-    SDL_Surface* zoomed = keyed_surface(pixels->format, grid.w, grid.h);
+    SDL_Surface* zoomed = keyed_surface(pixels->format, grid.across.size, grid.down.size);
     if (!zoomed) return nullptr;
-    list_zoomed_columns(grid, 0, grid.w);
-    list_zoomed_rows(grid, 0, grid.h);
-    copy_listed(pixels, copy_target{zoomed, 0, 0, 0, grid.w, false, 0});
+    list_zoomed(source_columns, grid.across, 0, grid.across.size);
+    list_zoomed(source_rows, grid.down, 0, grid.down.size);
+    copy_listed(pixels, copy_target{zoomed, 0, 0, 0, grid.across.size, false, 0});
     return zoomed;
 }
 
-// Lists, for the zoomed columns (or rows) 0..count-1, the source ones that
-// `offset` + `along`(i) gives within [0, limit); they run on from one zoomed
-// column, which is returned.
-template <typename Along>
-int list_within(std::vector<int>& listed, int count, int offset, int limit, Along along) {
+// Lists, for all the axis's zoomed columns (or rows), the source ones that
+// `offset` + axis.source(i) gives within [0, limit); they run on from one
+// zoomed column, which is returned.
+int list_within(std::vector<int>& listed, const zoom_axis& axis, int offset, int limit) {
     listed.clear();
-    int first = count;
-    for (int i = 0; i < count; i++) {
-        const int source = offset + along(i);
+    int first = axis.size;
+    for (int i = 0; i < axis.size; i++) {
+        const int source = offset + axis.source(i);
         if (source < 0 || source >= limit) continue;
         if (listed.empty()) first = i;
         listed.push_back(source);
@@ -195,11 +191,11 @@ SDL_Surface* zoomed_patch(SDL_Surface* pixels, SDL_Rect area, float zx, float zy
         return zoomed_display_copy(pixels, &area, area.w, area.h, angle, zx, zy);
     }
     const zoom_grid grid = grid_of(area.w, area.h, zx, zy);
-    SDL_Surface* zoomed = keyed_surface(pixels->format, grid.w, grid.h);
+    SDL_Surface* zoomed = keyed_surface(pixels->format, grid.across.size, grid.down.size);
     if (!zoomed) return nullptr;
-    SDL_FillRect(zoomed, nullptr, green_of(zoomed));
-    const int x = list_within(source_columns, grid.w, area.x, pixels->w, [&grid](int u) { return grid.column(u); });
-    const int y = list_within(source_rows, grid.h, area.y, pixels->h, [&grid](int v) { return grid.row(v); });
+    SDL_FillRect(zoomed, nullptr, key_green(zoomed->format));
+    const int x = list_within(source_columns, grid.across, area.x, pixels->w);
+    const int y = list_within(source_rows, grid.down, area.y, pixels->h);
     copy_listed(pixels, copy_target{zoomed, x, y, 0, (int)source_columns.size(), false, 0});
     return zoomed;
 }
@@ -244,8 +240,8 @@ void blit_picture(SDL_Surface* picture, const SDL_Rect& area, SDL_Surface* dest,
     }
     const blit_part part = visible_part(area, at, picture->w, picture->h, dest->clip_rect);
     if (part.w <= 0 || part.h <= 0) return;
-    list_columns(part.u, part.w);
-    list_rows(part.v, part.h);
+    list_run(source_columns, part.u, part.w);
+    list_run(source_rows, part.v, part.h);
     copy_listed(picture, copy_target{dest, part.x, part.y, 0, part.w, true, picture->format->colorkey});
 }
 
@@ -373,15 +369,15 @@ void img_mgr::place_zoomed(int picture_w, int picture_h, float zx, float zy, int
 // the frame.
 bool img_mgr::display_zoomed_part(SDL_Surface* dest, float zx, float zy) {
     SDL_Surface* pixels = surface.pixels();
-    if (alpha != 255 || !samples_as_is(pixels, zx, zy) || !same_layout(pixels->format, dest->format)) return false;
+    if (alpha != 255 || !samples_onto(pixels, dest, zx, zy)) return false;
     const zoom_grid grid = grid_of(pixels, zx, zy);
-    place_zoomed(grid.w, grid.h, zx, zy, 0);
+    place_zoomed(grid.across.size, grid.down.size, zx, zy, 0);
     clip_to(dst_rect, dst_rect.x, dst_rect.y, dest);
-    const blit_part part = visible_part(src_rect, dst_rect, grid.w, grid.h, dest->clip_rect);
+    const blit_part part = visible_part(src_rect, dst_rect, grid.across.size, grid.down.size, dest->clip_rect);
     if (part.w > 0 && part.h > 0) {
-        list_zoomed_columns(grid, part.u, part.w);
-        list_zoomed_rows(grid, part.v, part.h);
-        copy_listed(pixels, copy_target{dest, part.x, part.y, 0, part.w, true, green_of(pixels)});
+        list_zoomed(source_columns, grid.across, part.u, part.w);
+        list_zoomed(source_rows, grid.down, part.v, part.h);
+        copy_listed(pixels, copy_target{dest, part.x, part.y, 0, part.w, true, key_green(pixels->format)});
     }
     reset_rects();
     return true;
@@ -444,7 +440,7 @@ void img_mgr::display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, dou
     src_rect.w = (Uint16)(int)(src_rect.w * zoom);
     src_rect.h = (Uint16)(int)(src_rect.h * zoom);
     const int left = (int)(x * zoom);
-    const int top = y + (pixels->h - grid.h);
+    const int top = y + (pixels->h - grid.down.size);
     dst_rect.w = (Uint16)(int)(dst_rect.w * zoom);
     dst_rect.h = (Uint16)(int)(dst_rect.h * zoom);
     const int strip_rows = dst_rect.h;
@@ -452,9 +448,9 @@ void img_mgr::display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, dou
     // The columns of the window that the zoomed strip holds, and its rows
     // from the window's top down.
     const int first_u = std::max<int>(src_rect.x, 0);
-    const int columns = std::min<int>(src_rect.x + src_rect.w, grid.w) - first_u;
+    const int columns = std::min<int>(src_rect.x + src_rect.w, grid.across.size) - first_u;
     const int first_v = std::max<int>(src_rect.y, 0);
-    const int span = std::min<int>(src_rect.y + src_rect.h, grid.h) - first_v;
+    const int span = std::min<int>(src_rect.y + src_rect.h, grid.down.size) - first_v;
     const int rows = std::min<int>(dst_rect.h, strip_rows);
     if (columns <= 0 || span <= 0 || rows <= 0) {
         reset_rects();
@@ -464,12 +460,11 @@ void img_mgr::display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, dou
 
     // A live strip is drawn straight from the picture's pixels; otherwise the
     // whole strip is zoomed once and kept.
-    const bool from_pixels = live_convert && alpha == 255 && samples_as_is(pixels, (float)zoom, (float)zoom) &&
-                             same_layout(pixels->format, dest->format);
+    const bool from_pixels = live_convert && alpha == 255 && samples_onto(pixels, dest, (float)zoom, (float)zoom);
     SDL_Surface* picture = pixels;
     bool made_for_this_draw = false;
     if (from_pixels) {
-        list_zoomed_columns(grid, first_u, columns);
+        list_zoomed(source_columns, grid.across, first_u, columns);
     } else {
         const zoom_view view = {(float)zoom, (float)zoom, zoom_view::FLOOR_ANGLE, mirrored};
         const int key = floor_key(zoom);
@@ -491,10 +486,10 @@ void img_mgr::display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, dou
             blit_picture(picture, area, dest, at);
             continue;
         }
-        const blit_part part = visible_part(area, at, grid.w, grid.h, dest->clip_rect);
+        const blit_part part = visible_part(area, at, grid.across.size, grid.down.size, dest->clip_rect);
         if (part.w <= 0 || part.h <= 0) continue;
-        source_rows.assign(1, grid.row(part.v));
-        copy_listed(pixels, copy_target{dest, part.x, part.y, part.u - first_u, part.w, true, green_of(pixels)});
+        source_rows.assign(1, grid.down.source(part.v));
+        copy_listed(pixels, copy_target{dest, part.x, part.y, part.u - first_u, part.w, true, key_green(pixels->format)});
     }
     if (made_for_this_draw) SDL_FreeSurface(picture);
     reset_rects();

@@ -22,6 +22,8 @@ struct saved_alpha {
 
 }  // namespace
 
+Uint32 key_green(const SDL_PixelFormat* format) { return SDL_MapRGB(format, 0, 255, 0); }
+
 void blit_logged(SDL_Surface* source, SDL_Rect* area, SDL_Surface* dest, SDL_Rect* at) {
     if (SDL_BlitSurface(source, area, dest, at) < 0) fprintf(stderr, "BlitSurface error: %s\n", SDL_GetError());
 }
@@ -39,7 +41,7 @@ SDL_Surface* rgba_copy(SDL_Surface* source, SDL_Rect* area, int w, int h) {
 SDL_Surface* keyed_display_copy(SDL_Surface* source) {
     SDL_Surface* converted = SDL_DisplayFormat(source);
     if (!converted) return nullptr;
-    SDL_SetColorKey(converted, SDL_SRCCOLORKEY, SDL_MapRGB(converted->format, 0, 255, 0));
+    SDL_SetColorKey(converted, SDL_SRCCOLORKEY, key_green(converted->format));
     return converted;
 }
 

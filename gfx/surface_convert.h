@@ -5,6 +5,9 @@
 
 // Conversions shared by the picture code of both drawing paths.
 
+// Pure green, the transparent colour of every picture, in `format`.
+Uint32 key_green(const SDL_PixelFormat* format);
+
 // Blits and reports a failure on standard error; drawing goes on.
 void blit_logged(SDL_Surface* source, SDL_Rect* area, SDL_Surface* dest, SDL_Rect* at);
 

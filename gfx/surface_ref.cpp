@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "gfx/surface_convert.h"
+
 surface_ref::surface_ref() : surface(nullptr), count(0) {}
 
 void surface_ref::store(SDL_Surface* pixels) {
@@ -26,7 +28,7 @@ void surface_ref::green2alpha() {
     if (!surface) return;
     printf("____green2alpha [%lx]\n", (unsigned long)this);
     printf("->[%lx] flags[%d]\n", (unsigned long)surface, (int)surface->flags);
-    SDL_SetColorKey(surface, SDL_SRCCOLORKEY, SDL_MapRGB(surface->format, 0, 255, 0));
+    SDL_SetColorKey(surface, SDL_SRCCOLORKEY, key_green(surface->format));
 }
 
 void surface_ref::release_surface() {

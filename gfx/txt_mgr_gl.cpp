@@ -32,14 +32,7 @@ GLuint upload_text(SDL_Surface* rendered, int texture_w, int texture_h) {
 
 void draw_text_quad(GLuint texture, int x, int y, int w, int h, float u, float v) {
     begin_textured_quads(texture, SDL_ALPHA_OPAQUE);
-    glTexCoord2f(0, 0);
-    glVertex2i(x, y);
-    glTexCoord2f(u, 0);
-    glVertex2i(x + w, y);
-    glTexCoord2f(u, v);
-    glVertex2i(x + w, y + h);
-    glTexCoord2f(0, v);
-    glVertex2i(x, y + h);
+    textured_quad((float)x, (float)y, (float)(x + w), (float)(y + h), 0.0f, 0.0f, u, v);
     end_textured_quads();
 }
 

@@ -188,12 +188,14 @@ void level::load_parts(const config_file& stage) {
 void level::find_front_covers() {
     front_covers.assign(parts.size(), row_span{0, 0});
     for (size_t i = 0; i < parts.size(); i++) {
-        if (part_layers[i].empty()) continue;
-        const img_mgr& front = images[part_layers[i].back()];
-        if (front.trim.left != 0 || front.trim.right != front.width()) continue;
-        front_covers[i] = front.solid_rows();
+        if (!part_layers[i].empty()) front_covers[i] = front_layer(i).solid_rows();
     }
 }
+
+// Plane 0 is the band's own picture, the farthest; plane k is layer k - 1.
+int level::plane_count(size_t part) const { return static_cast<int>(part_layers[part].size()) + 1; }
+
+const img_mgr& level::front_layer(size_t part) const { return images[part_layers[part].back()]; }
 
 // The layers of one part, back to front; layer keys that are missing or name
 // no image are passed over.
@@ -293,15 +295,16 @@ level::hidden_rows level::front_hides(size_t part, int y) const {
     hidden_rows hidden = {part, y, {0, 0}};
     const row_span& solid = front_covers[part];
     if (solid.empty()) return hidden;
-    const img_mgr& front = images[part_layers[part].back()];
+    const img_mgr& front = front_layer(part);
     const int window_left = parallax_offset(scroll_x, 1, shake);
     if (window_left < 0 || window_left + window_width(screen.width(), zoom) > front.width()) return hidden;
-    const double picture_top =
-        y + front.height() - front.height() * zoom + (front.trim.top - parallax_offset(scroll_y, 1, 0)) * zoom;
-    const int first = static_cast<int>(std::ceil(picture_top + (solid.first + 1) * zoom)) + COVER_MARGIN;
-    const int end = static_cast<int>(std::floor(picture_top + (solid.end - 1) * zoom)) - COVER_MARGIN;
+    const int window_top = parallax_offset(scroll_y, 1, 0);
+    const double first_top = front.scaled_row_top(y, zoom, window_top, solid.first + 1);
+    const double last_top = front.scaled_row_top(y, zoom, window_top, solid.end - 1);
+    const int first = static_cast<int>(std::ceil(first_top)) + COVER_MARGIN;
+    const int end = static_cast<int>(std::floor(last_top)) - COVER_MARGIN;
     hidden.rows = {std::max(first, 0), std::min(end, screen.height())};
-    if (hidden.rows.end - hidden.rows.first < MIN_HIDDEN_ROWS) hidden.rows = {0, 0};
+    if (hidden.rows.size() < MIN_HIDDEN_ROWS) hidden.rows = {0, 0};
     return hidden;
 }
 
@@ -312,7 +315,7 @@ level::hidden_rows level::most_hidden_rows() const {
         const int y = part_y(i);
         if (!part_shown(i, y)) continue;
         const hidden_rows hidden = front_hides(i, y);
-        if (hidden.rows.end - hidden.rows.first > most.rows.end - most.rows.first) most = hidden;
+        if (hidden.rows.size() > most.rows.size()) most = hidden;
     }
     return most;
 }
@@ -327,7 +330,7 @@ void level::draw_step() {
     } else {
         // What lies behind the front layer is drawn only above and below the
         // rows it hides; then the front layer and all the rest.
-        const int front = static_cast<int>(part_layers[hidden.part].size());
+        const int front = plane_count(hidden.part) - 1;
         const row_span shown[] = {{0, hidden.rows.first}, {hidden.rows.end, screen.height()}};
         for (const row_span& rows : shown) {
             if (rows.empty()) continue;
@@ -350,7 +353,7 @@ void level::draw_parts(size_t first, size_t end) {
         if (part_layers[i].empty()) {
             draw_band(i, y);
         } else {
-            draw_planes(i, y, 0, static_cast<int>(part_layers[i].size()) + 1);
+            draw_planes(i, y, 0, plane_count(i));
             draw_floor(i, y);
         }
     }
@@ -373,17 +376,14 @@ void level::draw_band(size_t part, int y) {
     band.display(0, y);
 }
 
-// Planes [first, end) of a parallax band. Plane 0 is the band's own
-// picture, the farthest; plane k is layer k - 1. Each plane moves a larger
+// Planes [first, end) of a parallax band. Each plane moves a larger
 // fraction of the scroll than the one behind it, the front one the full
 // scroll.
 void level::draw_planes(size_t part, int y, int first, int end) {
-    const std::vector<int>& layers = part_layers[part];
-    const int plane_total = static_cast<int>(layers.size()) + 1;
     const int window = window_width(screen.width(), zoom);
     for (int k = first; k < end; k++) {
-        img_mgr& plane = k == 0 ? parts[part] : images[layers[k - 1]];
-        const int fraction = plane_total - k;
+        img_mgr& plane = k == 0 ? parts[part] : images[part_layers[part][k - 1]];
+        const int fraction = plane_count(part) - k;
         set_window(plane, parallax_offset(scroll_x, fraction, shake), parallax_offset(scroll_y, fraction, 0), window);
         plane.display_scaled(0, y, screen.surface, zoom);
     }
@@ -398,7 +398,7 @@ int level::parallax_offset(int scroll, int fraction, int extra) {
 // screen by its own height.
 void level::draw_floor(size_t part, int band_y) {
     if (floor == -1) return;
-    const int last_layer_height = images[part_layers[part].back()].height();
+    const int last_layer_height = front_layer(part).height();
     img_mgr& ground = images[floor];
     set_window(ground, scroll_x + shake, 0, window_width(screen.width() + ground.height(), zoom));
     const int y = static_cast<int>(last_layer_height + band_y - ground.height() - scroll_y * zoom);

@@ -79,6 +79,8 @@ private:
         int y;
         row_span rows;
     };
+    int plane_count(size_t part) const;
+    const img_mgr& front_layer(size_t part) const;
     int part_y(size_t part) const;
     bool part_shown(size_t part, int y) const;
     hidden_rows front_hides(size_t part, int y) const;
