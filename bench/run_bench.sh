@@ -10,6 +10,7 @@
 # RENDERERS ("surface opengl"), SIZES ("640x480 1280x720").
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/run_tree.sh
 runs=${1:-3} frames=${2:-600}
 build=${BUILD_DIR:-build}
 case $build in /*) ;; *) build=$(pwd)/$build ;; esac
@@ -25,10 +26,7 @@ done
 # One measurement: prints "ms_per_frame peak_kib startup_ms frames" or "fail".
 measure() {
     local program=$1 hwaccel=$2 width=$3 height=$4 run_dir=$5
-    rm -rf "$run_dir" && mkdir -p "$run_dir/game"
-    ln -s "$(pwd)/rsrc" "$run_dir/rsrc"
-    ln -s "$(pwd)/game/fighter" "$run_dir/game/fighter"
-    ln -s "$(pwd)/tahoma.ttf" "$run_dir/tahoma.ttf"
+    make_run_tree "$run_dir"
     printf 'hwaccel=%s\nwidth=%s\nheight=%s\nbpp=32\nfps=60\n' "$hwaccel" "$width" "$height" >"$run_dir/game/game.ini"
     SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24 +extension GLX" \
         bash bench/measure_match.sh "$run_dir" "$build/$program" "$frames" "$ticks_per_second"

@@ -5,6 +5,7 @@
 # Usage: tools/soak.sh [MINUTES=2] [PROGRAM=brawler] [HWACCEL=0]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/run_tree.sh
 minutes=${1:-2} program=${2:-brawler} hwaccel=${3:-0}
 build=$(cd "${BUILD_DIR:-build}" && pwd)
 run_dir=$build/test-runs/soak_${program}_${hwaccel}
@@ -16,10 +17,7 @@ run_dir=$build/test-runs/soak_${program}_${hwaccel}
 # slack is not warm-up.
 allowed_growth_kb=${ALLOWED_GROWTH_KB:-$(( 16 * 1024 + 4 * 1024 ))}
 
-rm -rf "$run_dir" && mkdir -p "$run_dir/game"
-ln -s "$(pwd)/rsrc" "$run_dir/rsrc"
-ln -s "$(pwd)/game/fighter" "$run_dir/game/fighter"
-ln -s "$(pwd)/tahoma.ttf" "$run_dir/tahoma.ttf"
+make_run_tree "$run_dir"
 printf 'hwaccel=%s\n' "$hwaccel" >"$run_dir/game/game.ini"
 cat >"$run_dir/keys.txt" <<KEYS
 wait_log 60 MAIN MENU:

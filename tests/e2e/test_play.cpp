@@ -12,23 +12,16 @@
 // screenshots and logs in the run folder named in the failure message.
 namespace {
 
-struct variant {
-    const char* program;
-    bool gl;
-};
-
-std::string variant_name(const variant& v) { return std::string(v.program) + (v.gl ? "_gl" : "_surface"); }
-
 // Colours of the heads-up display's life bars.
 const int LIFE_R = 246, LIFE_G = 206, LIFE_B = 127;
 
-class play : public ::testing::TestWithParam<variant> {
+class play : public ::testing::TestWithParam<game_variant> {
 protected:
     game_run_options options_for(const std::string& what) const {
         game_run_options options;
-        options.label = "e2e_" + what + "_" + variant_name(GetParam());
+        options.label = "e2e_" + what + "_" + GetParam().name();
         options.program = GetParam().program;
-        options.game_ini = GetParam().gl ? "hwaccel=1\n" : "hwaccel=0\n";
+        options.game_ini = GetParam().game_ini();
         options.timeout_seconds = 240;
         return options;
     }
@@ -144,9 +137,8 @@ TEST_P(play, whole_session_from_logo_to_quit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(programs_and_renderers, play,
-                         ::testing::Values(variant{"brawler", false}, variant{"brawler", true},
-                                           variant{"brawler_scaled", false}, variant{"brawler_scaled", true}),
-                         [](const ::testing::TestParamInfo<variant>& info) { return variant_name(info.param); });
+                         ::testing::ValuesIn(GAME_VARIANTS),
+                         [](const ::testing::TestParamInfo<game_variant>& info) { return info.param.name(); });
 
 // The mixer's output, written to a file by SDL's disk audio driver: the
 // menus and the match must not be silent.

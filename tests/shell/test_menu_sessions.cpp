@@ -10,11 +10,6 @@
 // with the arrows, and Q to quit.
 namespace {
 
-struct variant {
-    const char* program;
-    bool gl;
-};
-
 const char* MENU_SESSION =
     "wait_log 60 MAIN MENU:\n"
     "wait 0.5\n"
@@ -37,13 +32,13 @@ const char* MENU_SESSION =
     "wait 1\n"
     "hold q 0.3\n";
 
-class menu_session : public testing::TestWithParam<variant> {};
+class menu_session : public testing::TestWithParam<game_variant> {};
 
 TEST_P(menu_session, arcade_demo_and_quit_through_the_keys) {
     game_run_options options;
     options.program = GetParam().program;
-    options.label = std::string("menus_") + GetParam().program + (GetParam().gl ? "_gl" : "_surface");
-    options.game_ini = GetParam().gl ? "hwaccel=1\n" : "hwaccel=0\n";
+    options.label = "menus_" + GetParam().name();
+    options.game_ini = GetParam().game_ini();
     options.key_script = MENU_SESSION;
     options.timeout_seconds = 120;
     const game_run_result run = run_game(options);
@@ -78,10 +73,7 @@ TEST_P(menu_session, arcade_demo_and_quit_through_the_keys) {
 }
 
 INSTANTIATE_TEST_SUITE_P(programs_and_renderers, menu_session,
-                         testing::Values(variant{"brawler", false}, variant{"brawler", true},
-                                         variant{"brawler_scaled", false}, variant{"brawler_scaled", true}),
-                         [](const testing::TestParamInfo<variant>& info) {
-                             return std::string(info.param.program) + (info.param.gl ? "_gl" : "_surface");
-                         });
+                         testing::ValuesIn(GAME_VARIANTS),
+                         [](const testing::TestParamInfo<game_variant>& info) { return info.param.name(); });
 
 }  // namespace

@@ -112,6 +112,9 @@ game_run_result run_game(const game_run_options& options) {
     return result;
 }
 
+const game_variant GAME_VARIANTS[4] = {
+    {"brawler", false}, {"brawler", true}, {"brawler_scaled", false}, {"brawler_scaled", true}};
+
 int game_run_result::log_count(const std::string& text) const {
     int count = 0;
     for (size_t at = out.find(text); at != std::string::npos; at = out.find(text, at + text.size())) count++;

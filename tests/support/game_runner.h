@@ -49,6 +49,18 @@ struct game_run_result {
 
 game_run_result run_game(const game_run_options& options);
 
+// One of the four ways the game runs: either program, on the surface path
+// or on OpenGL. GAME_VARIANTS lists all four for parameterised tests.
+struct game_variant {
+    const char* program;
+    bool gl;
+
+    // "brawler_surface", "brawler_scaled_gl", ...: names tests and run folders.
+    std::string name() const { return std::string(program) + (gl ? "_gl" : "_surface"); }
+    std::string game_ini() const { return gl ? "hwaccel=1\n" : "hwaccel=0\n"; }
+};
+extern const game_variant GAME_VARIANTS[4];
+
 // Loads a PNG screenshot as RGB rows; false when it can't be read.
 struct screenshot {
     int width = 0;
