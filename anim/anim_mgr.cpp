@@ -24,6 +24,19 @@ const int MAX_FRAMES = 1024;
 const int MAX_FLASH = 255;
 const int MAX_SHAKE = 1000;
 const int FULL_TURN = 360;
+// A frame shows for `rate` ticks: 0 (also a missing key) means one tick,
+// and no frame is meant to hold for minutes. Bounding it keeps the playback
+// counts and the angle a spin adds up per tick far from overflowing.
+const int MAX_RATE = 10000;
+
+// A whole number of turns still marks a spinning frame (a group turns any
+// spinning frame 15 degrees a tick), so it keeps one full turn of its sign
+// instead of falling to 0.
+int spin_within_a_turn(int spin) {
+    const int rest = spin % FULL_TURN;
+    if (rest != 0 || spin == 0) return rest;
+    return spin > 0 ? FULL_TURN : -FULL_TURN;
+}
 
 // A frame's key name, e.g. "rate%d" for frame 3 gives "rate3".
 struct frame_key {
@@ -117,12 +130,12 @@ void Anim_Mgr::read_frame(const config_file& file, int index, const char* path) 
     frames.emplace_back();
     frame& added = frames.back();
     added.image = picture;
-    added.rate = file.get_int(frame_key("rate%d", index).text);
+    added.rate = int_within(file, "rate%d", index, 0, MAX_RATE, path);
     added.shake = int_within(file, "shake%d", index, -MAX_SHAKE, MAX_SHAKE, path);
     added.flash = int_within(file, "flash%d", index, 0, MAX_FLASH, path);
     added.flashrate = int_or(file, "flashrate%d", index, DEFAULT_FLASH_RATE);
     added.fire = int_or(file, "fire%d", index, 0);
-    added.spin = int_or(file, "spin%d", index, 0) % FULL_TURN;
+    added.spin = spin_within_a_turn(int_or(file, "spin%d", index, 0));
     added.trail = int_or(file, "trail%d", index, 0);
     added.xoffset = int_or(file, "xoffset%d", index, 0);
     added.yoffset = int_or(file, "yoffset%d", index, 0);

@@ -26,9 +26,12 @@ void animation::step() {
     if (!active) return;
     if (shown_frame().spin) def->angle += GROUP_SPIN_STEP;
     def->draw_frame(x, y, current);
-    ticks_left--;
-    if (ticks_left > 0) return;
-    advance();
+    if (count_down()) advance();
+}
+
+bool animation::count_down() {
+    if (ticks_left > 0) ticks_left--;
+    return ticks_left <= 0;
 }
 
 void animation::advance() {

@@ -17,6 +17,10 @@ public:
     // frame, draw the current frame at (x, y), count down and move on.
     // Inactive records do nothing.
     void step();
+    // One tick off the shown frame; true once its time is up. The count
+    // stops at 0, so a rate of 0 or less ends the frame after one tick and
+    // never runs the count below the smallest int.
+    bool count_down();
     // Moves to the next frame and resets the definition's angle; the rate
     // of the new frame is taken when there is one.
     void advance();

@@ -74,21 +74,26 @@ TEST_F(anim_group_test, the_group_ends_when_its_non_looping_definition_ends) {
     EXPECT_EQ(1, (*group.stack)[1].current);
 }
 
+// Any nonzero spin turns, whole turns and their negatives too.
 TEST_F(anim_group_test, a_spinning_frame_turns_fifteen_degrees_a_tick_and_back_on_the_next_frame) {
     const std::string picture = colour_picture("spin", RED);
-    Anim_Mgr* spinning = new Anim_Mgr();
-    spinning->load(files.text_file("spin.ini", "images=2 image0=" + picture + " rate0=4 spin0=5 image1=" + picture + " rate1=4").c_str());
-    anim_group group;
-    group.adopt(spinning);
-    for (int turned : {15, 30, 45}) {
+    for (const char* spin : {"5", "360", "720", "-360"}) {
+        SCOPED_TRACE(spin);
+        Anim_Mgr* spinning = new Anim_Mgr();
+        spinning->load(files.text_file("spin.ini", "images=2 image0=" + picture + " rate0=4 spin0=" + spin +
+                                                       " image1=" + picture + " rate1=4").c_str());
+        anim_group group;
+        group.adopt(spinning);
+        for (int turned : {15, 30, 45}) {
+            group.play(100, 100);
+            EXPECT_EQ(turned, spinning->angle);
+        }
+        group.play(100, 100);  // drawn at 60, then the frame moves on
+        EXPECT_EQ(0, spinning->angle);
+        EXPECT_EQ(1, (*group.stack)[0].current);
         group.play(100, 100);
-        EXPECT_EQ(turned, spinning->angle);
+        EXPECT_EQ(0, spinning->angle);
     }
-    group.play(100, 100);  // drawn at 60, then the frame moves on
-    EXPECT_EQ(0, spinning->angle);
-    EXPECT_EQ(1, (*group.stack)[0].current);
-    group.play(100, 100);
-    EXPECT_EQ(0, spinning->angle);
 }
 
 TEST_F(anim_group_test, a_copy_continues_from_the_source_frame_and_then_runs_on_its_own) {

@@ -78,6 +78,22 @@ TEST_F(anim_mgr_test, bad_files_log_and_leave_an_empty_definition) {
     ASSERT_EQ(1u, missing_pictures.frames.size());
     EXPECT_EQ(2, missing_pictures.frames[0].rate);
 
+    // Rates outside what a frame can mean are brought in with a line: the
+    // most negative int would overflow the playback's count down.
+    Anim_Mgr extreme_rates;
+    testing::internal::CaptureStdout();
+    extreme_rates.load(files.text_file("rates.ini", "images=3 image0=" + shown + " rate0=-2147483648 image1=" + shown +
+                                                        " rate1=2147483647 image2=" + shown + " rate2=-1").c_str());
+    const std::string rate_log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, rate_log.find("WARNING: [rate0] of [" + files.folder + "/rates.ini] is [-2147483648], using [0]"));
+    EXPECT_NE(std::string::npos, rate_log.find("WARNING: [rate1] of ["));
+    EXPECT_NE(std::string::npos, rate_log.find("WARNING: [rate2] of ["));
+    ASSERT_EQ(3u, extreme_rates.frames.size());
+    EXPECT_EQ(0, extreme_rates.frames[0].rate);
+    EXPECT_EQ(0, extreme_rates.frames[2].rate);
+    EXPECT_GT(extreme_rates.frames[1].rate, 0);
+    EXPECT_LE(extreme_rates.frames[1].rate, 60 * 60 * 200) << "a frame may not hold for an hour";
+
     // Drawing what is empty draws nothing and breaks nothing.
     empty_file.draw_frame(10, 10, 0);
     missing_pictures.draw_frame(10, 10, 7);
