@@ -201,17 +201,27 @@ void lifeform::clamp_holding() {
     }
 }
 
-void lifeform::display() {
+void lifeform::display() { show(true); }
+
+void lifeform::draw_ghost() { show(false); }
+
+void lifeform::show(bool advancing) {
     draw_shadow();
     if (freeze_frames > 0) {
-        freeze_frames--;
-    } else if (move_phase != PHASE_NONE && anim_stack && !anim_stack->empty()) {
-        play_move();
+        if (advancing) freeze_frames--;
+    } else if (move_running()) {
+        if (advancing) {
+            play_move();
+        } else {
+            for (const animation& record : anim_stack->records) draw_record(record);
+        }
         return;
     }
     if (off_screen()) return;
     draw_still();
 }
+
+bool lifeform::move_running() const { return move_phase != PHASE_NONE && anim_stack && !anim_stack->empty(); }
 
 // The picture drawn last, squashed to a tenth of its height and laid on the
 // floor line, half transparent.
@@ -234,19 +244,12 @@ void lifeform::play_move() {
 
 // One tick of one record; returns 1 when it ended the whole move.
 int lifeform::play_record(animation& record) {
-    const camera view = current_camera();
-    Anim_Mgr* definition = record.def;
-    definition->mirrored = facing;
-    definition->owner_scale = scale;
-    definition->alpha = alpha;
     const frame& shown = record.shown_frame();
     // The object turns the other way when it faces the other way.
-    if (shown.spin) definition->angle += facing ? -shown.spin : shown.spin;
-    definition->draw_frame(to_pixels(x / scale) - view.scroll_x, y - view.scroll_y, record.current);
-    image = shown.image;
+    if (shown.spin) record.def->angle += facing ? -shown.spin : shown.spin;
+    draw_record(record);
 
-    record.ticks_left--;
-    if (record.ticks_left > 0) return 0;
+    if (!record.count_down()) return 0;
     if (shown.fire) projectile::launch(*this);
     record.advance();
     if (!record.finished()) return 0;
@@ -256,6 +259,16 @@ int lifeform::play_record(animation& record) {
     }
     end_move();
     return 1;
+}
+
+void lifeform::draw_record(const animation& record) {
+    const camera view = current_camera();
+    Anim_Mgr* definition = record.def;
+    definition->mirrored = facing;
+    definition->owner_scale = scale;
+    definition->alpha = alpha;
+    definition->draw_frame(to_pixels(x / scale) - view.scroll_x, y - view.scroll_y, record.current);
+    image = record.shown_frame().image;
 }
 
 void lifeform::end_move() {
@@ -329,21 +342,12 @@ void lifeform::stop_moves() {
 }
 
 void lifeform::draw_afterimage(int x_offset, Uint8 opacity) {
-    if (move_phase == PHASE_NONE || !anim_stack || anim_stack->empty()) return;
-    // Raised before drawing, so no record counts down to its next frame: the
-    // extra draw can neither end the move nor fire. A record at 0 or below
-    // (a rate-0 frame) is lifted to 1 and left at 0, which the next real
-    // tick advances just as it would have.
-    if (freeze_frames == 0) {
-        for (animation& record : anim_stack->records) {
-            record.ticks_left = (record.ticks_left > 0 ? record.ticks_left : 0) + 1;
-        }
-    }
+    if (!move_running()) return;
     const int home_x = x;
     const Uint8 home_alpha = alpha;
     x += x_offset;
     alpha = opacity;
-    display();
+    draw_ghost();
     x = home_x;
     alpha = home_alpha;
 }

@@ -60,10 +60,15 @@ public:
     // Drops the running move; the still picture shows again.
     void stop_moves();
 
-    // The rush afterimage: displays the running move once more at
-    // x + x_offset with the given opacity, without advancing any of its
-    // records (so it can neither end the move nor fire). Draws nothing when
-    // no move runs. x and alpha are restored afterwards.
+    // Draws the object as display() would at this moment (shadow, the
+    // running move's current frames or the still picture) but advances
+    // nothing: no record counts down, so no frame ends, fires or turns, and
+    // the hit-freeze is left for the real display. The dizzy ghosts and the
+    // rush afterimages are such extra draws.
+    void draw_ghost();
+    // The rush afterimage: a ghost of the running move at x + x_offset
+    // with the given opacity. Draws nothing when no move runs. x and alpha
+    // are restored afterwards.
     void draw_afterimage(int x_offset, Uint8 opacity);
 
     // Helpers for the match.
@@ -133,10 +138,15 @@ private:
     void clamp_dying();
     void clamp_holding();
 
+    // display() when `advancing`, draw_ghost() otherwise.
+    void show(bool advancing);
+    bool move_running() const;
     void draw_shadow();
     // Plays one tick of every running record; ends the move when one ends.
     void play_move();
     int play_record(animation& record);
+    // Draws a record's current frame as this object, without ticking it.
+    void draw_record(const animation& record);
     void end_move();
     int off_screen();
     void draw_still();

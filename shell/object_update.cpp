@@ -58,7 +58,9 @@ int object_update::attack_move(int action, int posture) {
     return action;
 }
 
-// Three half-transparent ghosts circle the dizzy fighter.
+// Three half-transparent ghosts circle the dizzy fighter. They are extra
+// draws only: the fighter's own display later in the frame plays its move,
+// so a ghost never shortens the hit-freeze or a reaction, nor fires.
 void object_update::draw_dizzy(fighter_lifeform& self) const {
     self.dizzy_frames++;
     self.show_state = lifeform::SHOW_STANDING;
@@ -70,7 +72,7 @@ void object_update::draw_dizzy(fighter_lifeform& self) const {
         const double angle = (self.dizzy_frames + step) * DIZZY_DEGREES_PER_STEP * M_PI / 180.0;
         self.x = (int)(std::cos(angle) * DIZZY_RADIUS + home_x);
         self.y = (int)(std::sin(angle) * DIZZY_RADIUS + home_y);
-        self.display();
+        self.draw_ghost();
     }
     if (picture) picture->set_alpha(255);
     self.x = home_x;

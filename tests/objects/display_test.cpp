@@ -9,7 +9,8 @@
 namespace {
 
 // A fighter whose move 0 is a three-tick punch with a wide picture, whose
-// move 13 is a looping flight and whose move 14 fires on its second frame.
+// move 13 is a looping flight, whose move 14 fires on its second frame and
+// whose move 15 has two frames without a rate, the first one firing.
 class display_test : public objects_test {
 protected:
     void SetUp() override {
@@ -21,7 +22,8 @@ protected:
         // with its first value.
         keys = "move0=" + files.animation("punch", punch, 1, 3) + " move13=" +
                files.animation("flight", flight, 2, 1, true) + " move14=" +
-               files.animation("thrower", punch, 2, 3, false, 1) + "\n" + keys;
+               files.animation("thrower", punch, 2, 3, false, 1) + " move15=" +
+               files.animation("quick", punch, 2, 0, false, 0) + "\n" + keys;
         shooter = load_fighter(keys);
         shooter->x = 300;
         shooter->y = 200;
@@ -149,6 +151,35 @@ TEST_F(display_test, afterimages_neither_advance_nor_end_the_move) {
 
     shooter->draw_afterimage(-6, 192);  // nothing runs: nothing happens
     EXPECT_TRUE(shooter->move_list_empty());
+
+    // A frame of rate 0 ends after its one real tick, never in an afterimage.
+    shooter->start_move(15, fighter_lifeform::PRIORITY_MOVE);
+    testing::internal::CaptureStdout();
+    shooter->draw_afterimage(-6, 192);
+    shooter->draw_afterimage(-18, 64);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(0, (*shooter->anim_stack)[0].current);
+    EXPECT_EQ(2u, game_objects.size());
+    show(*shooter, 1);
+    EXPECT_EQ(1, (*shooter->anim_stack)[0].current);
+    EXPECT_EQ(3u, game_objects.size());
+}
+
+// Ghosts (a dizzy fighter's, the afterimages) leave the hit-freeze and the
+// move's count to the real display.
+TEST_F(display_test, a_ghost_draw_uses_up_neither_the_freeze_nor_a_tick) {
+    shooter->start_move(0, fighter_lifeform::PRIORITY_MOVE);
+    shooter->freeze_frames = 2;
+    testing::internal::CaptureStdout();
+    for (int ghost = 0; ghost < 3; ghost++) shooter->draw_ghost();
+    EXPECT_EQ(2, shooter->freeze_frames);
+    shooter->freeze_frames = 0;
+    for (int ghost = 0; ghost < 3; ghost++) shooter->draw_ghost();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(3, (*shooter->anim_stack)[0].ticks_left);
+    EXPECT_EQ(shooter->moves[0]->anims[0]->frames[0].image, shooter->image);
+    show(*shooter, 3);
+    EXPECT_EQ(lifeform::PHASE_NONE, shooter->move_phase);
 }
 
 TEST_F(display_test, a_looping_flight_keeps_playing) {

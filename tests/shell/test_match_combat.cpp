@@ -176,6 +176,24 @@ TEST_F(match_dizziness, three_knock_downs_take_the_fighter_out_of_control_for_th
     EXPECT_GT(left().x, dizzy_x);
 }
 
+// The ghosts circling a dizzy fighter are drawn, not played: its hit
+// reaction takes the 4 frames of freeze and the 4 ticks of its move, as it
+// would on a fighter that is not dizzy.
+TEST_F(match_dizziness, the_ghosts_neither_play_the_move_nor_use_up_the_freeze) {
+    start_apart(300, 700);
+    knock_down_three_times();
+    frames(1);
+    quiet([&] { left().take_hit(right()); });  // an ordinary hit: still dizzy
+    ASSERT_TRUE(left().is_dizzy());
+    ASSERT_EQ(4, left().freeze_frames);
+    frames(4);
+    EXPECT_EQ(0, left().freeze_frames);
+    frames(3);
+    EXPECT_TRUE(left().is_playing_move(fl::MOVE_HIT));
+    frames(1);
+    EXPECT_TRUE(left().move_list_empty());
+}
+
 TEST_F(match_dizziness, a_heavy_hit_on_a_dizzy_fighter_wakes_it_up) {
     start_apart(300, 700);
     knock_down_three_times();
