@@ -52,13 +52,15 @@ int fighter_lifeform::is_dizzy() const {
 }
 
 // Only a hit reaction that is still running absorbs hits; a walking or
-// attacking fighter is hit, so two attackers trade blows. While the fighter
-// is dizzy the match writes move_kind 12 every frame, so there the running
-// reaction is known by its priority.
+// attacking fighter is hit, so two attackers trade blows. The reaction is
+// known by what runs, a move started at the hit reaction's priority, for
+// the match writes over move_kind while it plays: holding back makes it 1
+// (guarding) and dizziness 12. move_kind 2 alone covers the rest of the
+// frame of a hit on a fighter that has no reaction move to play.
 int fighter_lifeform::reacting_to_hit() const {
     if (move_phase != PHASE_MOVE) return 0;
     if (move_kind == KIND_HIT_REACTION) return 1;
-    return move_kind == KIND_DIZZY && priority == PRIORITY_HIT_REACTION && !move_list_empty();
+    return priority == PRIORITY_HIT_REACTION && !move_list_empty();
 }
 
 void fighter_lifeform::take_hit(fighter_lifeform& attacker) {

@@ -131,6 +131,23 @@ TEST_F(match_combat, holding_back_walks_back_guarding_until_the_opponent_attacks
     EXPECT_EQ(guarding_x, right().x);
 }
 
+// The guard step writes its move_kind every frame the fighter holds back,
+// also while its hit reaction plays; the reaction must still absorb the
+// rest of the same blow.
+TEST_F(match_combat, a_low_kick_into_a_fighter_holding_back_hurts_once) {
+    start_apart(560, 620);
+    place(600, 620);
+    hold_only(SDLK_RIGHT);  // the right fighter holds back
+    platform::set_key(SDLK_s, true);
+    platform::set_key(SDLK_z, true);  // the left one kicks from a crouch
+    frames(1);
+    platform::set_key(SDLK_z, false);
+    frames(12);
+    EXPECT_EQ(90, right().life);
+    EXPECT_EQ(1, right().knockdowns);
+    EXPECT_EQ(1, right().hits_taken);
+}
+
 TEST_F(match_combat, a_projectile_launched_while_objects_are_drawn_flies_in_the_same_frame) {
     const std::string fire = data.animation("fire_punch", data.picture("fist", 40, 80, 90, 90, 200), 2, 1, false, 0);
     request.fighter_files = {data.fighter("thrower", "hp=100 move0=" + fire + " " + data.standard_keys())};
