@@ -84,7 +84,7 @@ void anim_group::fill_stack(ag_stack& running) {
     for (size_t i = 0; i < anims.size(); i++) {
         Anim_Mgr* definition = anims[i].get();
         if (!definition || definition->frames.empty()) {
-            printf("WARNING frames for animation [%d] [%lx] is empty\n", (int)i, (unsigned long)this);
+            warn_empty(i);
             return;
         }
         const img_mgr* first_picture = definition->frames[0].image;
@@ -94,6 +94,16 @@ void anim_group::fill_stack(ag_stack& running) {
         }
         running.append(animation(definition));
     }
+}
+
+int anim_group::has_frames() const {
+    if (!anims.empty() && anims[0].get() && !anims[0]->frames.empty()) return 1;
+    warn_empty(0);
+    return 0;
+}
+
+void anim_group::warn_empty(size_t index) const {
+    printf("WARNING frames for animation [%d] [%lx] is empty\n", (int)index, (unsigned long)this);
 }
 
 int anim_group::play(int x, int y) {

@@ -40,6 +40,10 @@ public:
     // width and height to the largest first-frame picture. Null when no
     // list could be allocated.
     ag_stack* make_stack();
+    // 1 when the first definition has frames, so a fresh list would have
+    // something to play; otherwise prints the empty-animation warning that
+    // make_stack prints and returns 0.
+    int has_frames() const;
     // Plays one tick at (x, y) + offset and returns 1. An empty running
     // list is refilled from frame 0 first.
     int play(int x, int y);
@@ -56,6 +60,7 @@ private:
     void release_definitions();
     // Fills `running` with a fresh record per definition (make_stack's work).
     void fill_stack(ag_stack& running);
+    void warn_empty(size_t index) const;
 };
 
 #endif

@@ -32,9 +32,12 @@ fighter_lifeform::fighter_lifeform()
 int fighter_lifeform::can_act() const { return move_gate::can_act(move_kind, priority, anim_stack); }
 
 int fighter_lifeform::start_move(int index, int move_priority) {
-    // A move whose animation file was missing has nothing to play: starting
-    // it would only blank the fighter's size.
-    if (!has_move(index)) return 1;
+    // A move number the file does not give starts nothing, silently: the
+    // match asks for such moves every frame. A move whose animation has no
+    // frames (its file was missing) is refused with a warning, since
+    // starting it would only blank the fighter's size.
+    if (index < 0 || index >= move_count() || !moves[index]) return 1;
+    if (!moves[index]->has_frames()) return 1;
     const anim_group* started =
         move_gate::start_move(move_kind, priority, anim_stack, moves, index, move_priority);
     if (started) {

@@ -111,9 +111,15 @@ TEST_F(loader_test, a_move_without_its_file_keeps_its_number_and_starts_nothing)
     EXPECT_TRUE(has_text(last_log, "has no [move2]"));
     EXPECT_FALSE(fighter->has_move(1));
     EXPECT_FALSE(fighter->has_move(2));
+    testing::internal::CaptureStdout();
     fighter->start_move(1, 1);
+    EXPECT_TRUE(has_text(testing::internal::GetCapturedStdout(), "WARNING frames for animation [0] ["));
     EXPECT_EQ(lifeform::PHASE_NONE, fighter->move_phase);
     EXPECT_EQ(50, fighter->width);
+    // A move number the file never gave is no fault of the file: silent.
+    testing::internal::CaptureStdout();
+    fighter->start_move(5, 1);
+    EXPECT_EQ("", testing::internal::GetCapturedStdout());
     fighter->start_move(0, 1);
     EXPECT_EQ(lifeform::PHASE_MOVE, fighter->move_phase);
 }
