@@ -148,18 +148,25 @@ img_mgr* fighter_loader::read_picture(int index) {
     return copy;
 }
 
-// A copy of a picture that an earlier series drew on the OpenGL path holds
-// only the texture; its first swap reads the pixels again from the file.
-// Only a picture that still has no pixels after that cannot be recoloured.
+// A picture that went to a texture is reported as such, whether or not the
+// fighter is recoloured. A private copy of one still is recoloured: its
+// first swap reads the pixels again from the file. Only a picture that has
+// no pixels even then cannot be.
 void fighter_loader::recolour(img_mgr* picture) {
+    const bool uploaded = picture->gl_tiles != -1;
+    if (uploaded) report_uncoloured(*picture);
     for (const colour_swap& swap : fighter.colour_swaps) {
         picture->swap_color(swap.source, swap.target);
         if (!picture->has_surface()) {
-            printf("No lifeform surface to color (Usually already uploaded) [%d]\n", picture->gl_tiles);
+            if (!uploaded) report_uncoloured(*picture);
             return;
         }
         show_loading_progress();
     }
+}
+
+void fighter_loader::report_uncoloured(const img_mgr& picture) {
+    printf("No lifeform surface to color (Usually already uploaded) [%d]\n", picture.gl_tiles);
 }
 
 void fighter_loader::read_combos() {

@@ -32,6 +32,7 @@ private:
     void read_pictures();
     img_mgr* read_picture(int index);
     void recolour(img_mgr* picture);
+    static void report_uncoloured(const img_mgr& picture);
     void read_combos();
     void bind_steps(int index, int step_count, combo& bound);
 

@@ -200,14 +200,19 @@ TEST_F(recolour_test, a_recoloured_fighter_owns_its_copies_and_frees_them) {
 
 // On the OpenGL path the first series draws the still pictures, which leaves
 // the cached ones holding only textures. The next recoloured fighter's
-// copies are read again from their files and recoloured all the same.
+// copies are read again from their files and recoloured all the same; the
+// log still tells, for every fighter, that its picture was uploaded.
 TEST_F(recolour_test, pictures_that_went_to_textures_are_recoloured_too) {
     const int fake_texture = 4242;
     img_mgr* cached = load_first_fighter();
     cached->surface.reset();
     cached->gl_tiles = fake_texture;
+    load(keys);
+    EXPECT_TRUE(has_text(last_log, "No lifeform surface to color (Usually already uploaded) [4242]\n"));
+    delete fighter;
+    fighter = nullptr;
     load_recoloured_fighter();
-    EXPECT_FALSE(has_text(last_log, "No lifeform surface to color"));
+    EXPECT_TRUE(has_text(last_log, "No lifeform surface to color (Usually already uploaded) [4242]\n"));
     EXPECT_EQ(-1, fighter->images[0]->gl_tiles);
     EXPECT_EQ(0x0000FAu, screen_rgb(125, 145));
     EXPECT_EQ(fake_texture, cached->gl_tiles);
