@@ -55,7 +55,8 @@ void exchange::between_fighters(fighter_lifeform& left, fighter_lifeform& right)
 }
 
 void exchange::spark_at(const lifeform& object) {
-    effects.push_back(explosion_template);
+    if (!explosion_template) return;
+    effects.push_back(*explosion_template);
     anim_group& spark = effects.back();
     spark.offset_x = object.x;
     spark.offset_y = object.y;

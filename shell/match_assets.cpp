@@ -13,7 +13,7 @@
 #include "shell/trig_tables.h"
 
 std::list<anim_group> effects;
-anim_group explosion_template;
+anim_group* explosion_template = nullptr;
 
 namespace {
 
@@ -93,7 +93,8 @@ void match_assets::load_animations() {
 
     spark_anim = new Anim_Mgr();
     spark_anim->load(SPARK_ANIMATION);
-    explosion_template.add(ref_ptr<Anim_Mgr>(spark_anim));
+    explosion_template = new anim_group();
+    explosion_template->add(ref_ptr<Anim_Mgr>(spark_anim));
 }
 
 void match_assets::load_display_resources() {
@@ -125,7 +126,7 @@ void match_assets::load_display_resources() {
 // still in the list holds them too.
 void match_assets::release_animations() {
     effects.clear();
-    explosion_template.clear();
+    free_and_clear(explosion_template);
     loading_group.clear();
     loading_group.width = 0;
     loading_group.height = 0;

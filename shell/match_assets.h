@@ -14,7 +14,9 @@ class img_mgr;
 // Every hit spark still playing; each one is a copy of explosion_template.
 extern std::list<anim_group> effects;
 // The spark of game/fighter/expl.ini, copied for every blocked projectile.
-extern anim_group explosion_template;
+// Made by the preloading, where the other match animations are made, and
+// null before it and after the release.
+extern anim_group* explosion_template;
 
 // What a match needs before the first series: the control maps, the trig
 // tables, the loading and spark animations, and the heads-up display's

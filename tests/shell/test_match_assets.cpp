@@ -20,14 +20,26 @@ TEST_F(match_preloading, builds_everything_a_series_uses) {
     ASSERT_EQ(1u, loading_group.anims.size());
     EXPECT_EQ(1, loading_group.anims[0]->loop);
     EXPECT_EQ(30, loading_group.height);
-    ASSERT_EQ(1u, explosion_template.anims.size());
-    EXPECT_EQ(3u, explosion_template.anims[0]->frames.size());
+    ASSERT_NE(nullptr, explosion_template);
+    ASSERT_EQ(1u, explosion_template->anims.size());
+    EXPECT_EQ(3u, explosion_template->anims[0]->frames.size());
     ASSERT_NE(nullptr, assets.shadow);
     EXPECT_EQ(64, assets.shadow->alpha);
     ASSERT_NE(nullptr, assets.name_image);
     EXPECT_GT(assets.name_image->width(), 0);
     EXPECT_EQ(SDL_MapRGBA(screen.surface->format, 246, 206, 127, 255), assets.life_colour);
     EXPECT_EQ(SDL_MapRGBA(screen.surface->format, 250, 45, 64, 255), assets.damage_colour);
+}
+
+// The log shows the match animations made in their order: the loading
+// definition, the spark's definition, then the spark's group.
+TEST_F(match_preloading, logs_the_animations_it_makes_in_order) {
+    const std::string log = quiet([&] { assets.preload(nullptr); });
+    const size_t loading = log.find("Creating Anim_Mgr\n");
+    ASSERT_NE(std::string::npos, loading) << log;
+    const size_t spark = log.find("Creating Anim_Mgr\n", loading + 1);
+    ASSERT_NE(std::string::npos, spark);
+    EXPECT_NE(std::string::npos, log.find("Creating anim_group\n", spark)) << log;
 }
 
 TEST_F(match_preloading, release_frees_it_all_and_may_run_twice) {
@@ -37,7 +49,7 @@ TEST_F(match_preloading, release_frees_it_all_and_may_run_twice) {
     });
     EXPECT_EQ(nullptr, p1_controls);
     EXPECT_TRUE(loading_group.anims.empty());
-    EXPECT_TRUE(explosion_template.anims.empty());
+    EXPECT_EQ(nullptr, explosion_template);
     EXPECT_EQ(nullptr, assets.shadow);
     EXPECT_EQ(nullptr, assets.win_text);
 }
