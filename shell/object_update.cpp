@@ -122,14 +122,17 @@ void object_update::button_attack(fighter_lifeform& self) {
 }
 
 // A special or rush combo cuts off whatever else plays, then starts its move
-// when the gate allows.
-void object_update::special_move(fighter_lifeform& self, int move, int kind, int new_state) {
+// when the gate allows. Either strikes as an attack while its frames run (a
+// special besides any projectile it fires); a fighter whose move did not
+// start is left in `unstarted_state`.
+void object_update::special_move(fighter_lifeform& self, int move, int kind, int unstarted_state) {
     if (!self.move_list_empty() && !self.is_playing_move(move)) self.stop_moves();
     if (!self.can_act()) return;
     self.move_kind = kind;
-    self.state = (Uint8)new_state;
-    if (!self.has_move(move)) return;
+    self.state = (Uint8)unstarted_state;
     self.start_move(move, fl::PRIORITY_MOVE);
+    if (!self.is_playing_move(move)) return;
+    self.state = lifeform::STATE_ATTACKING;
     if (move == fl::MOVE_RUSH) self.move_phase = self.facing == 1 ? lifeform::PHASE_RUSH_RIGHT : lifeform::PHASE_RUSH_LEFT;
 }
 
