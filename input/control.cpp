@@ -4,10 +4,11 @@ control::control() : min(DEFAULT_MIN), max(DEFAULT_MAX) {}
 
 control::control(const char* control_name) : min(DEFAULT_MIN), max(DEFAULT_MAX), name(control_name) {}
 
-void control::add_key(int alternate, int key, Uint8 state) {
+void control::add_key(int alternate, int key, Uint8 state, int twin) {
     key_req requirement;
     requirement.alternate = alternate;
     requirement.key = key;
     requirement.state = state;
+    requirement.twin = twin;
     keys.push_back(requirement);
 }

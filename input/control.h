@@ -8,12 +8,14 @@
 
 // One key a control asks for. When the tracker mirrors keys (its owner faces
 // right) the alternate key is read instead, so "left" always means toward
-// the opponent.
+// the opponent. A twin is a second key that does the same thing (Space
+// punches as i does): the key counts as pressed while either is held.
 struct key_req {
     enum { NO_ALTERNATE = -1 };
     int alternate;
     int key;
     Uint8 state;  // 1 pressed, 0 released
+    int twin;     // NO_ALTERNATE: none
 };
 
 // A named key pattern: every requirement must hold inside the window that
@@ -26,7 +28,7 @@ public:
 
     control();
     explicit control(const char* control_name);
-    void add_key(int alternate, int key, Uint8 state);
+    void add_key(int alternate, int key, Uint8 state, int twin = key_req::NO_ALTERNATE);
 
     int min;
     int max;

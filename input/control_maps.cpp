@@ -8,7 +8,9 @@ control_map* p2_controls = nullptr;
 
 namespace {
 
-// One player's keys, by SDL key code.
+// One player's keys, by SDL key code. A twin is a second key that does the
+// same in play (the first player punches with Space as with i), so it
+// counts as that step of a combo too.
 struct key_layout {
     const char* prefix;
     int up;
@@ -16,24 +18,27 @@ struct key_layout {
     int left;
     int right;
     int punch;
+    int punch_twin;
     int kick;
+    int kick_twin;
 };
 
-const key_layout p1_layout = {"p1", SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_i, SDLK_k};
-const key_layout p2_layout = {"p2", SDLK_w, SDLK_s, SDLK_a, SDLK_d, SDLK_TAB, SDLK_z};
+const int NONE = key_req::NO_ALTERNATE;
+const key_layout p1_layout = {"p1", SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_i, SDLK_SPACE, SDLK_k, NONE};
+const key_layout p2_layout = {"p2", SDLK_w, SDLK_s, SDLK_a, SDLK_d, SDLK_TAB, NONE, SDLK_z, NONE};
 
 // The map names, in the order each layout's first controls are built.
 const char* const map_names[] = {"up", "noup", "down", "left", "right", "punch", "kick", "noleft", "noright"};
 const int MAPPED_CONTROLS = sizeof(map_names) / sizeof(map_names[0]);
-const int NONE = key_req::NO_ALTERNATE;
 
 // Every control of both layouts; the maps point into it, so it is filled
 // completely before any map is made and never grows afterwards.
 std::vector<control>* built_controls = nullptr;
 
-control single_key(const key_layout& layout, const char* suffix, int alternate, int key, Uint8 state) {
+control single_key(const key_layout& layout, const char* suffix, int alternate, int key, Uint8 state,
+                   int twin = NONE) {
     control made((std::string(layout.prefix) + "_" + suffix).c_str());
-    made.add_key(alternate, key, state);
+    made.add_key(alternate, key, state, twin);
     return made;
 }
 
@@ -45,8 +50,8 @@ void build_layout(const key_layout& keys, std::vector<control>* controls) {
     controls->push_back(single_key(keys, "down", NONE, keys.down, 1));
     controls->push_back(single_key(keys, "left", keys.right, keys.left, 1));
     controls->push_back(single_key(keys, "right", keys.left, keys.right, 1));
-    controls->push_back(single_key(keys, "punch", NONE, keys.punch, 1));
-    controls->push_back(single_key(keys, "kick", NONE, keys.kick, 1));
+    controls->push_back(single_key(keys, "punch", NONE, keys.punch, 1, keys.punch_twin));
+    controls->push_back(single_key(keys, "kick", NONE, keys.kick, 1, keys.kick_twin));
     controls->push_back(single_key(keys, "noleft", keys.right, keys.left, 0));
     controls->push_back(single_key(keys, "noright", keys.left, keys.right, 0));
     // Built and named, but in no map.

@@ -41,7 +41,7 @@ Uint8 raw_key(const Uint8* keys, int key) { return (key >= 0 && key < SDLK_LAST)
 
 key_tracker::key_tracker() : now(0), mirror_keys(0), verbose(0), maxkeep(0), combos(nullptr) {}
 
-void key_tracker::add_watched_key(int alternate, int key, Uint8 state) {
+void key_tracker::add_watched_key(int alternate, int key, Uint8 state, int twin) {
     for (const watched_key& known : watched) {
         if (known.key == key) return;
     }
@@ -49,6 +49,7 @@ void key_tracker::add_watched_key(int alternate, int key, Uint8 state) {
     added.alternate = alternate;
     added.key = key;
     added.state = state;
+    added.twin = twin;
     watched.push_back(added);
 }
 
@@ -58,7 +59,8 @@ int key_tracker::update() {
     int changed = 0;
     for (watched_key& watched_entry : watched) {
         const bool mirrored = mirror_keys && watched_entry.alternate != key_req::NO_ALTERNATE;
-        const Uint8 raw = raw_key(keys, mirrored ? watched_entry.alternate : watched_entry.key);
+        Uint8 raw = raw_key(keys, mirrored ? watched_entry.alternate : watched_entry.key);
+        if (!raw && watched_entry.twin != key_req::NO_ALTERNATE) raw = raw_key(keys, watched_entry.twin);
         const Uint8 held = raw != 0;
         if (held == (watched_entry.state != 0)) continue;
         if (verbose) {
@@ -97,7 +99,7 @@ void key_tracker::import_combo(combo& imported) {
         imported.total_max += step.max;
         printf("Press: ");
         for (const key_req& requirement : step.keys) {
-            add_watched_key(requirement.alternate, requirement.key, requirement.state);
+            add_watched_key(requirement.alternate, requirement.key, requirement.state, requirement.twin);
             printf("[%d/%d], ", requirement.key, requirement.state);
         }
         printf(" between [%d]-[%d] to advance\n", step.min, step.max);

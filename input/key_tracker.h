@@ -27,8 +27,8 @@ public:
     key_tracker();
 
     // Key state: registers a key to poll; the first registration of a key
-    // code wins (its alternate and its starting state).
-    void add_watched_key(int alternate, int key, Uint8 state);
+    // code wins (its alternate, its starting state and its twin).
+    void add_watched_key(int alternate, int key, Uint8 state, int twin = key_req::NO_ALTERNATE);
     // Reads the clock and the held keys, records every change and offers it
     // to the combo starts. Returns the number of keys that changed.
     int update();

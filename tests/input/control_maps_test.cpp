@@ -121,6 +121,20 @@ TEST_F(ScriptedCombosTest, KeyPressesPerformEveryComboType) {
     EXPECT_EQ(std::vector<int>({1, 2, 3, 4}), reports);
 }
 
+// Space punches as i does, so it completes the punch step of a combo too.
+TEST_F(ScriptedCombosTest, EitherPunchKeyCompletesTheSpecial) {
+    for (int punch : {SDLK_SPACE, SDLK_i, SDLK_SPACE}) {
+        rest();
+        frame({SDLK_DOWN});
+        frame({SDLK_DOWN});
+        frame({SDLK_LEFT});
+        frame({SDLK_LEFT});
+        frame({SDLK_LEFT, punch});
+    }
+    rest();
+    EXPECT_EQ(std::vector<int>({2, 2, 2}), reports);
+}
+
 TEST_F(ScriptedCombosTest, FacingRightTurnsTheArrowsRound) {
     driver.facing = 1;  // the opponent stands to the right
     rest();
