@@ -161,6 +161,49 @@ TEST_F(CpuTest, OpponentItCannotMeasureIsOutOfReachAndReportedOnce) {
     }
 }
 
+// The next `count` values rand() gives after srand(seed).
+std::vector<int> draws(unsigned seed, int count) {
+    srand(seed);
+    std::vector<int> values;
+    for (int i = 0; i < count; i++) values.push_back(rand());
+    return values;
+}
+
+// A special is performed in the frame it is chosen, then the next frame
+// chooses again.
+int settled(int behaviour) { return behaviour == cpu::SPECIAL ? cpu::CHOOSE : behaviour; }
+
+// One frame of the whole source, replayed from known rand() draws: the
+// first draw decides the reset (4 in 100), the second the new behaviour.
+TEST_F(CpuTest, RunResetsFourTimesInAHundredAndHandsOverTheFrameAfterAJump) {
+    driver.pos_x = 0;  // far out of reach
+    int resets = 0;
+    for (unsigned seed = 1; seed <= 3000; seed++) {
+        const std::vector<int> next = draws(seed, 2);
+        const bool reset = next[0] % 100 > 95;
+        resets += reset;
+        const int chosen = settled(cpu::choose(MATCH_WEIGHTS, next[1] % cpu::choice_range(MATCH_WEIGHTS)));
+
+        // A lasting behaviour lasts until the reset.
+        srand(seed);
+        driver.behaviour = cpu::DUCKING;
+        cpu::run(driver);
+        EXPECT_EQ(reset ? chosen : cpu::DUCKING, driver.behaviour) << "seed " << seed;
+
+        // The frame after a jump waits or turns to blocking or approaching;
+        // it never presses up again by itself.
+        srand(seed);
+        driver.behaviour = cpu::JUMPING;
+        cpu::run(driver);
+        const int after_jump = cpu::after_jump(MATCH_WEIGHTS, next[1] % cpu::after_jump_range(MATCH_WEIGHTS));
+        EXPECT_EQ(reset ? chosen : after_jump, driver.behaviour) << "seed " << seed;
+        if (!reset) {
+            EXPECT_DOUBLE_EQ(0.0, driver.vertical) << "seed " << seed;
+        }
+    }
+    EXPECT_NEAR(3000 * 4 / 100, resets, 40);
+}
+
 combo numbered_combo(int combo_type) {
     combo made;
     made.combo_type = combo_type;

@@ -1,5 +1,6 @@
 // What the camera and the heads-up display show: zoom and scroll, the
 // push-apart of overlapping fighters, life bars catching up, win dots.
+#include "shell/hud.h"
 #include "tests/shell/match_fixture.h"
 
 namespace {
@@ -75,16 +76,20 @@ TEST_F(match_hud, the_red_damage_shrinks_half_a_point_a_frame_behind_the_life_ba
     EXPECT_NE(GOLD, screen_rgb(400, BAR_Y));
 }
 
+// Without hit points there is nothing to measure a bar by: a life over 0
+// would make it infinitely long, which no pixel count can hold.
 TEST_F(match_hud, a_fighter_without_hit_points_shows_an_empty_bar) {
     start();
     frames(1);
     EXPECT_EQ(GOLD, screen_rgb(100, BAR_Y));
     left().max_life = 0;
-    left().life = 0;
-    left().shown_life = 0;
+    left().life = 40;
+    left().shown_life = 40.5;
+    for (double points : {40.5, 40.0, 0.0, -1.0}) EXPECT_EQ(0.0, hud::bar_length(points, 0)) << points;
     frames(2);
     EXPECT_NE(GOLD, screen_rgb(100, BAR_Y));
     EXPECT_NE(DAMAGE_RED, screen_rgb(100, BAR_Y));
+    EXPECT_EQ(100.0, hud::bar_length(50, 115));
 }
 
 TEST_F(match_hud, each_round_won_shows_a_dot_under_the_bar) {

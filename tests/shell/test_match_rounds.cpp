@@ -1,5 +1,7 @@
 // How rounds and series end: knock-outs, the round-end delay, round wins,
 // survival, Escape and the window's close button.
+#include "gfx/txt_mgr.h"
+#include "shell/hud.h"
 #include "tests/shell/match_fixture.h"
 
 namespace {
@@ -62,12 +64,30 @@ TEST_F(match_rounds, the_result_text_shows_at_the_screen_centre) {
     EXPECT_GT(screen_count(240, 226, 160, 36, 0xFFFFFF), 20);
 }
 
+// Which pixels of the screen's middle band are white, where the results show.
+std::vector<bool> white_in_middle_band() {
+    std::vector<bool> white;
+    for (int y = 200; y < 290; y++)
+        for (int x = 120; x < 520; x++) white.push_back(screen_rgb(x, y) == 0xFFFFFF);
+    return white;
+}
+
 TEST_F(match_rounds, a_double_knock_out_shows_three_texts_and_wins_for_both) {
     start();
     frames(1);
+    // Printed without a background, the three texts show one over another.
+    assets.win_text->mode = TXT_MGR::MODE_SOLID;
     left().life = -5;
     right().life = -5;
     frames(1);
+    const std::vector<bool> shown = white_in_middle_band();
+    screen.clear_screen();
+    const hud texts(assets);
+    for (const char* text : {"Player 2 Wins", "Player 1 Wins", "Double Death"}) texts.show_result(text);
+    EXPECT_EQ(white_in_middle_band(), shown);
+    screen.clear_screen();
+    texts.show_result("Double Death");
+    EXPECT_NE(white_in_middle_band(), shown);
     EXPECT_EQ(3, series->round_over_count());
     EXPECT_EQ(60, frames_until_round_end(100));
     EXPECT_FALSE(end_round());
