@@ -78,7 +78,9 @@ Anim_Mgr::Anim_Mgr()
     printf("Creating Anim_Mgr\n");
 }
 
-Anim_Mgr::~Anim_Mgr() {
+Anim_Mgr::~Anim_Mgr() { clear(); }
+
+void Anim_Mgr::clear() {
     frames.clear();
     free_private_copies();
 }
@@ -89,8 +91,7 @@ void Anim_Mgr::free_private_copies() {
 }
 
 void Anim_Mgr::load(const char* path) {
-    frames.clear();
-    free_private_copies();
+    clear();
     config_file file;
     if (!file.load(path)) {
         printf("Can't load animation from [%s]", path);

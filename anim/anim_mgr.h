@@ -39,6 +39,9 @@ public:
     // frames leaves the definition empty; a frame whose picture can't be
     // loaded is left out with a log line.
     void load(const char* path);
+    // Lets go of the frames and of the recoloured copies they showed; the
+    // definition can be loaded again.
+    void clear();
     // Appends a frame showing one picture (not owned) for `rate` ticks: the
     // one-picture definitions of the menu scenes.
     void add_picture(img_mgr* picture, int rate);

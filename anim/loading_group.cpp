@@ -2,6 +2,8 @@
 
 #include "shell/screen_mgr.h"
 
+// In this order, so the group never holds a definition not yet built.
+Anim_Mgr loading_animation;
 anim_group loading_group;
 
 void show_loading_progress() {

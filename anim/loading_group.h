@@ -3,10 +3,12 @@
 
 #include "anim/anim_group.h"
 
-// The animation that keeps moving while files load. Built empty before
-// main; the preloading adds the looping definition of
-// game/fighter/loading.ini and sets the group's width and height to its
-// largest frame.
+// The animation that keeps moving while files load, and the definition it
+// plays. Both are built empty before main, the definition first; the
+// preloading reads game/fighter/loading.ini into the definition, makes it
+// loop, adds it to the group and sets the group's width and height to its
+// largest frame. The release lets go of both.
+extern Anim_Mgr loading_animation;
 extern anim_group loading_group;
 
 // One step of a long load: plays one tick of loading_group in the

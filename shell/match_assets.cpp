@@ -70,7 +70,6 @@ match_assets::match_assets()
       life_colour(0),
       damage_colour(0),
       music(nullptr),
-      loading_anim(nullptr),
       spark_anim(nullptr) {}
 
 void match_assets::preload(Mix_Music* match_music) {
@@ -84,12 +83,11 @@ void match_assets::preload(Mix_Music* match_music) {
 }
 
 void match_assets::load_animations() {
-    loading_anim = new Anim_Mgr();
-    loading_anim->load(LOADING_ANIMATION);
-    loading_anim->loop = 1;
-    loading_group.add(ref_ptr<Anim_Mgr>(loading_anim));
-    loading_group.width = loading_anim->width;
-    loading_group.height = loading_anim->height;
+    loading_animation.load(LOADING_ANIMATION);
+    loading_animation.loop = 1;
+    loading_group.add(ref_ptr<Anim_Mgr>(&loading_animation));
+    loading_group.width = loading_animation.width;
+    loading_group.height = loading_animation.height;
 
     spark_anim = new Anim_Mgr();
     spark_anim->load(SPARK_ANIMATION);
@@ -130,8 +128,8 @@ void match_assets::release_animations() {
     loading_group.clear();
     loading_group.width = 0;
     loading_group.height = 0;
+    loading_animation.clear();
     free_and_clear(spark_anim);
-    free_and_clear(loading_anim);
 }
 
 void match_assets::release() {

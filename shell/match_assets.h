@@ -50,7 +50,6 @@ private:
     void load_display_resources();
     void release_animations();
 
-    Anim_Mgr* loading_anim;
     Anim_Mgr* spark_anim;
 };
 

@@ -89,7 +89,9 @@ game_run_result run_brawler(const std::string& label, bool write_ini, const std:
 
 TEST(startup_in_x, no_settings_file_gives_the_default_surface_mode) {
     const game_run_result run = run_brawler("startup_defaults", false, "");
-    EXPECT_TRUE(run.log_has("Initialize SDL.\nSDL Initialized.\n")) << run.out;
+    // What is built before main: the screen, then the loading animation's
+    // definition and its group.
+    EXPECT_TRUE(run.log_has("Initialize SDL.\nSDL Initialized.\nCreating Anim_Mgr\nCreating anim_group\n")) << run.out;
     EXPECT_TRUE(run.log_has("Can't open [game/game.ini]\n"));
     EXPECT_TRUE(run.log_has("Resolution: asked for [640,480@32] got [640,480@32]\n")) << run.out;
     EXPECT_FALSE(run.log_has("Setting GL Atts"));
