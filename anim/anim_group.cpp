@@ -96,8 +96,10 @@ void anim_group::fill_stack(ag_stack& running) {
     }
 }
 
-int anim_group::has_frames() const {
-    if (!anims.empty() && anims[0].get() && !anims[0]->frames.empty()) return 1;
+int anim_group::playable() const { return !anims.empty() && anims[0].get() && !anims[0]->frames.empty(); }
+
+int anim_group::check_playable() const {
+    if (playable()) return 1;
     warn_empty(0);
     return 0;
 }

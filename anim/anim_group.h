@@ -41,9 +41,10 @@ public:
     // list could be allocated.
     ag_stack* make_stack();
     // 1 when the first definition has frames, so a fresh list would have
-    // something to play; otherwise prints the empty-animation warning that
-    // make_stack prints and returns 0.
-    int has_frames() const;
+    // something to play.
+    int playable() const;
+    // playable(), printing make_stack's empty-animation warning when not.
+    int check_playable() const;
     // Plays one tick at (x, y) + offset and returns 1. An empty running
     // list is refilled from frame 0 first.
     int play(int x, int y);

@@ -37,7 +37,7 @@ int fighter_lifeform::start_move(int index, int move_priority) {
     // frames (its file was missing) is refused with a warning, since
     // starting it would only blank the fighter's size.
     if (index < 0 || index >= move_count() || !moves[index]) return 1;
-    if (!moves[index]->has_frames()) return 1;
+    if (!moves[index]->check_playable()) return 1;
     const anim_group* started =
         move_gate::start_move(move_kind, priority, anim_stack, moves, index, move_priority);
     if (started) {

@@ -354,8 +354,7 @@ void lifeform::draw_afterimage(int x_offset, Uint8 opacity) {
 
 int lifeform::has_move(int index) const {
     if (index < 0 || index >= move_count() || !moves[index]) return 0;
-    const anim_group* move = moves[index];
-    return !move->anims.empty() && move->anims[0].get() && !move->anims[0]->frames.empty();
+    return moves[index]->playable();
 }
 
 int lifeform::move_list_empty() const { return anim_stack && anim_stack->empty(); }
