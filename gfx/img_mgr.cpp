@@ -71,10 +71,13 @@ Uint8* pixel_at(SDL_Surface* pixels, int x, int y) {
     return (Uint8*)pixels->pixels + y * pixels->pitch + x * pixels->format->BytesPerPixel;
 }
 
-// Tells pure green pixels of one format, whatever their alpha byte.
+// Tells pure green pixels of one format, whatever their alpha byte; a
+// palette without pure green has none.
 struct key_test {
-    explicit key_test(const SDL_PixelFormat* format) : mask(colour_bits(format)), key(key_green(format) & mask) {}
-    bool is_key(Uint32 value) const { return (value & mask) == key; }
+    explicit key_test(const SDL_PixelFormat* format)
+        : keyed(holds_key_green(format)), mask(colour_bits(format)), key(key_green(format) & mask) {}
+    bool is_key(Uint32 value) const { return keyed && (value & mask) == key; }
+    bool keyed;
     Uint32 mask, key;
 };
 
@@ -468,7 +471,7 @@ void img_mgr::display(int x, int y, SDL_Surface* dest, float zx, float zy, int a
     } else {
         // The stored picture is the trimmed part: placed where that part of
         // the logical rectangle lands, facing either way.
-        const int x0 = (int)(x + (mirrored ? logical_w - trim.right : trim.left) * zx);
+        const int x0 = (int)(x + stored_left() * zx);
         display_sw(x0, y0, dest, zx, zy, angle);
     }
 }

@@ -106,6 +106,10 @@ private:
     bool reload_pixels_from_file();
     void let_go_of_texture();
     int trimmed_w() const { return trim.right - trim.left; }
+    // The logical column where the stored pixels start on the surface path,
+    // where a mirrored picture stores its flipped pixels: its right trim
+    // then lies on the left.
+    int stored_left() const { return mirrored ? logical_w - trim.right : trim.left; }
     int trimmed_h() const { return trim.bottom - trim.top; }
 
     // Drawing on plain surfaces (img_sw.cpp).

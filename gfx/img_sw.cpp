@@ -90,7 +90,7 @@ bool keyed_copy_will_do(const SDL_Surface* picture, const SDL_Surface* dest) {
 SDL_Surface* keyed_surface(const SDL_PixelFormat* format, int w, int h) {
     SDL_Surface* made = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, format->BitsPerPixel, format->Rmask,
                                              format->Gmask, format->Bmask, 0);
-    if (made) SDL_SetColorKey(made, SDL_SRCCOLORKEY, key_green(made->format));
+    if (made) key_out_green(made);
     return made;
 }
 
@@ -325,9 +325,9 @@ SDL_Surface* img_mgr::zoomed_picture(SDL_Surface* dest, float& zx, float& zy, in
     const int px = logical_w / 2 - pw / 2;
     const int py = logical_h / 2 - ph / 2;
     printf("grab patch from [%d,%d-%d,%d] sz[%d,%d]\n", px, py, px + pw, py + ph, pw, ph);
-    // The patch is a part of the logical picture; the stored pixels start at
-    // the trim corner.
-    const SDL_Rect area = {(Sint16)(px - trim.left), (Sint16)(py - trim.top), (Uint16)pw, (Uint16)ph};
+    // The patch is a part of the logical picture as it faces now; the stored
+    // pixels start at the trim corner on that side.
+    const SDL_Rect area = {(Sint16)(px - stored_left()), (Sint16)(py - trim.top), (Uint16)pw, (Uint16)ph};
     SDL_Surface* zoomed = zoomed_patch(pixels, area, zx, zy, angle);
     if (zoomed) printf("Zoomed to [%d,%d]\n", zoomed->w, zoomed->h);
     const Uint16 seen_w = (Uint16)(int)(dest->w * (1.0f / zx));

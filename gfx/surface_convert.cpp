@@ -24,6 +24,24 @@ struct saved_alpha {
 
 Uint32 key_green(const SDL_PixelFormat* format) { return SDL_MapRGB(format, 0, 255, 0); }
 
+bool holds_key_green(const SDL_PixelFormat* format) {
+    const SDL_Palette* palette = format->palette;
+    if (!palette) return true;
+    for (int i = 0; i < palette->ncolors; i++) {
+        const SDL_Color& entry = palette->colors[i];
+        if (entry.r == 0 && entry.g == 255 && entry.b == 0) return true;
+    }
+    return false;
+}
+
+void key_out_green(SDL_Surface* pixels) {
+    if (holds_key_green(pixels->format)) {
+        SDL_SetColorKey(pixels, SDL_SRCCOLORKEY, key_green(pixels->format));
+    } else {
+        SDL_SetColorKey(pixels, 0, 0);
+    }
+}
+
 void blit_logged(SDL_Surface* source, SDL_Rect* area, SDL_Surface* dest, SDL_Rect* at) {
     if (SDL_BlitSurface(source, area, dest, at) < 0) fprintf(stderr, "BlitSurface error: %s\n", SDL_GetError());
 }
@@ -40,8 +58,7 @@ SDL_Surface* rgba_copy(SDL_Surface* source, SDL_Rect* area, int w, int h) {
 
 SDL_Surface* keyed_display_copy(SDL_Surface* source) {
     SDL_Surface* converted = SDL_DisplayFormat(source);
-    if (!converted) return nullptr;
-    SDL_SetColorKey(converted, SDL_SRCCOLORKEY, key_green(converted->format));
+    if (converted) key_out_green(converted);
     return converted;
 }
 

@@ -8,6 +8,15 @@
 // Pure green, the transparent colour of every picture, in `format`.
 Uint32 key_green(const SDL_PixelFormat* format);
 
+// Whether `format` holds pure green exactly. A palette without it has no
+// transparent colour: the entry nearest to green is a colour the picture
+// shows (often its black outline), never a see-through one.
+bool holds_key_green(const SDL_PixelFormat* format);
+
+// Pure green becomes the surface's colour key; a surface that cannot hold
+// pure green gets none.
+void key_out_green(SDL_Surface* pixels);
+
 // Blits and reports a failure on standard error; drawing goes on.
 void blit_logged(SDL_Surface* source, SDL_Rect* area, SDL_Surface* dest, SDL_Rect* at);
 

@@ -28,7 +28,7 @@ void surface_ref::green2alpha() {
     if (!surface) return;
     printf("____green2alpha [%lx]\n", (unsigned long)this);
     printf("->[%lx] flags[%d]\n", (unsigned long)surface, (int)surface->flags);
-    SDL_SetColorKey(surface, SDL_SRCCOLORKEY, key_green(surface->format));
+    key_out_green(surface);
 }
 
 void surface_ref::release_surface() {

@@ -97,6 +97,7 @@ void screen_flow::show_logo(FPSmanager* flow_pacing, int flow_menu_rate, int flo
     // game is silent.
     printf("Trying to load [%s]\n", INTRO_MUSIC);
     intro_music = Mix_LoadMUS(INTRO_MUSIC);
+    music::set_level();
     if (Mix_FadeInMusic(intro_music, 0, 1000) == -1) printf("Mix_FadeInMusic: %s\n", SDL_GetError());
     for (int alpha = 0; alpha < 256; alpha += LOGO_FADE_IN_STEP) draw_logo(alpha);
 }

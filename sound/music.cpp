@@ -2,6 +2,7 @@
 
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
+#include "sound/sound_levels.h"
 
 namespace music {
 
@@ -13,16 +14,22 @@ bool can_play(const Mix_Music* tune) { return screen.audio_ok == 1 && tune != nu
 
 }  // namespace
 
+void set_level() { Mix_VolumeMusic(sound_levels::MUSIC_VOLUME); }
+
 void fade_in_intro(Mix_Music* intro) {
-    if (can_play(intro)) Mix_FadeInMusic(intro, 0, FADE_MS);
+    if (!can_play(intro)) return;
+    set_level();
+    Mix_FadeInMusic(intro, 0, FADE_MS);
 }
 
 void start_loop(Mix_Music* loop) {
-    if (can_play(loop)) Mix_PlayMusic(loop, -1);
+    if (!can_play(loop)) return;
+    set_level();
+    Mix_PlayMusic(loop, -1);
 }
 
 void keep_looping(Mix_Music* loop) {
-    if (can_play(loop) && !Mix_PlayingMusic()) Mix_PlayMusic(loop, -1);
+    if (can_play(loop) && !Mix_PlayingMusic()) start_loop(loop);
 }
 
 void fade_out_all() {

@@ -7,6 +7,9 @@
 // subsystem did not start (screen.audio_ok 0), and a null music is ignored.
 namespace music {
 
+// Sets the music to its level. The mixer opens at full volume; each rule
+// below sets it as it starts a music, and a fade-in rises to it.
+void set_level();
 // Plays `intro` once, fading in over a second.
 void fade_in_intro(Mix_Music* intro);
 // Starts `loop` repeating forever, replacing whatever plays.

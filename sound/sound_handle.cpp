@@ -1,6 +1,39 @@
 #include "sound/sound_handle.h"
 
 #include <cstdio>
+#include <vector>
+
+#include "shell/platform.h"
+#include "sound/sound_levels.h"
+
+namespace {
+
+// A frame drawn again within one game frame (a rush afterimage, a dizzy
+// ghost) would start its effect again at the same instant: the copies add
+// up to one sound several times as loud, which clipped. An effect starts at
+// most once in this many milliseconds, far less than a frame.
+const Uint32 SAME_MOMENT_MS = 4;
+
+struct effect_start {
+    const Mix_Chunk* chunk;
+    Uint32 at;
+};
+// The last start of each effect played so far; one entry per effect file.
+std::vector<effect_start> last_starts;
+
+// Records a start of `chunk` at `now`, unless it started a moment ago.
+bool claim_start(const Mix_Chunk* chunk, Uint32 now) {
+    for (effect_start& last : last_starts) {
+        if (last.chunk != chunk) continue;
+        if (now - last.at < SAME_MOMENT_MS) return false;
+        last.at = now;
+        return true;
+    }
+    last_starts.push_back(effect_start{chunk, now});
+    return true;
+}
+
+}  // namespace
 
 sound_handle& sound_handle::operator=(const sound_handle& other) {
     if (this == &other) return *this;
@@ -22,10 +55,12 @@ Mix_Chunk* sound_handle::load(const char* path) {
     free_own_chunk();
     chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1);
     if (!chunk) printf("Mix_LoadWAV: %s\n", SDL_GetError());
+    // The level travels with the chunk, whichever channel plays it.
+    if (chunk) Mix_VolumeChunk(chunk, sound_levels::EFFECT_VOLUME);
     owns_chunk = chunk != nullptr;
     return chunk;
 }
 
 void sound_handle::play(int channel, int loops) const {
-    if (chunk) Mix_PlayChannelTimed(channel, chunk, loops, -1);
+    if (chunk && claim_start(chunk, platform::ticks())) Mix_PlayChannelTimed(channel, chunk, loops, -1);
 }

@@ -65,7 +65,7 @@ void set_window(img_mgr& picture, int src_x, int src_y, int width) {
 level::level()
     : floor(-1), bgset_width(0), level_height(0), total_height(0), part_count(0), onscreen_size(0), bottom_y(0),
       loaded_images(0), scroll_x(0), level_width(0), scroll_y(0), zoom(1.0), scale(1.0), verbose(0), reset_point(0),
-      loop(-1), shake(0), flash(0), flash_rate(0) {}
+      loop(-1), shake(0), flash(0), flash_rate(0), skip_hidden_rows(true) {}
 
 // Frames read the current level at any time: it must never name a level
 // that is gone.
@@ -298,9 +298,14 @@ level::hidden_rows level::front_hides(size_t part, int y) const {
     const img_mgr& front = front_layer(part);
     const int window_left = parallax_offset(scroll_x, 1, shake);
     if (window_left < 0 || window_left + window_width(screen.width(), zoom) > front.width()) return hidden;
+    // The window is laid over the stored rows of the layer: a raised camera
+    // leaves its solid rows above the window undrawn, a lowered one those
+    // below it.
     const int window_top = parallax_offset(scroll_y, 1, 0);
-    const double first_top = front.scaled_row_top(y, zoom, window_top, solid.first + 1);
-    const double last_top = front.scaled_row_top(y, zoom, window_top, solid.end - 1);
+    const row_span drawn = {std::max(solid.first, window_top), std::min(solid.end, window_top + front.height())};
+    if (drawn.size() < 2) return hidden;
+    const double first_top = front.scaled_row_top(y, zoom, window_top, drawn.first + 1);
+    const double last_top = front.scaled_row_top(y, zoom, window_top, drawn.end - 1);
     const int first = static_cast<int>(std::ceil(first_top)) + COVER_MARGIN;
     const int end = static_cast<int>(std::floor(last_top)) - COVER_MARGIN;
     hidden.rows = {std::max(first, 0), std::min(end, screen.height())};
@@ -324,7 +329,7 @@ void level::draw_step() {
     verbose = 0;
     advance_shake();
     zoom = scale * zoom;
-    const hidden_rows hidden = most_hidden_rows();
+    const hidden_rows hidden = skip_hidden_rows ? most_hidden_rows() : hidden_rows{parts.size(), 0, {0, 0}};
     if (hidden.rows.empty()) {
         draw_parts(0, parts.size());
     } else {

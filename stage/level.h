@@ -57,6 +57,10 @@ public:
     int shake;                       // horizontal shake offset in pixels
     int flash;                       // opacity 0-255 of the white flash
     int flash_rate;                  // how much flash falls per drawn frame
+    // Whether draw_step leaves out what lies under the rows a front layer
+    // hides. Off, every plane is drawn whole: the same picture, more slowly,
+    // which is what the shortcut is checked against.
+    bool skip_hidden_rows;
 
 private:
     level(const level&);

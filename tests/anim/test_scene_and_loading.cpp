@@ -35,7 +35,17 @@ TEST_F(scene_test, every_picture_of_every_entry_is_drawn_bottom_anchored_at_its_
     EXPECT_EQ(0u, screen_rgb(71, 112));
     // Both frames of the second entry are drawn, the later on top.
     EXPECT_EQ(0x1EC81Eu, screen_rgb(305, 55));
-    EXPECT_TRUE(scene.display_lists.empty());
+
+    // The surface path keeps nothing between draws: every draw paints the
+    // whole scene again, entries added since included.
+    Anim_Mgr late;
+    late.add_picture(Image_Manager.get(files.picture("late", 10, 10, 30, 30, 200).c_str()), 0);
+    scene.add(&late, 200, 200, 1.0);
+    clear_surface_screen();
+    scene.draw();
+    EXPECT_EQ(0xC81E1Eu, screen_rgb(52, 112));
+    EXPECT_EQ(0x1EC81Eu, screen_rgb(305, 55));
+    EXPECT_EQ(0x1E1EC8u, screen_rgb(205, 205));
 }
 
 TEST_F(scene_test, loading_progress_plays_the_loading_animation_in_the_bottom_left_corner) {

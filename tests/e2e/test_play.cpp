@@ -140,42 +140,73 @@ INSTANTIATE_TEST_SUITE_P(programs_and_renderers, play,
                          ::testing::ValuesIn(GAME_VARIANTS),
                          [](const ::testing::TestParamInfo<game_variant>& info) { return info.param.name(); });
 
-// The mixer's output, written to a file by SDL's disk audio driver: the
-// menus and the match must not be silent.
+// The mixer's output, written to a file by SDL's disk audio driver.
+const size_t SAMPLES_PER_SECOND = 44100 * 2;
+
 double rms_of(const std::vector<short>& samples, size_t from, size_t to) {
     double sum = 0;
     for (size_t i = from; i < to && i < samples.size(); i++) sum += (double)samples[i] * samples[i];
     return to > from ? std::sqrt(sum / (double)(to - from)) : 0.0;
 }
 
-TEST(sound, menu_and_match_are_heard) {
+// The share of samples from `from` on that the mixer had to clip.
+double clipped_share(const std::vector<short>& samples, size_t from) {
+    size_t clipped = 0;
+    for (size_t i = from; i < samples.size(); i++) clipped += samples[i] >= 32767 || samples[i] <= -32768;
+    return samples.size() > from ? (double)clipped / (double)(samples.size() - from) : 0.0;
+}
+
+// Records a session that starts a demo match and lets it play `seconds`.
+std::vector<short> record_demo(const std::string& label, int seconds, const std::string& prepare) {
     game_run_options options;
-    options.label = "e2e_sound";
+    options.label = label;
     options.game_ini = "hwaccel=0\n";
-    options.audio_file = testing::TempDir() + "brawler_audio.raw";
+    options.audio_file = testing::TempDir() + label + ".raw";
+    options.prepare = prepare;
     options.key_script =
         "wait_log 60 MAIN MENU:\n"
         "wait 4\n"
         "tap_until 30 Down cursor [3]\n"
         "key Return\n"
         "wait_log 60 Setting FPS [60]\n"
-        "wait 5\n";
+        "wait " + std::to_string(seconds) + "\n";
     options.timeout_seconds = 1;  // the run ends during the match
     remove(options.audio_file.c_str());
-    const game_run_result run = run_game(options);
+    run_game(options);
 
-    FILE* file = fopen(options.audio_file.c_str(), "rb");
-    ASSERT_TRUE(file != nullptr) << "no audio recorded";
     std::vector<short> samples;
+    FILE* file = fopen(options.audio_file.c_str(), "rb");
+    if (!file) return samples;
     short buffer[4096];
     size_t got;
     while ((got = fread(buffer, sizeof(short), 4096, file)) > 0) samples.insert(samples.end(), buffer, buffer + got);
     fclose(file);
-    const size_t per_second = 44100 * 2;
-    ASSERT_GT(samples.size(), per_second * 6) << "too little audio";
+    return samples;
+}
+
+TEST(sound, menu_and_match_are_heard) {
+    const std::vector<short> samples = record_demo("e2e_sound", 5, "");
+    ASSERT_GT(samples.size(), SAMPLES_PER_SECOND * 6) << "too little audio";
     EXPECT_GT(rms_of(samples, samples.size() / 4, samples.size() / 2), 200.0) << "the menu is silent";
-    EXPECT_GT(rms_of(samples, samples.size() - per_second * 2, samples.size()), 200.0) << "the match is silent";
-    (void)run;
+    EXPECT_GT(rms_of(samples, samples.size() - SAMPLES_PER_SECOND * 2, samples.size()), 200.0)
+        << "the match is silent";
+}
+
+// The demo's fighters played by the one whose moves sound the most (a
+// rush of eight swings): the music and every blow together must fit the
+// samples. The fighter file takes the place of the demo's in a private copy
+// of the fighters.
+TEST(sound, a_match_of_the_loudest_fighters_does_not_clip) {
+    const std::string fighters = std::string(BRAWLER_SOURCE_DIR) + "/game/fighter";
+    const std::vector<short> samples = record_demo(
+        "e2e_sound_loudest", 40,
+        "rm game/fighter\ncp -r '" + fighters + "' game/fighter\n"
+        "cp game/fighter/tamsin_char.ini game/fighter/lunet_char.ini");
+    const size_t match = SAMPLES_PER_SECOND * 35;
+    ASSERT_GT(samples.size(), match + SAMPLES_PER_SECOND * 6) << "too little audio";
+    const size_t from = samples.size() - match;
+    EXPECT_GT(rms_of(samples, from, samples.size()), 200.0) << "the match is silent";
+    EXPECT_LE(clipped_share(samples, from), 0.0001) << "of the last 35 s of the match";
 }
 
 }  // namespace

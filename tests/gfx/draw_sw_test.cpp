@@ -168,6 +168,15 @@ TEST_F(draw_sw, a_zoom_past_the_screen_grabs_the_visible_centre_only) {
     EXPECT_EQ(picture.zcache.size(), 0u);
 }
 
+TEST_F(draw_sw, a_mirrored_trimmed_picture_zoomed_past_the_screen_shows_its_own_centre) {
+    img_mgr picture;
+    picture.load(placed_picture_file().c_str());
+    picture.mirror();
+    picture.display(PAST_THE_SCREEN_X, PAST_THE_SCREEN_Y, screen.surface, PAST_THE_SCREEN_ZOOM, PAST_THE_SCREEN_ZOOM, 0);
+    expect_area_near(painted(), PAST_THE_SCREEN_AREA, PAST_THE_SCREEN_SLACK);
+    EXPECT_EQ(pixel(PAST_THE_SCREEN_MARKER_X, PAST_THE_SCREEN_MARKER_Y), YELLOW);
+}
+
 TEST_F(draw_sw, broken_pictures_draw_nothing_and_do_not_crash) {
     img_mgr missing;
     missing.load("no/such/file.png");

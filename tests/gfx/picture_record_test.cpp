@@ -6,6 +6,18 @@ namespace {
 
 class picture_record : public surface_path {};
 
+// An 8-bit file of two palette entries: `box` in `fill`, the rest in
+// `background` (index 0).
+std::string two_colour_file(const std::string& name, int w, int h, SDL_Color background, SDL_Color fill,
+                            SDL_Rect box) {
+    SDL_Surface* indexed = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 8, 0, 0, 0, 0);
+    SDL_Color colours[2] = {background, fill};
+    SDL_SetColors(indexed, colours, 0, 2);
+    SDL_FillRect(indexed, nullptr, 0);
+    SDL_FillRect(indexed, &box, 1);
+    return save_picture(indexed, name);
+}
+
 TEST_F(picture_record, loading_trims_to_the_visible_box_and_keeps_the_logical_size) {
     const std::string file = picture_file("trim", 100, 80, {10, 5, 60, 75}, RED);
     img_mgr picture;
@@ -50,13 +62,7 @@ TEST_F(picture_record, solid_rows_are_the_longest_run_without_key_colour) {
 
 TEST_F(picture_record, trimming_reads_8_and_24_bit_files_by_their_own_depth) {
     // An 8-bit file: palette index 1 is red, every other pixel index 0 green.
-    SDL_Surface* indexed = SDL_CreateRGBSurface(SDL_SWSURFACE, 33, 20, 8, 0, 0, 0, 0);
-    SDL_Color colours[2] = {{0, 255, 0, 0}, {255, 0, 0, 0}};
-    SDL_SetColors(indexed, colours, 0, 2);
-    SDL_FillRect(indexed, nullptr, 0);
-    SDL_Rect box = {31, 3, 1, 2};
-    SDL_FillRect(indexed, &box, 1);
-    const std::string file8 = save_picture(indexed, "indexed");
+    const std::string file8 = two_colour_file("indexed", 33, 20, {0, 255, 0, 0}, {255, 0, 0, 0}, {31, 3, 1, 2});
     img_mgr picture8;
     picture8.load(file8.c_str());
     EXPECT_EQ(picture8.bounds.left, 31);
@@ -72,6 +78,26 @@ TEST_F(picture_record, trimming_reads_8_and_24_bit_files_by_their_own_depth) {
     EXPECT_EQ(picture24.bounds.top, 6);
     EXPECT_EQ(picture24.bounds.right, 33);
     EXPECT_EQ(picture24.bounds.bottom, 7);
+}
+
+// Only pure green is see-through. A palette without it keeps every pixel,
+// the black frame included, though black is its entry nearest to green.
+TEST_F(picture_record, an_8_bit_picture_without_pure_green_keeps_its_black_frame) {
+    img_mgr picture;
+    picture.load(two_colour_file("framed8", 24, 16, {0, 0, 0, 0}, {255, 0, 0, 0}, {2, 2, 20, 12}).c_str());
+    EXPECT_EQ(picture.bounds.left, 0);
+    EXPECT_EQ(picture.bounds.top, 0);
+    EXPECT_EQ(picture.bounds.right, 24);
+    EXPECT_EQ(picture.bounds.bottom, 16);
+
+    SDL_FillRect(screen.surface, nullptr, SDL_MapRGB(screen.surface->format, 0, 0, 255));
+    for (int zoom : {1, 2}) {
+        const int x = 100 * zoom;
+        picture.display(x, 100, screen.surface, (float)zoom, (float)zoom, 0);
+        EXPECT_EQ(pixel(x, 100), BLACK) << "frame at zoom " << zoom;
+        EXPECT_EQ(pixel(x + 2 * zoom, 100 + 2 * zoom), RED) << "inside at zoom " << zoom;
+    }
+    EXPECT_EQ(count(BLUE), 320 * 240 - 24 * 16 - 48 * 32);
 }
 
 TEST_F(picture_record, an_all_green_file_has_empty_bounds_and_stays_drawable) {

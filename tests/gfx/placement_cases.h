@@ -27,6 +27,26 @@ const placement_case PLACEMENTS[] = {
     {"mirrored_zoomed", true, 20, 10, 2.0f, {48, 50, 128, 110}, 127, 50},
 };
 
+// The placed picture, mirrored and zoomed six times past a 320 x 240 screen
+// with its centre on the screen's centre: the visible part, turned, spans
+// logical columns 14-54 and rows 20-50. Paths that zoom only the visible
+// centre round its scale a little, hence the slack.
+const int PAST_THE_SCREEN_ZOOM = 6;
+const int PAST_THE_SCREEN_X = 160 - PLACED_SIZE * PAST_THE_SCREEN_ZOOM / 2;
+const int PAST_THE_SCREEN_Y = 120 - PLACED_SIZE * PAST_THE_SCREEN_ZOOM / 2;
+const area PAST_THE_SCREEN_AREA = {PAST_THE_SCREEN_X + 14 * 6, PAST_THE_SCREEN_Y + 20 * 6, PAST_THE_SCREEN_X + 54 * 6,
+                                   PAST_THE_SCREEN_Y + 50 * 6};
+const int PAST_THE_SCREEN_SLACK = 4;
+// Inside the turned marker (logical column 53, row 20) on every path.
+const int PAST_THE_SCREEN_MARKER_X = 288, PAST_THE_SCREEN_MARKER_Y = 51;
+
+inline void expect_area_near(const area& got, const area& want, int slack) {
+    EXPECT_NEAR(got.left, want.left, slack);
+    EXPECT_NEAR(got.top, want.top, slack);
+    EXPECT_NEAR(got.right, want.right, slack);
+    EXPECT_NEAR(got.bottom, want.bottom, slack);
+}
+
 inline std::string placed_picture_file() {
     return picture_file("placed", PLACED_SIZE, PLACED_SIZE, PLACED_VISIBLE, RED);
 }

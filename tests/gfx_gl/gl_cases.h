@@ -69,6 +69,16 @@ TEST_F(gl_path, trimmed_pictures_land_where_the_whole_picture_would_facing_eithe
     }
 }
 
+TEST_F(gl_path, a_mirrored_trimmed_picture_zoomed_past_the_screen_shows_its_own_centre) {
+    img_mgr picture;
+    picture.load(placed_picture_file().c_str());
+    picture.mirror();
+    picture.display(PAST_THE_SCREEN_X, PAST_THE_SCREEN_Y, screen.surface, PAST_THE_SCREEN_ZOOM, PAST_THE_SCREEN_ZOOM, 0);
+    read_back();
+    expect_area_near(painted(), PAST_THE_SCREEN_AREA, PAST_THE_SCREEN_SLACK);
+    EXPECT_TRUE(yellowish(pixel(PAST_THE_SCREEN_MARKER_X, PAST_THE_SCREEN_MARKER_Y)));
+}
+
 TEST_F(gl_path, the_first_draw_uploads_a_power_of_two_texture_of_the_trimmed_part) {
     const std::string file = placed_picture_file();
     img_mgr picture;

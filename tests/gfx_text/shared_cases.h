@@ -89,15 +89,52 @@ TEST_F(drawing, text_without_target_lands_on_the_screen_at_its_size) {
     EXPECT_EQ(inside, taken.count_not(0, 0, probe::SCREEN_W, probe::SCREEN_H, BLACK));
 }
 
-TEST_F(drawing, every_render_mode_shows_its_text) {
+// White text with a blue background colour, on black: Solid draws only
+// whole white pixels, Shaded fills its box with blue behind smoothed
+// letters, Blended smooths the letters onto what is under them.
+TEST_F(drawing, each_render_mode_draws_its_own_way) {
+    struct seen {
+        int white, blue, black, between;
+    };
     TXT_MGR text;
     text.open_font(probe::font_path());
-    for (int mode : {int(TXT_MGR::MODE_SOLID), int(TXT_MGR::MODE_BLENDED), 3}) {
+    text.fg = {255, 255, 255, 0};
+    text.bg = {0, 0, 200, 0};
+    const auto print_in = [&text](int mode) {
         probe::clear();
         text.mode = mode;
         text.print("KO");
-        EXPECT_GT(probe::grab().count_not(text.x, text.y, text.text_w, text.text_h, BLACK), 20) << "mode " << mode;
-    }
+        const probe::shot taken = probe::grab();
+        seen found = {0, 0, 0, 0};
+        for (int y = text.y; y < text.y + text.text_h; y++) {
+            for (int x = text.x; x < text.x + text.text_w; x++) {
+                const Uint32 c = taken.at(x, y);
+                const int r = c >> 16, g = (c >> 8) & 255, b = c & 255;
+                if (r > 247 && g > 247 && b > 247) {
+                    found.white++;
+                } else if (r < 8 && g < 8 && b < 8) {
+                    found.black++;
+                } else if (r < 8 && g < 8 && b > 150) {
+                    found.blue++;
+                } else {
+                    found.between++;
+                }
+            }
+        }
+        return found;
+    };
+    const seen solid = print_in(TXT_MGR::MODE_SOLID);
+    EXPECT_GT(solid.white, 20);
+    EXPECT_EQ(0, solid.between + solid.blue);
+    const seen shaded = print_in(3);
+    EXPECT_GT(shaded.white, 20);
+    EXPECT_GT(shaded.blue, shaded.white);
+    EXPECT_GT(shaded.between, 0);
+    EXPECT_EQ(0, shaded.black);
+    const seen blended = print_in(TXT_MGR::MODE_BLENDED);
+    EXPECT_GT(blended.white, 20);
+    EXPECT_GT(blended.between, 0);
+    EXPECT_EQ(0, blended.blue);
 }
 
 TEST_F(drawing, a_face_that_fails_to_open_prints_in_the_fallback_at_its_size) {

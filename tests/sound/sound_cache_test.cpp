@@ -10,18 +10,18 @@
 #include "shell/screen_mgr.h"
 #include "sound/music.h"
 #include "sound/sound_cache.h"
+#include "sound/sound_levels.h"
 
 namespace {
 
-// A short silent 16-bit stereo WAV file, written in code.
-std::string silent_wav(const std::string& name) {
+// A silent 16-bit stereo WAV file, written in code.
+std::string silent_wav(const std::string& name, Uint32 samples = 441) {
     static std::string folder;
     if (folder.empty()) {
         char pattern[] = "/tmp/brawler_sound_XXXXXX";
         folder = mkdtemp(pattern);
     }
     const std::string path = folder + "/" + name;
-    const Uint32 samples = 441;
     const Uint32 data_bytes = samples * 4;
     const Uint32 header[] = {0x46464952, 36 + data_bytes, 0x45564157, 0x20746d66, 16,
                              0x00020001, 44100, 44100 * 4, 0x00100004, 0x61746164, data_bytes};
@@ -59,9 +59,25 @@ TEST_F(sound_cache, each_effect_file_is_loaded_once_by_exact_name) {
     sound_handle* other = Sound_Manager.get(upper.c_str());
     EXPECT_NE(other, first);
     EXPECT_NE(other->chunk, first->chunk);
-    first->play(-1, 0);
-    first->play(-1, 0);
-    EXPECT_GE(Mix_Playing(-1), 2);  // shown again while playing: another channel
+    EXPECT_EQ(sound_levels::EFFECT_VOLUME, Mix_VolumeChunk(first->chunk, -1));
+}
+
+// Shown again in a later frame while it still plays, an effect starts on
+// another channel; drawn again within the same frame (an afterimage), it
+// does not start a second, coinciding copy.
+TEST_F(sound_cache, an_effect_starts_once_a_moment_and_again_in_later_frames) {
+    sound_handle* effect = Sound_Manager.get(silent_wav("long.wav", 44100).c_str());
+    Mix_HaltChannel(-1);
+    platform::use_script(true);
+    platform::set_ticks(5000);
+    effect->play(-1, 0);
+    effect->play(-1, 0);
+    EXPECT_EQ(1, Mix_Playing(-1));
+    platform::set_ticks(5017);
+    effect->play(-1, 0);
+    EXPECT_EQ(2, Mix_Playing(-1));
+    platform::use_script(false);
+    Mix_HaltChannel(-1);
 }
 
 TEST_F(sound_cache, a_missing_file_is_cached_with_no_sample_and_plays_nothing) {
@@ -78,22 +94,34 @@ TEST_F(sound_cache, a_missing_file_is_cached_with_no_sample_and_plays_nothing) {
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
-TEST_F(sound_cache, music_rules_do_nothing_without_audio_or_music) {
+// Music plays only with audio, at its level; a missing music is ignored.
+TEST_F(sound_cache, music_plays_only_with_audio_and_at_its_level) {
+    Mix_Music* tune = Mix_LoadMUS(silent_wav("tune.wav", 44100).c_str());
+    ASSERT_NE(tune, nullptr) << Mix_GetError();
     const Sint32 audio = screen.audio_ok;
     screen.audio_ok = 0;
-    music::keep_looping(nullptr);
-    music::start_loop(nullptr);
-    music::fade_in_intro(nullptr);
+    music::keep_looping(tune);
+    music::start_loop(tune);
+    music::fade_in_intro(tune);
+    EXPECT_FALSE(Mix_PlayingMusic());
     platform::use_script(true);
     platform::set_ticks(0);
     music::fade_out_all();
     EXPECT_EQ(platform::ticks(), 0u);  // no one-second fade without audio
-    screen.audio_ok = audio;
+
+    screen.audio_ok = 1;
+    Mix_VolumeMusic(MIX_MAX_VOLUME);
+    music::keep_looping(nullptr);
+    EXPECT_FALSE(Mix_PlayingMusic());
+    music::keep_looping(tune);
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_EQ(sound_levels::MUSIC_VOLUME, Mix_VolumeMusic(-1));
     music::fade_out_all();
     EXPECT_EQ(platform::ticks(), 1000u);
     platform::use_script(false);
-    music::keep_looping(nullptr);
-    EXPECT_FALSE(Mix_PlayingMusic());
+    Mix_HaltMusic();
+    Mix_FreeMusic(tune);
+    screen.audio_ok = audio;
 }
 
 }  // namespace

@@ -158,6 +158,74 @@ TEST_F(stage_drawing, rows_under_the_front_layer_are_skipped_without_a_gap) {
     }
 }
 
+// Leaving out what the front layer hides is only a saving: at every camera
+// (scrolling right and back left, zoomed in and out, raised and lowered,
+// shaking) the screen must be what drawing every plane whole gives. Both the
+// road stage and a band whose front layer is solid from its first stored
+// row, which a raised camera's window cuts into.
+TEST_F(stage_drawing, skipping_hidden_rows_draws_what_the_plain_drawing_draws) {
+    const std::vector<std::string> pictures = {
+        folder.picture("far", BAND_W, BAND_H, fixture::flat(fixture::KEY_GREEN)),
+        folder.picture("middle", BAND_W, BAND_H, fixture::columns(2, 40, BAND_H)),
+        folder.picture("near", BAND_W, BAND_H, fixture::columns(3, 80, BAND_H)),
+        folder.picture("sky", BAND_W, 4 * BAND_H, fixture::flat(0x3984C6))};
+    std::vector<std::string> stages = {
+        folder.stage(pictures, "length=2 part0=0 part0parallax=2 part0parallax0=1 part0parallax1=2 part1=3")};
+    const char* road = "rsrc/road/stage_road.ini";
+    if (access(road, R_OK) == 0) stages.push_back(road);
+    int cameras = 0, differing = 0;
+    for (const std::string& file : stages) {
+        stage.unload();
+        stage.load(file.c_str());
+        for (int scroll_x : {0, 123, 700, 300}) {
+            for (double zoom : {0.5, 0.68, 0.85, 1.0, 1.2}) {
+                for (int scroll_y : {-60, -7, 0, 7, 11, 30}) {
+                    std::vector<probe::shot> taken;
+                    for (bool skip : {true, false}) {
+                        stage.skip_hidden_rows = skip;
+                        stage.shake = scroll_x % 2 ? -3 : 2;
+                        stage.scroll_y = scroll_y;
+                        draw(scroll_x, zoom);
+                        taken.push_back(probe::grab());
+                    }
+                    cameras++;
+                    if (taken[0].rgb == taken[1].rgb) continue;
+                    differing++;
+                    ADD_FAILURE() << file << " scroll_x " << scroll_x << " zoom " << zoom << " scroll_y " << scroll_y;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(0, differing) << "of " << cameras << " cameras";
+}
+
+// A raised camera lifts each plane by its parallax fraction of scroll_y
+// (the band 6 / 3 = 2 rows, the middle layer 3, the front layer 6) and the
+// floor strip by scroll_y times the zoom.
+TEST_F(stage_drawing, a_raised_camera_lifts_planes_by_their_fractions_and_the_floor_by_the_zoom) {
+    load_parallax_stage(true);
+    stage.scroll_y = 6;
+    draw(0, 1.0);
+    const probe::shot taken = probe::grab();
+    EXPECT_EQ(3, fixture::plane_of(taken.at(10, 453)));
+    EXPECT_EQ(FLOOR_COLOUR, taken.at(10, 454));
+    EXPECT_EQ(FLOOR_COLOUR, taken.at(10, 473));
+    EXPECT_EQ(2, fixture::plane_of(taken.at(10, 474)));
+    EXPECT_EQ(2, fixture::plane_of(taken.at(10, 476)));
+    EXPECT_EQ(1, fixture::plane_of(taken.at(10, 477)));
+    EXPECT_EQ(BLACK, taken.at(10, 478));
+
+    const auto floor_top = [this](int scroll_y) {
+        stage.scroll_y = scroll_y;
+        draw(0, 0.5);
+        const probe::shot zoomed = probe::grab();
+        for (int row = 0; row < probe::SCREEN_H; row++)
+            if (zoomed.at(320, row) == FLOOR_COLOUR) return row;
+        return -1;
+    };
+    EXPECT_EQ(floor_top(0) - 3, floor_top(6));
+}
+
 TEST_F(stage_drawing, floor_strip_lies_along_the_front_layer) {
     load_parallax_stage(true);
     draw(200, 1.0);
