@@ -106,6 +106,11 @@ int fighter_lifeform::reaction_move(const fighter_lifeform& attacker) const {
     return reaction;
 }
 
+void fighter_lifeform::forget_early_inputs() {
+    early_button.clear();
+    early_combo.clear();
+}
+
 // A heavy hit or every third hit of a string knocks down; on a dizzy
 // fighter it ends the dizziness instead.
 void fighter_lifeform::count_knockdown(int* reaction) {
