@@ -27,7 +27,8 @@ fighter_lifeform::fighter_lifeform()
       knockdowns(0),
       dizzy_frames(0),
       hit_time(0),
-      fps(DEFAULT_FPS) {}
+      fps(DEFAULT_FPS),
+      blow_guarded(0) {}
 
 int fighter_lifeform::can_act() const { return move_gate::can_act(move_kind, priority, anim_stack); }
 
@@ -44,6 +45,7 @@ int fighter_lifeform::start_move(int index, int move_priority) {
         width = (Uint16)started->width;
         height = (Uint16)started->height;
         move_phase = PHASE_MOVE;
+        blow_guarded = 0;
     }
     return 1;
 }

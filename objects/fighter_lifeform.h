@@ -77,6 +77,9 @@ public:
     int dizzy_frames;
     int hit_time;  // ms, clock at the last hit
     int fps;       // the match's frame rate; dizziness lasts 3 x fps frames
+    // The running move already met a guard: a blow is stopped once, with
+    // one spark and one slide, however many frames the pictures touch.
+    int blow_guarded;
     input_buffer early_button;  // a punch or kick pressed while the gate was shut
     input_buffer early_combo;   // a special or rush completed while it was shut
 

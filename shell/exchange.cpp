@@ -7,6 +7,10 @@
 namespace {
 
 const int CHIP_DAMAGE = 1;
+const double GUARD_SLIDE_DRIFT = 2.0;  // decays by a quarter a frame: about 6 pixels
+const int GUARD_SPARK_HEIGHT_DIVISOR = 3;  // the spark shows a third down the guard's body
+
+int centre_x(const lifeform& object) { return (int)(object.x / object.scale) + object.width / 2; }
 
 bool is_projectile(const lifeform& object) { return object.kind == lifeform::KIND_PROJECTILE; }
 
@@ -25,8 +29,27 @@ bool exchange::block_fails(const fighter_lifeform& blocker, const fighter_lifefo
     }
 }
 
+// A stopped blow shows and sounds once (the spark carries the block sound)
+// and pushes the guard back a little, away from the way it faces.
 void exchange::blow_to_guard(fighter_lifeform& blocker, fighter_lifeform& attacker) {
-    if (block_fails(blocker, attacker)) blocker.take_hit(attacker);
+    if (block_fails(blocker, attacker)) {
+        blocker.take_hit(attacker);
+        return;
+    }
+    if (attacker.blow_guarded) return;
+    attacker.blow_guarded = 1;
+    guard_spark_between(blocker, attacker);
+    blocker.drift_x = blocker.facing == 1 ? -GUARD_SLIDE_DRIFT : GUARD_SLIDE_DRIFT;
+}
+
+// Centred midway between the two bodies, where the blow meets the guard.
+void exchange::guard_spark_between(const lifeform& blocker, const lifeform& attacker) {
+    if (!guard_spark_template || guard_spark_template->anims.empty() || !guard_spark_template->anims[0]) return;
+    effects.push_back(*guard_spark_template);
+    anim_group& spark = effects.back();
+    const Anim_Mgr& picture = *spark.anims[0];
+    spark.offset_x = (centre_x(blocker) + centre_x(attacker)) / 2 - picture.width / 2;
+    spark.offset_y = blocker.y + blocker.height / GUARD_SPARK_HEIGHT_DIVISOR - picture.height / 2;
 }
 
 // Both attackers land their blow in the same frame; neither picture holds
