@@ -27,7 +27,8 @@ fighter_lifeform::fighter_lifeform()
       knockdowns(0),
       dizzy_frames(0),
       hit_time(0),
-      fps(DEFAULT_FPS) {}
+      fps(DEFAULT_FPS),
+      blow_guarded(0) {}
 
 int fighter_lifeform::can_act() const { return move_gate::can_act(move_kind, priority, anim_stack); }
 
@@ -44,6 +45,7 @@ int fighter_lifeform::start_move(int index, int move_priority) {
         width = (Uint16)started->width;
         height = (Uint16)started->height;
         move_phase = PHASE_MOVE;
+        blow_guarded = 0;
     }
     return 1;
 }
@@ -104,6 +106,11 @@ int fighter_lifeform::reaction_move(const fighter_lifeform& attacker) const {
     if (attacker.posture == POSTURE_CROUCH) reaction = MOVE_HIT_HEAVY;
     if (attacker.move_kind == KIND_RUSH) reaction = MOVE_HIT_HEAVY;
     return reaction;
+}
+
+void fighter_lifeform::forget_early_inputs() {
+    early_button.clear();
+    early_combo.clear();
 }
 
 // A heavy hit or every third hit of a string knocks down; on a dizzy

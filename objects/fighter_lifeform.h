@@ -3,6 +3,7 @@
 
 #include <SDL/SDL.h>
 
+#include "input/input_buffer.h"
 #include "objects/lifeform.h"
 
 // A lifeform with a fighter's combat bookkeeping: the priority gate through
@@ -63,6 +64,8 @@ public:
     int start_move(int index, int move_priority);
     // Dizzy after three knock-downs, for 3 x fps frames.
     int is_dizzy() const;
+    // Once the fighter has acted, an early press was answered or overtaken.
+    void forget_early_inputs();
 
     int posture;
     int move_kind;
@@ -74,6 +77,11 @@ public:
     int dizzy_frames;
     int hit_time;  // ms, clock at the last hit
     int fps;       // the match's frame rate; dizziness lasts 3 x fps frames
+    // The running move already met a guard: a blow is stopped once, with
+    // one spark and one slide, however many frames the pictures touch.
+    int blow_guarded;
+    input_buffer early_button;  // a punch or kick pressed while the gate was shut
+    input_buffer early_combo;   // a special or rush completed while it was shut
 
 private:
     int reacting_to_hit() const;

@@ -1,12 +1,18 @@
 #include "shell/exchange.h"
 
 #include "anim/anim_group.h"
+#include "gfx/img_mgr.h"
 #include "objects/fighter_lifeform.h"
 #include "shell/match_assets.h"
+#include "stage/level.h"
 
 namespace {
 
 const int CHIP_DAMAGE = 1;
+// Decays by a quarter a frame, so the guard slides for two frames: some 5
+// to 8 pixels at the roster's speeds.
+const double GUARD_SLIDE_DRIFT = 1.25;
+const int GUARD_SPARK_DEPTH_DIVISOR = 4;  // a quarter down the guard's body
 
 bool is_projectile(const lifeform& object) { return object.kind == lifeform::KIND_PROJECTILE; }
 
@@ -25,8 +31,37 @@ bool exchange::block_fails(const fighter_lifeform& blocker, const fighter_lifefo
     }
 }
 
+// A stopped blow shows and sounds once (the spark carries the block sound)
+// and pushes the guard back a little, away from the way it faces.
 void exchange::blow_to_guard(fighter_lifeform& blocker, fighter_lifeform& attacker) {
-    if (block_fails(blocker, attacker)) blocker.take_hit(attacker);
+    if (block_fails(blocker, attacker)) {
+        blocker.take_hit(attacker);
+        return;
+    }
+    if (attacker.blow_guarded) return;
+    attacker.blow_guarded = 1;
+    guard_spark_at(blocker);
+    blocker.drift_x = blocker.facing == 1 ? -GUARD_SLIDE_DRIFT : GUARD_SLIDE_DRIFT;
+}
+
+// Centred on the guard's front edge, a quarter down its visible body, where
+// the blow meets the guarding arms. Effects are drawn like moves: x scaled
+// by the zoom, the bottom edge kept; so the spark's offset is the point in
+// the guard's own drawing space less the spark's zoomed half size.
+void exchange::guard_spark_at(const lifeform& blocker) {
+    if (!guard_spark_template || guard_spark_template->anims.empty() || !guard_spark_template->anims[0]) return;
+    effects.push_back(*guard_spark_template);
+    anim_group& spark = effects.back();
+    const Anim_Mgr& picture = *spark.anims[0];
+    const img_box visible = blocker.image ? blocker.image->bounds : blocker.bound_box;
+    // A guard facing right is drawn mirrored: its front is its picture's left margin turned over.
+    const int front = blocker.facing == 1 ? blocker.width - visible.left : visible.left;
+    const int chest = visible.top + (visible.bottom - visible.top) / GUARD_SPARK_DEPTH_DIVISOR;
+    const double zoom = current_level && current_level->zoom > 0.0 ? current_level->zoom : 1.0;
+    const double guard_zoom = zoom * blocker.scale;
+    spark.offset_x = (int)(blocker.x / blocker.scale + front * blocker.scale) - picture.width / 2;
+    spark.offset_y = (int)(blocker.y + blocker.height - (blocker.height - chest) * guard_zoom - picture.height +
+                           picture.height * zoom / 2);
 }
 
 // Both attackers land their blow in the same frame; neither picture holds

@@ -25,6 +25,7 @@ public:
 
 private:
     static void blow_to_guard(fighter_lifeform& blocker, fighter_lifeform& attacker);
+    static void guard_spark_at(const lifeform& blocker);
     static void trade(fighter_lifeform& left, fighter_lifeform& right);
     static void projectile_touch(fighter_lifeform& struck, fighter_lifeform& other);
 };

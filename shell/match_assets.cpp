@@ -14,11 +14,13 @@
 
 std::list<anim_group> effects;
 anim_group* explosion_template = nullptr;
+anim_group* guard_spark_template = nullptr;
 
 namespace {
 
 const char* const LOADING_ANIMATION = "game/fighter/loading.ini";
 const char* const SPARK_ANIMATION = "game/fighter/expl.ini";
+const char* const GUARD_SPARK_ANIMATION = "game/fighter/guard.ini";
 const char* const SHADOW_PICTURE = "rsrc/meter/shadow.png";
 const char* const BAR_FRAME_PICTURE = "rsrc/meter/lifebar_grey.png";
 const char* const SYMBOL_PICTURE = "rsrc/lunet/lunet_symbol_small.png";
@@ -70,7 +72,8 @@ match_assets::match_assets()
       life_colour(0),
       damage_colour(0),
       music(nullptr),
-      spark_anim(nullptr) {}
+      spark_anim(nullptr),
+      guard_spark_anim(nullptr) {}
 
 void match_assets::preload(Mix_Music* match_music) {
     // A second preload would leak the first one's pictures and faces.
@@ -89,10 +92,16 @@ void match_assets::load_animations() {
     loading_group.width = loading_animation.width;
     loading_group.height = loading_animation.height;
 
-    spark_anim = new Anim_Mgr();
-    spark_anim->load(SPARK_ANIMATION);
-    explosion_template = new anim_group();
-    explosion_template->add(ref_ptr<Anim_Mgr>(spark_anim));
+    explosion_template = load_effect(SPARK_ANIMATION, &spark_anim);
+    guard_spark_template = load_effect(GUARD_SPARK_ANIMATION, &guard_spark_anim);
+}
+
+anim_group* match_assets::load_effect(const char* path, Anim_Mgr** definition) {
+    *definition = new Anim_Mgr();
+    (*definition)->load(path);
+    anim_group* effect = new anim_group();
+    effect->add(ref_ptr<Anim_Mgr>(*definition));
+    return effect;
 }
 
 void match_assets::load_display_resources() {
@@ -125,11 +134,13 @@ void match_assets::load_display_resources() {
 void match_assets::release_animations() {
     effects.clear();
     free_and_clear(explosion_template);
+    free_and_clear(guard_spark_template);
     loading_group.clear();
     loading_group.width = 0;
     loading_group.height = 0;
     loading_animation.clear();
     free_and_clear(spark_anim);
+    free_and_clear(guard_spark_anim);
 }
 
 void match_assets::release() {

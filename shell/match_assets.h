@@ -17,6 +17,10 @@ extern std::list<anim_group> effects;
 // Made by the preloading, where the other match animations are made, and
 // null before it and after the release.
 extern anim_group* explosion_template;
+// The small cold spark of game/fighter/guard.ini, copied where a guard
+// stops a blow; it carries the block sound. Null outside the preloading's
+// lifetime, like the hit spark.
+extern anim_group* guard_spark_template;
 
 // What a match needs before the first series: the control maps, the trig
 // tables, the loading and spark animations, and the heads-up display's
@@ -49,8 +53,12 @@ private:
     void load_animations();
     void load_display_resources();
     void release_animations();
+    // A play-once effect read from `path`; its definition is kept in
+    // `definition` for the release.
+    static anim_group* load_effect(const char* path, Anim_Mgr** definition);
 
     Anim_Mgr* spark_anim;
+    Anim_Mgr* guard_spark_anim;
 };
 
 #endif

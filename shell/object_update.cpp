@@ -43,6 +43,12 @@ int picture_by_posture(int posture, int crouch, int stand, int jump) {
     return stand;
 }
 
+// Only a punch or a kick waits for the gate; the other buttons act now or
+// never.
+bool is_kept_when_early(int action) {
+    return action == controller::ACTION_PUNCH || action == controller::ACTION_KICK;
+}
+
 }  // namespace
 
 object_update::object_update(const hud& elements) : display_elements(elements) {}
@@ -108,8 +114,14 @@ void object_update::set_posture(fighter_lifeform& self) {
 
 void object_update::button_attack(fighter_lifeform& self) {
     if (!self.controller) return;
-    const int action = self.controller->action;
-    if (action == controller::NO_ACTION || !self.can_act()) return;
+    self.early_button.age_one_frame();
+    int action = self.controller->action;
+    if (!self.can_act()) {
+        if (is_kept_when_early(action)) self.early_button.keep(action);
+        return;
+    }
+    if (action == controller::NO_ACTION) action = self.early_button.input;
+    if (action == controller::NO_ACTION) return;
     switch (action) {
     case controller::ACTION_PUNCH: self.move_kind = fl::KIND_PUNCH; break;
     case controller::ACTION_KICK: self.move_kind = fl::KIND_KICK; break;
@@ -119,21 +131,25 @@ void object_update::button_attack(fighter_lifeform& self) {
     }
     self.state = lifeform::STATE_ATTACKING;
     self.start_move(attack_move(action, self.posture), fl::PRIORITY_MOVE);
+    self.forget_early_inputs();
 }
 
 // A special or rush combo cuts off whatever else plays, then starts its move
 // when the gate allows. Either strikes as an attack while its frames run (a
 // special besides any projectile it fires); a fighter whose move did not
-// start is left in `unstarted_state`.
-void object_update::special_move(fighter_lifeform& self, int move, int kind, int unstarted_state) {
+// start is left in `unstarted_state`. False when the gate stayed shut (the
+// same move still plays, or the fighter is knocked out).
+bool object_update::special_move(fighter_lifeform& self, int move, int kind, int unstarted_state) {
     if (!self.move_list_empty() && !self.is_playing_move(move)) self.stop_moves();
-    if (!self.can_act()) return;
+    if (!self.can_act()) return false;
+    self.forget_early_inputs();
     self.move_kind = kind;
     self.state = (Uint8)unstarted_state;
     self.start_move(move, fl::PRIORITY_MOVE);
-    if (!self.is_playing_move(move)) return;
+    if (!self.is_playing_move(move)) return true;
     self.state = lifeform::STATE_ATTACKING;
     if (move == fl::MOVE_RUSH) self.move_phase = self.facing == 1 ? lifeform::PHASE_RUSH_RIGHT : lifeform::PHASE_RUSH_LEFT;
+    return true;
 }
 
 // Toward the held direction, or a step back when none is held.
@@ -148,17 +164,22 @@ void object_update::dash(fighter_lifeform& self) {
     }
 }
 
+// A special or rush completed while the gate was shut is kept and tried
+// again each frame until it starts or grows too old; lift and dash act at
+// once and are never kept.
 void object_update::run_combo(fighter_lifeform& self) {
     if (!self.controller) return;
-    switch (self.controller->tracker.combo_step()) {
+    self.early_combo.age_one_frame();
+    const int completed = self.controller->tracker.combo_step();
+    const bool fresh = completed != input_buffer::NOTHING;
+    const int combo_type = fresh ? completed : self.early_combo.input;
+    switch (combo_type) {
     case COMBO_LIFT:
         if (self.state != lifeform::STATE_HIT) self.jump_speed -= LIFT_SPEED;
         break;
     case COMBO_SPECIAL:
-        special_move(self, fl::MOVE_SPECIAL, fl::KIND_SPECIAL, lifeform::STATE_NEUTRAL);
-        break;
     case COMBO_RUSH:
-        special_move(self, fl::MOVE_RUSH, fl::KIND_RUSH, lifeform::STATE_ATTACKING);
+        if (!combo_move(self, combo_type) && fresh) self.early_combo.keep(combo_type);
         break;
     case COMBO_DASH:
         dash(self);
@@ -166,6 +187,11 @@ void object_update::run_combo(fighter_lifeform& self) {
     default:
         break;
     }
+}
+
+bool object_update::combo_move(fighter_lifeform& self, int combo_type) {
+    if (combo_type == COMBO_SPECIAL) return special_move(self, fl::MOVE_SPECIAL, fl::KIND_SPECIAL, lifeform::STATE_NEUTRAL);
+    return special_move(self, fl::MOVE_RUSH, fl::KIND_RUSH, lifeform::STATE_ATTACKING);
 }
 
 bool object_update::opponent_attacks(const context& at) {

@@ -35,7 +35,8 @@ private:
     static void set_posture(fighter_lifeform& self);
     static void button_attack(fighter_lifeform& self);
     static void run_combo(fighter_lifeform& self);
-    static void special_move(fighter_lifeform& self, int move, int kind, int unstarted_state);
+    static bool combo_move(fighter_lifeform& self, int combo_type);
+    static bool special_move(fighter_lifeform& self, int move, int kind, int unstarted_state);
     static void dash(fighter_lifeform& self);
     static void guard_by_holding_back(const context& at);
     static void jump_and_fall(fighter_lifeform& self);

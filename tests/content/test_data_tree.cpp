@@ -184,6 +184,7 @@ protected:
         read_stage();
         tree->animation("game/fighter/loading.ini");
         tree->animation("game/fighter/expl.ini");
+        tree->animation("game/fighter/guard.ini");
         for (const char* path : FIXED_PICTURES) tree->picture(path);
     }
 

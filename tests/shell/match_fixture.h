@@ -22,7 +22,7 @@
 
 // A small data tree made on the spot, entered as the working folder for the
 // test: a road stage two screens wide in one flat colour, the spark and
-// loading animations, a colour swap that turns the right fighter's first
+// loading animations, the guard spark (cyan, with a sound), a colour swap that turns the right fighter's first
 // still from red to blue, the text faces, and a fighter file with all 18 moves
 // (2 frames of 2 ticks each; the projectile's flight a looping 20 x 20 ball) and ten still pictures 50 x 90 whose visible
 // pixels are (5, 5)-(45, 85).
@@ -39,6 +39,9 @@ public:
         const std::string spark = picture("spark", 30, 30, 255, 255, 0);
         animation("game/fighter/expl", spark, 3, 2);
         animation("game/fighter/loading", spark, 1, 1, true);
+        const std::string guard = picture("guard_spark", 16, 16, 0, 200, 255);
+        text_file("game/fighter/guard.ini", "images=2 image0=" + guard + " rate0=2 sound0=rsrc/sfx/block.wav image1=" +
+                                                guard + " rate1=2\n");
         text_file("game/fighter/lunet_swap.ini", "colors=1 color0source=200,0,40 color0target=0,0,200\n");
         const std::string font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
         for (const char* face : {"/rsrc/Veranda.ttf", "/rsrc/oldengl.ttf"}) {

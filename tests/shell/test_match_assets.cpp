@@ -23,6 +23,8 @@ TEST_F(match_preloading, builds_everything_a_series_uses) {
     ASSERT_NE(nullptr, explosion_template);
     ASSERT_EQ(1u, explosion_template->anims.size());
     EXPECT_EQ(3u, explosion_template->anims[0]->frames.size());
+    ASSERT_NE(nullptr, guard_spark_template);
+    EXPECT_EQ(2u, guard_spark_template->anims[0]->frames.size());
     ASSERT_NE(nullptr, assets.shadow);
     EXPECT_EQ(64, assets.shadow->alpha);
     ASSERT_NE(nullptr, assets.name_image);
@@ -31,11 +33,11 @@ TEST_F(match_preloading, builds_everything_a_series_uses) {
     EXPECT_EQ(SDL_MapRGBA(screen.surface->format, 250, 45, 64, 255), assets.damage_colour);
 }
 
-// The spark's definition is made, then the group that holds it; the
+// Each spark's definition is made, then the group that holds it; the
 // loading animation's definition was built before main and is only read.
 TEST_F(match_preloading, logs_the_spark_definition_then_its_group) {
     const std::string log = quiet([&] { assets.preload(nullptr); });
-    EXPECT_EQ(1, count_of(log, "Creating Anim_Mgr\n")) << log;
+    EXPECT_EQ(2, count_of(log, "Creating Anim_Mgr\n")) << log;
     const size_t spark = log.find("Creating Anim_Mgr\nload config [game/fighter/expl.ini]");
     ASSERT_NE(std::string::npos, spark) << log;
     EXPECT_NE(std::string::npos, log.find("Creating anim_group\n", spark)) << log;

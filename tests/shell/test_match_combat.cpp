@@ -1,5 +1,7 @@
 // Who gets hurt when pictures touch: guarding, trades, projectiles with
 // chip damage and sparks, and dizziness after three knock-downs.
+#include "anim/anim_group.h"
+#include "gfx/frame.h"
 #include "objects/projectile.h"
 #include "shell/exchange.h"
 #include "tests/shell/match_fixture.h"
@@ -146,6 +148,38 @@ TEST_F(match_combat, a_low_kick_into_a_fighter_holding_back_hurts_once) {
     EXPECT_EQ(90, right().life);
     EXPECT_EQ(1, right().knockdowns);
     EXPECT_EQ(1, right().hits_taken);
+}
+
+// The guard spark is cyan in the test data. The guard moves as quickly as
+// the roster's fighters, so its slide shows in whole pixels.
+TEST_F(match_combat, a_guarded_blow_sparks_and_sounds_once_and_slides_the_guard_back) {
+    start_apart(560, 620);
+    place(600, 620);
+    right().speed = 0.25;
+    hold_only(SDLK_RIGHT);  // the right fighter holds back
+    platform::set_key(SDLK_TAB, true);
+    int before = right().x;
+    frames(1);
+    platform::set_key(SDLK_TAB, false);
+    int ran = 0;
+    while (effects.empty() && ran++ < 5) {
+        before = right().x;
+        frames(1);
+    }
+    ASSERT_EQ(1u, effects.size());
+    EXPECT_EQ(guard_spark_template->anims[0].get(), effects.front().anims[0].get());
+    EXPECT_EQ(1, effects.front().anims[0]->frames[0].has_sound);
+    EXPECT_GT(screen_count(0, 0, 640, 480, 0x00C8FF), 100);
+    frames(1);
+    // Standing in its guard it would not move at all, walking back 4 pixels.
+    const int slid = right().x - before;
+    EXPECT_GE(slid, 7);
+    EXPECT_LE(slid, 12);
+    for (int i = 0; i < 8; i++) {
+        frames(1);
+        EXPECT_LE(effects.size(), 1u) << "one blow, one spark";
+    }
+    EXPECT_EQ(100, right().life);
 }
 
 TEST_F(match_combat, a_projectile_launched_while_objects_are_drawn_flies_in_the_same_frame) {

@@ -51,6 +51,7 @@ def main():
         results["fighters"] = fighters.write_all()
         projectiles.write_bullet(roster.ROSTER[0])
         results["spark"] = projectiles.write_spark()
+        results["guard_spark"] = projectiles.write_guard_spark()
         results["loading"] = projectiles.write_loading()
     if only is None or "stage" in only or "menus" in only:
         import stage

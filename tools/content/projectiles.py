@@ -125,20 +125,49 @@ def spark_frames():
     return frames
 
 
-def write_spark():
-    frames = spark_frames()
-    rates = [1, 1, 2, 3, 3]
-    sounds = {0: SFX + "block.wav", 1: SFX + "spark.wav"}
+def write_effect(ini, stem, frames, rates, sounds):
+    """An animation that plays once where the match puts it."""
     pairs = [("images", len(frames)), ("loop", 0)]
     for i, img in enumerate(frames):
-        rel = "rsrc/effects/spark_%d.png" % i
+        rel = "rsrc/effects/%s_%d.png" % (stem, i)
         save_keyed_png(rel, img)
         pairs += [("image%d" % i, rel), ("rate%d" % i, rates[i])]
         if i in sounds:
             pairs.append(("sound%d" % i, sounds[i]))
-    write_config("game/fighter/expl.ini", pairs)
+    write_config(ini, pairs)
     return [(img, r, {"sound": sounds.get(i)} if i in sounds else {})
             for i, (img, r) in enumerate(zip(frames, rates))]
+
+
+def write_spark():
+    sounds = {0: SFX + "block.wav", 1: SFX + "spark.wav"}
+    return write_effect("game/fighter/expl.ini", "spark", spark_frames(), [1, 1, 2, 3, 3], sounds)
+
+
+# A guard meeting a blow: smaller and colder than the hit spark, so a player
+# tells at a glance that the blow was stopped, and over quickly.
+GUARD_SPARK_SIZE = 64
+GUARD_WHITE = Material((255, 255, 255), (226, 242, 255), (170, 214, 255))
+GUARD_COLD = Material((150, 214, 255), (80, 160, 240), (40, 96, 200))
+
+
+def guard_spark_frames():
+    c = GUARD_SPARK_SIZE / 2
+    frames = []
+    sizes = [(12, 5), (24, 8), (28, 7), (20, 4)]
+    for k, (r_out, r_in) in enumerate(sizes):
+        p = Painter(GUARD_SPARK_SIZE, GUARD_SPARK_SIZE)
+        turn = math.pi / 12 + k * 0.2
+        p.paint([star(c, c, r_out, r_in, 6, turn)], GUARD_COLD, shade=2)
+        if k < 3:
+            p.paint([star(c, c, r_out * 0.55, r_in * 0.55, 6, turn)], GUARD_WHITE, shade=1)
+        frames.append(p.image())
+    return frames
+
+
+def write_guard_spark():
+    return write_effect("game/fighter/guard.ini", "guard", guard_spark_frames(), [1, 1, 2, 2],
+                        {0: SFX + "block.wav"})
 
 
 LOADING_SIZE = 64

@@ -70,8 +70,10 @@ def fighter_sheets(folder, results):
         rows = [(name, frames) for name, frames in writer.sheet]
         img = sheet(rows, ch.width, CANVAS_HEIGHT, 0.5, ground=ch.ground_y)
         img.save(os.path.join(folder, "fighter_%s.png" % ch.name))
-    from projectiles import SPARK_WIDTH, LOADING_SIZE
+    from projectiles import SPARK_WIDTH, LOADING_SIZE, GUARD_SPARK_SIZE
     effects = sheet([("spark", results["spark"])], SPARK_WIDTH, CANVAS_HEIGHT, 0.5)
     effects.save(os.path.join(folder, "effects_spark.png"))
+    guard = sheet([("guard", results["guard_spark"])], GUARD_SPARK_SIZE, GUARD_SPARK_SIZE, 2)
+    guard.save(os.path.join(folder, "effects_guard.png"))
     loading = sheet([("loading", results["loading"])], LOADING_SIZE, LOADING_SIZE, 2)
     loading.save(os.path.join(folder, "effects_loading.png"))

@@ -89,6 +89,7 @@ def check_tree(root):
         raise ValueError("combo types across the roster: %s" % sorted(kinds))
     tree.animation("game/fighter/loading.ini")
     tree.animation("game/fighter/expl.ini")
+    tree.animation("game/fighter/guard.ini")
     tree.stage()
     fixed = ["rsrc/pqm_logo2_640x480.png", "rsrc/QM_wallpaper02_1024.jpg", "rsrc/tilablebg128.png",
              "rsrc/ornaqmdark.png", "rsrc/lunet/lunet_action_shot.png",
