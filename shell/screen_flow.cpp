@@ -32,13 +32,6 @@ const roster_entry ROSTER[screen_flow::ROSTER_SIZE] = {
     {"game/fighter/morrow_char.ini", "rsrc/morrow/morrow_action_shot.png"},
 };
 
-// A tune that can't be read is named in the log; the screens go on silent.
-Mix_Music* load_tune(const char* path) {
-    Mix_Music* loaded = Mix_LoadMUS(path);
-    if (!loaded) printf("Mix_LoadMUS [%s]: %s\n", path, SDL_GetError());
-    return loaded;
-}
-
 void free_tune(Mix_Music*& tune) {
     if (tune) Mix_FreeMusic(tune);
     tune = nullptr;
@@ -97,17 +90,17 @@ void screen_flow::show_logo(FPSmanager* flow_pacing, int flow_menu_rate, int flo
     // The intro is tried even without audio: its failure line tells why the
     // game is silent.
     printf("Trying to load [%s]\n", INTRO_MUSIC);
-    intro_music = load_tune(INTRO_MUSIC);
+    intro_music = music::load(INTRO_MUSIC);
     if (Mix_FadeInMusic(intro_music, 0, 1000) == -1) printf("Mix_FadeInMusic: %s\n", SDL_GetError());
     for (int alpha = 0; alpha < 256; alpha += LOGO_FADE_IN_STEP) draw_logo(alpha);
 }
 
 void screen_flow::load_music() {
     if (!screen.audio_ok) return;
-    menu_music = load_tune(MENU_MUSIC);
+    menu_music = music::load(MENU_MUSIC);
     if (!menu_music) printf("Mix_LoadMUS(\"music.mp3\"): %s\n", SDL_GetError());
-    match_music = load_tune(MATCH_MUSIC);
-    selection_music = load_tune(SELECTION_MUSIC);
+    match_music = music::load(MATCH_MUSIC);
+    selection_music = music::load(SELECTION_MUSIC);
 }
 
 void screen_flow::load_roster() {

@@ -7,6 +7,10 @@
 // subsystem did not start (screen.audio_ok 0), and a null music is ignored.
 namespace music {
 
+// The tune in `path`, or null with a line naming the file when it can't be
+// read; the screens then go on silent. Loads whatever audio_ok says, so the
+// failure tells why the game is silent.
+Mix_Music* load(const char* path);
 // Plays `intro` once, fading in over a second.
 void fade_in_intro(Mix_Music* intro);
 // Starts `loop` repeating forever, replacing whatever plays.
