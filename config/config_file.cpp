@@ -95,23 +95,7 @@ int config_file::load(const char* path) {
     source = path;
     skip_byte_order_mark(file);
     const config_entry* last_before = last;
-    char token[MAX_TOKEN + 1];
-    bool truncated = false;
-    int malformed = 0;
-    while (read_token(file, token, &truncated)) {
-        if (truncated) {
-            const std::string start(token, LOGGED_START);
-            printf("WARNING: token in [%s] longer than %d characters, cut: [%s...]\n", log_text(path).c_str(),
-                   (int)MAX_TOKEN, log_text(start.c_str()).c_str());
-        }
-        if (!add_token(token)) {
-            malformed++;
-            if (malformed <= MALFORMED_SHOWN) {
-                printf("WARNING: config token [%s] in [%s] has no key=value pair, skipped\n",
-                       log_text(token).c_str(), log_text(path).c_str());
-            }
-        }
-    }
+    const int malformed = read_pairs(file, path);
     // A folder opens like a file and fails only when read.
     const int read_failed = ferror(file);
     const int reason = errno;
@@ -126,6 +110,28 @@ int config_file::load(const char* path) {
     }
     if (last == last_before) printf("WARNING: [%s] holds no key=value pairs\n", log_text(path).c_str());
     return 1;
+}
+
+// Appends every pair of the file; returns how many tokens held none (the
+// first few of them are logged here).
+int config_file::read_pairs(FILE* file, const char* path) {
+    char token[MAX_TOKEN + 1];
+    bool truncated = false;
+    int malformed = 0;
+    while (read_token(file, token, &truncated)) {
+        if (truncated) {
+            const std::string start(token, LOGGED_START);
+            printf("WARNING: token in [%s] longer than %d characters, cut: [%s...]\n", log_text(path).c_str(),
+                   (int)MAX_TOKEN, log_text(start.c_str()).c_str());
+        }
+        if (add_token(token)) continue;
+        malformed++;
+        if (malformed <= MALFORMED_SHOWN) {
+            printf("WARNING: config token [%s] in [%s] has no key=value pair, skipped\n", log_text(token).c_str(),
+                   log_text(path).c_str());
+        }
+    }
+    return malformed;
 }
 
 // key=value: the key runs to the first '=', the value to the next '=' or the

@@ -1,6 +1,7 @@
 #ifndef CONFIG_CONFIG_FILE_H
 #define CONFIG_CONFIG_FILE_H
 
+#include <cstdio>
 #include <string>
 
 // Every data file of the game is a flat list of key=value tokens separated by
@@ -43,6 +44,7 @@ private:
     config_file(const config_file&);
     config_file& operator=(const config_file&);
 
+    int read_pairs(FILE* file, const char* path);
     bool add_token(const char* token);
 
     config_entry* first;
