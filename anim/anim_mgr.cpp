@@ -110,7 +110,7 @@ void Anim_Mgr::load(const char* path) {
 
 void Anim_Mgr::read_frame(const config_file& file, int index, const char* path) {
     const frame_key image_key("image%d", index);
-    const char* image_name = file.get_string(image_key.text);
+    const char* image_name = file.get_path(image_key.text);
     img_mgr* picture = Image_Manager.get(image_name);
     // A picture that could not be loaded has no size: the frame would show
     // nothing and report an empty image on every tick it is drawn.
@@ -143,7 +143,7 @@ void Anim_Mgr::read_frame(const config_file& file, int index, const char* path) 
     const frame_key sound_key("sound%d", index);
     if (file.has_key(sound_key.text)) {
         added.has_sound = 1;
-        added.set_sound(Sound_Manager.get(file.get_string(sound_key.text)));
+        added.set_sound(Sound_Manager.get(file.get_path(sound_key.text)));
     }
 }
 

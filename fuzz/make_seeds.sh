@@ -15,7 +15,7 @@ data=fuzz/data
 cd "$root"
 
 rm -rf "$corpus" "$data"
-mkdir -p "$corpus"/{config_reader,animation_file,fighter_file,stage_file} "$data"
+mkdir -p "$corpus"/{config_reader,animation_file,fighter_file,stage_file,colour_swap,settings,combo_step} "$data"
 
 /usr/bin/python3 - "$data" <<'PY'
 import sys
@@ -75,3 +75,20 @@ printf 'hp=-1 scale=0 speed=0 moves=99999 move0=%s/frame_a.png images=-3 combos=
 { cat rsrc/road/stage_road.ini; printf '\n%%%%\n'; cat "$data/bgset.ini"; } | seed stage_file small_road
 { printf 'length=4 floor=9 part0=-1 part1=4 part2=0 part2parallax=5 part2parallax1=77 part2parallax3=1 scale=1e300\n%%%%\n'
   printf 'width=-1 images=3 image0=%s/band.png image2=game/game.ini\n' "$data"; } | seed stage_file bad_indexes
+
+seed colour_swap lunet_swap.ini <game/fighter/lunet_swap.ini
+printf 'colors=300 color0source=255,255,255 color0target=-5,999,x color1source=1,2 color2source=0,255,0 color2target=0,0,0\n' \
+    | seed colour_swap odd_colours
+
+seed settings game.ini <game/game.ini
+printf 'width=-5 height=100000 bpp=7 fps=1 hwaccel=1 fullscreen=1\n' | seed settings out_of_range
+printf '\xef\xbb\xbfwidth=800 height=600 bpp=64 fps=2147483647\n' | seed settings marked_and_huge
+
+# Combo inputs: a fighter byte, then (keys, milliseconds) pairs; keys are
+# bits Left 1, Right 2, Up 4, Down 8, punch 16, kick 32, and 0xC0 with a
+# combo number queues that combo.
+for fighter in 0 1 2 3; do
+    printf "\\x0$fighter\\x08\\x1e\\x0a\\x1e\\x02\\x1e\\x12\\x1e\\x00\\x1e\\x01\\x10\\x00\\x10\\x01\\x10\\x21\\x10\\x00\\x40" \
+        | seed combo_step "quarter_turn_$fighter"
+done
+printf '\x00\xc0\x10\xc1\x00\xc5\xff\xff\x00\x04\x10\x00\x10\x04\x10\x00\xff' | seed combo_step queued

@@ -17,6 +17,20 @@ const char ADOPTED_NAME[] = "surfacetaken";
 
 int estimated_memory() { return image_count * (int)sizeof(img_mgr); }
 
+// A JPEG cut short still decodes: the image library fills the missing rows
+// with grey and says nothing. Every whole JPEG ends with the end-of-image
+// marker, so a file that starts as a JPEG and lacks it is reported.
+bool is_cut_jpeg(const char* path) {
+    FILE* file = fopen(path, "rb");
+    if (!file) return false;
+    unsigned char start[2] = {0, 0};
+    unsigned char end[2] = {0, 0};
+    const bool jpeg = fread(start, 1, 2, file) == 2 && start[0] == 0xFF && start[1] == 0xD8;
+    const bool has_end = fseek(file, -2, SEEK_END) == 0 && fread(end, 1, 2, file) == 2;
+    fclose(file);
+    return jpeg && !(has_end && end[0] == 0xFF && end[1] == 0xD9);
+}
+
 // Pixels are read and written by the surface's own depth: 8-, 16-, 24- and
 // 32-bit surfaces all occur, and rows may end in padding.
 Uint32 read_pixel(const Uint8* at, int bytes) {
@@ -267,6 +281,7 @@ void img_mgr::load(const char* path) {
         fprintf(stderr, "Couldn't load %s: %s\n", path, SDL_GetError());
         return;
     }
+    if (is_cut_jpeg(path)) printf("WARNING: [%s] is cut short: its last rows are missing\n", path);
     if (loaded->format->BitsPerPixel == 32) {
         printf("WARNING: 32bit image<br>\n");
         SDL_Surface* converted = SDL_DisplayFormat(loaded);

@@ -54,7 +54,7 @@ void surface_handle::let_go() {
     holder = nullptr;
     releasing->count--;
     if (releasing->count >= 1) return;
-    if (!releasing->surface) {
+    if (!releasing->surface && releasing->freed_early) {
         printf("____ERROR: Would be deleting surface [%x] but its already deleted\n", 0);
     }
     releasing->release_surface();

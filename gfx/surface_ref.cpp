@@ -4,7 +4,7 @@
 
 #include "gfx/surface_convert.h"
 
-surface_ref::surface_ref() : surface(nullptr), count(0) {}
+surface_ref::surface_ref() : surface(nullptr), count(0), freed_early(false) {}
 
 void surface_ref::store(SDL_Surface* pixels) {
     if (!pixels) {
@@ -32,6 +32,9 @@ void surface_ref::green2alpha() {
 }
 
 void surface_ref::release_surface() {
-    if (surface) SDL_FreeSurface(surface);
+    if (surface) {
+        SDL_FreeSurface(surface);
+        freed_early = true;
+    }
     surface = nullptr;
 }

@@ -23,6 +23,10 @@ public:
 
     SDL_Surface* surface;
     int count;
+    // Whether a surface held here was freed before the last picture let go:
+    // only then is a null surface at that moment a fault. A picture whose
+    // file never loaded held nothing, and its failure was named at loading.
+    bool freed_early;
 };
 
 #endif

@@ -49,6 +49,8 @@ void TXT_MGR::open_font(const char* path) {
     font = TTF_OpenFont(path, size);
     if (!font) {
         printf("ERROR: TTF_OpenFont: %s\n", SDL_GetError());
+        // The library's reason does not always say which file it was.
+        printf("ERROR: font [%s] can't be used\n", path);
         return;
     }
     TTF_SetFontStyle(font, style);

@@ -88,7 +88,7 @@ double fighter_loader::read_factor(const char* key, double current) const {
 // file is known, and gives the empty name.
 const char* fighter_loader::read_name(const char* key) const {
     if (!file.has_key(key)) printf("WARNING: [%s] has no [%s]\n", path, key);
-    return file.get_string(key);
+    return file.get_path(key);
 }
 
 // Every move gets its group, even one whose file is missing, because a

@@ -85,7 +85,8 @@ lifeform::lifeform()
       cpu_weights{0, 0, 0, 0, 0, 0},
       controls(nullptr),
       flight(nullptr),
-      own_controller(nullptr) {}
+      own_controller(nullptr),
+      no_images_told(false) {}
 
 lifeform::~lifeform() {
     delete anim_stack;
@@ -293,7 +294,8 @@ int lifeform::off_screen() {
 void lifeform::draw_still() {
     if (show_state < 0 || show_state >= (int)images.size()) show_state = SHOW_STANDING;
     if (images.empty()) {
-        printf("WARNING: lifeform[%x] has no images at all\n", address_of(this));
+        if (!no_images_told) printf("WARNING: lifeform[%x] has no images at all\n", address_of(this));
+        no_images_told = true;
         return;
     }
     img_mgr* picture = images[show_state];

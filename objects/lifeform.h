@@ -133,6 +133,9 @@ private:
         int right;
     };
 
+    // A fighter without pictures would report it on every frame it is drawn.
+    bool no_images_told;
+
     margins side_margins() const;
     int floor_y() const;
     void clamp_dying();

@@ -5,7 +5,10 @@ int main(int, char**) {
     startup boot;
     // Outlives the shut-down, which fades the music out before it is freed.
     screen_flow flow;
-    if (boot.run()) flow.run(boot);
+    const int started = boot.run();
+    if (started) flow.run(boot);
     boot.shut_down();
-    return 0;
+    // A game that could not open its screen has failed, however orderly
+    // its shut-down.
+    return started ? 0 : 1;
 }

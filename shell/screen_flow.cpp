@@ -32,12 +32,6 @@ const roster_entry ROSTER[screen_flow::ROSTER_SIZE] = {
     {"game/fighter/morrow_char.ini", "rsrc/morrow/morrow_action_shot.png"},
 };
 
-Mix_Music* load_loop(const char* path) {
-    Mix_Music* loaded = Mix_LoadMUS(path);
-    if (!loaded) printf("Mix_LoadMUS [%s]: %s\n", path, SDL_GetError());
-    return loaded;
-}
-
 void free_tune(Mix_Music*& tune) {
     if (tune) Mix_FreeMusic(tune);
     tune = nullptr;
@@ -96,7 +90,7 @@ void screen_flow::show_logo(FPSmanager* flow_pacing, int flow_menu_rate, int flo
     // The intro is tried even without audio: its failure line tells why the
     // game is silent.
     printf("Trying to load [%s]\n", INTRO_MUSIC);
-    intro_music = Mix_LoadMUS(INTRO_MUSIC);
+    intro_music = music::load(INTRO_MUSIC);
     music::set_level();
     if (Mix_FadeInMusic(intro_music, 0, 1000) == -1) printf("Mix_FadeInMusic: %s\n", SDL_GetError());
     for (int alpha = 0; alpha < 256; alpha += LOGO_FADE_IN_STEP) draw_logo(alpha);
@@ -104,10 +98,10 @@ void screen_flow::show_logo(FPSmanager* flow_pacing, int flow_menu_rate, int flo
 
 void screen_flow::load_music() {
     if (!screen.audio_ok) return;
-    menu_music = Mix_LoadMUS(MENU_MUSIC);
+    menu_music = music::load(MENU_MUSIC);
     if (!menu_music) printf("Mix_LoadMUS(\"music.mp3\"): %s\n", SDL_GetError());
-    match_music = load_loop(MATCH_MUSIC);
-    selection_music = load_loop(SELECTION_MUSIC);
+    match_music = music::load(MATCH_MUSIC);
+    selection_music = music::load(SELECTION_MUSIC);
 }
 
 void screen_flow::load_roster() {

@@ -120,6 +120,10 @@ int screen_mgr::set_video_mode(int width, int height, int bpp) {
     surface = SDL_SetVideoMode(width, height, bpp, video_flags);
     if (!surface) {
         fprintf(stderr, "Couldn't set %d x %d x %d video mode: %s\n", width, height, bpp, SDL_GetError());
+        // The log on standard output is where players look: say there too
+        // what was asked for, on which path, and why it was refused.
+        printf("ERROR: Couldn't set %d x %d x %d %s%s video mode: %s\n", width, height, bpp,
+               is_gl() ? "OpenGL" : "surface", (video_flags & SDL_FULLSCREEN) ? " full-screen" : "", SDL_GetError());
         video_ok = 0;
         return -2;
     }

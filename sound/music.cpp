@@ -1,10 +1,18 @@
 #include "sound/music.h"
 
+#include <cstdio>
+
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
 #include "sound/sound_levels.h"
 
 namespace music {
+
+Mix_Music* load(const char* path) {
+    Mix_Music* loaded = Mix_LoadMUS(path);
+    if (!loaded) printf("Mix_LoadMUS [%s]: %s\n", path, SDL_GetError());
+    return loaded;
+}
 
 namespace {
 

@@ -10,6 +10,10 @@ namespace music {
 // Sets the music to its level. The mixer opens at full volume; each rule
 // below sets it as it starts a music, and a fade-in rises to it.
 void set_level();
+// The tune in `path`, or null with a line naming the file when it can't be
+// read; the screens then go on silent. Loads whatever audio_ok says, so the
+// failure tells why the game is silent.
+Mix_Music* load(const char* path);
 // Plays `intro` once, fading in over a second.
 void fade_in_intro(Mix_Music* intro);
 // Starts `loop` repeating forever, replacing whatever plays.

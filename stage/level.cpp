@@ -90,7 +90,7 @@ void level::load(const char* path) {
     config_file stage;
     printf("loading [%s]\n", path);
     stage.load(path);
-    const char* bgset_path = stage.get_string("bgset");
+    const char* bgset_path = stage.get_path("bgset");
     printf("loading bgset[%s]\n", bgset_path);
     config_file bgset;
     bgset.load(bgset_path);
@@ -139,7 +139,7 @@ void level::load_images(const config_file& bgset, int image_total) {
     images.reserve(image_total);
     for (int i = 0; i < image_total; i++) {
         img_mgr picture;
-        picture.load(bgset.get_string(key_of(BGSET_IMAGE_KEY, i).c_str()));
+        picture.load(bgset.get_path(key_of(BGSET_IMAGE_KEY, i).c_str()));
         picture.live_convert = 1;
         images.push_back(picture);
         show_progress();

@@ -9,6 +9,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "config/config_file.h"
 #include "shell/screen_mgr.h"
 
 // Pictures and animation files made on the spot in a private folder, so the
@@ -20,6 +21,7 @@ public:
         char pattern[] = "/tmp/anim_test_XXXXXX";
         const char* made = mkdtemp(pattern);
         folder = made ? made : "/tmp";
+        config_file::allow_folder(folder);
     }
     ~anim_files() {
         const std::string command = "rm -rf '" + folder + "'";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -83,6 +84,67 @@ TEST_F(config_fixture, missing_keys_give_neutral_values) {
     EXPECT_EQ(0, config.get_int("x"));
     EXPECT_DOUBLE_EQ(0.0, config.get_float("x"));
     EXPECT_STREQ("", config.get_string("x"));
+}
+
+TEST_F(config_fixture, byte_order_mark_does_not_swallow_the_first_key) {
+    load_text("\xEF\xBB\xBFwidth=800 height=600\n");
+    EXPECT_EQ(800, config.get_int("width"));
+    EXPECT_EQ(600, config.get_int("height"));
+    // Only the whole mark is skipped: a key starting with its first byte stays.
+    config.reset();
+    load_text("\xEFk=1\n");
+    EXPECT_EQ(1, config.get_int("\xEFk"));
+}
+
+// A binary file read as a data file: each odd byte is shown escaped, a few
+// malformed tokens are named and the rest counted, and an empty result says so.
+TEST_F(config_fixture, rubbish_is_logged_escaped_once_per_file) {
+    std::string rubbish = "\x89PNG\x1b[2J\x7f";
+    for (int i = 0; i < 200; i++) rubbish += " \x01junk";
+    testing::internal::CaptureStdout();
+    load_text(rubbish);
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, log.find("config token [\\x89PNG\\x1B[2J\\x7F] in [" + path + "] has no key=value"))
+        << log;
+    EXPECT_NE(std::string::npos, log.find("WARNING: [196] more tokens without a key=value pair in [" + path + "]"));
+    EXPECT_NE(std::string::npos, log.find("WARNING: [" + path + "] holds no key=value pairs\n"));
+    EXPECT_EQ(std::string::npos, log.find('\x1b'));
+    EXPECT_LT(std::count(log.begin(), log.end(), '\n'), 12);
+}
+
+TEST(config_file_load, folder_opens_but_fails_to_read_with_its_name) {
+    config_file config;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(0, config.load("tests"));
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, log.find("ERROR: Can't read [tests]: Is a directory\n")) << log;
+}
+
+TEST(config_file_load, paths_may_not_leave_the_data_tree) {
+    config_file config;
+    config.add_entry("plain", "rsrc/road/floor.png");
+    config.add_entry("down_up", "rsrc/../game/./fighter/x.ini");
+    config.add_entry("absolute", "/etc/passwd");
+    config.add_entry("climbs", "rsrc/../../secret.png");
+    config.add_entry("control", "rsrc/\x1b.png");
+    EXPECT_STREQ("rsrc/road/floor.png", config.get_path("plain"));
+    EXPECT_STREQ("rsrc/../game/./fighter/x.ini", config.get_path("down_up"));
+    EXPECT_STREQ("", config.get_path("none"));
+    testing::internal::CaptureStdout();
+    EXPECT_STREQ("", config.get_path("absolute"));
+    EXPECT_STREQ("", config.get_path("climbs"));
+    EXPECT_STREQ("", config.get_path("control"));
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, log.find("WARNING: [absolute] names [/etc/passwd] in [], outside the data tree: refused"))
+        << log;
+    EXPECT_NE(std::string::npos, log.find("[rsrc/../../secret.png]"));
+    EXPECT_NE(std::string::npos, log.find("[rsrc/\\x1B.png]"));
+    // A folder let in (where tests make their files) is part of the tree, but
+    // its files still can't climb out of it.
+    config_file::allow_folder("/tmp/made_here");
+    EXPECT_TRUE(config_file::path_inside_tree("/tmp/made_here/a.png"));
+    EXPECT_FALSE(config_file::path_inside_tree("/tmp/made_here/../../etc/passwd"));
+    EXPECT_FALSE(config_file::path_inside_tree("/tmp/made_here_too/a.png"));
 }
 
 TEST(config_file_load, unreadable_file_leaves_table_unchanged) {

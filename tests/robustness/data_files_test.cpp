@@ -146,4 +146,43 @@ TEST_F(data_files, colour_swaps_that_are_not_colours_are_left_out) {
     EXPECT_EQ(swaps[1].source, SDL_MapRGB(screen.surface->format, 0, 255, 7));
 }
 
+// Files that are empty, or a folder where a file should be: each is named
+// once in the log, and a fighter left without pictures says so once, not on
+// every frame.
+TEST_F(data_files, empty_files_and_folders_are_named_once) {
+    const std::string empty = files.text_file("empty_char.ini", "");
+    fighter_lifeform fighter;
+    Anim_Mgr from_folder;
+    std::vector<colour_swap> swaps;
+    const std::string log = captured_log([&] {
+        fighter.load(empty.c_str());
+        for (int frame = 0; frame < 30; frame++) fighter.display();
+        from_folder.load(files.folder.c_str());
+        swaps = colour_swap_file::read(empty.c_str(), screen.surface->format);
+    });
+    EXPECT_TRUE(logged(log, "WARNING: [" + empty + "] holds no key=value pairs")) << log;
+    EXPECT_TRUE(logged(log, "ERROR: Can't read [" + files.folder + "]: Is a directory")) << log;
+    EXPECT_TRUE(from_folder.frames.empty());
+    EXPECT_TRUE(swaps.empty());
+    size_t told = 0;
+    for (size_t at = log.find("has no images at all"); at != std::string::npos; at = log.find("has no images at all", at + 1)) {
+        told++;
+    }
+    EXPECT_EQ(told, 1u) << log;
+}
+
+// Names in data files lead into the data tree only: a whole path elsewhere
+// or one climbing out with ".." is refused with a line and never opened.
+TEST_F(data_files, names_leading_out_of_the_data_tree_are_refused) {
+    const std::string animation = files.text_file(
+        "escape.ini", "images=2 image0=/etc/passwd image1=rsrc/../../" + files.folder + "/x.png sound0=/dev/zero\n");
+    Anim_Mgr definition;
+    const std::string log = captured_log([&] { definition.load(animation.c_str()); });
+    EXPECT_TRUE(logged(log, "WARNING: [image0] names [/etc/passwd] in [" + animation + "], outside the data tree: refused"))
+        << log;
+    EXPECT_TRUE(logged(log, "WARNING: [image1] names [rsrc/../../")) << log;
+    EXPECT_FALSE(logged(log, "Loading img_mgr [/etc/passwd]")) << log;
+    EXPECT_TRUE(definition.frames.empty());
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 // on disk: each is reported in the log and the game goes on with nothing in
 // its place, on every call the game makes with it afterwards.
 #include <SDL/SDL_mixer.h>
+#include <sys/stat.h>
 
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
@@ -9,9 +10,11 @@
 #include "gfx/image_cache.h"
 #include "gfx/img_mgr.h"
 #include "gfx/txt_mgr.h"
+#include "objects/fighter_lifeform.h"
 #include "shell/ref_ptr.h"
 #include "sound/music.h"
 #include "sound/sound_cache.h"
+#include "stage/level.h"
 #include "tests/robustness/broken_files.h"
 
 namespace {
@@ -74,6 +77,49 @@ TEST_P(broken_media, picture_is_logged_and_every_later_use_is_harmless) {
     EXPECT_FALSE(logged(second_log, "Couldn't load")) << second_log;
 }
 
+// A JPEG cut short decodes without a word from the image library; the
+// picture shows, and the log names the file.
+TEST(broken_picture, cut_jpeg_is_named) {
+    ensure_surface_screen();
+    broken_folder files;
+    const std::string cut = files.make(breakage::TRUNCATED, "rsrc/QM_wallpaper02_1024.jpg", "wall.jpg");
+    const std::string log = captured_log([&] { Image_Manager.get(cut.c_str()); });
+    EXPECT_TRUE(logged(log, "WARNING: [" + cut + "] is cut short")) << log;
+    const std::string whole = captured_log([&] { Image_Manager.get("rsrc/QM_wallpaper02_1024.jpg"); });
+    EXPECT_FALSE(logged(whole, "is cut short")) << whole;
+}
+
+// A folder where a picture should be, as a stage band and a fighter's still:
+// named once, however often it is drawn.
+TEST(broken_picture, folder_is_reported_once_not_on_every_draw) {
+    ensure_surface_screen();
+    anim_files files;
+    const std::string folder = files.folder + "/band.png";
+    mkdir(folder.c_str(), 0755);
+    const std::string bgset = files.text_file("bgset.ini", "width=64 images=1 image0=" + folder + "\n");
+    const std::string stage_file = files.text_file("stage.ini", "bgset=" + bgset + " length=2 part0=0 part1=0 floor=0\n");
+    const std::string fighter_file = files.text_file("folder_char.ini", "hp=10 images=1 image0=" + folder + "\n");
+    level stage;
+    stage.publish();
+    fighter_lifeform fighter;
+    const std::string log = captured_log([&] {
+        stage.load(stage_file.c_str());
+        fighter.load(fighter_file.c_str());
+        for (int frame = 0; frame < 20; frame++) {
+            stage.zoom = 1.0 + frame * 0.01;
+            stage.draw_step();
+            fighter.display();
+        }
+        stage.unload();
+    });
+    EXPECT_TRUE(logged(log, "Couldn't load " + folder)) << log;
+    size_t lines = 0;
+    for (size_t at = log.find("Would be deleting"); at != std::string::npos; at = log.find("Would be deleting", at + 1)) {
+        lines++;
+    }
+    EXPECT_LE(lines, 1u) << log;
+}
+
 TEST_P(broken_media, text_face_is_logged_and_text_still_prints) {
     const std::string path = files.make(GetParam(), "rsrc/Veranda.ttf", "face.ttf");
     TXT_MGR face;
@@ -89,14 +135,21 @@ TEST_P(broken_media, text_face_is_logged_and_text_still_prints) {
         EXPECT_EQ(opened, 0);
         EXPECT_TRUE(logged(log, "ERROR: TTF_OpenFont")) << log;
     }
+    if (!opened) {
+        EXPECT_TRUE(logged(log, "ERROR: font [" + path + "] can't be used")) << log;
+    }
 }
 
 TEST_P(broken_media, music_is_refused_or_plays_out_and_the_screens_go_on) {
     ASSERT_TRUE(screen.audio_ok) << "no audio on the dummy driver";
     const std::string path = files.make(GetParam(), "rsrc/ramp.ogg", "ramp.ogg");
-    Mix_Music* tune = Mix_LoadMUS(path.c_str());
+    Mix_Music* tune = nullptr;
+    const std::string log = captured_log([&] { tune = music::load(path.c_str()); });
     if (wholly_unreadable()) {
         EXPECT_EQ(tune, nullptr);
+    }
+    if (!tune) {
+        EXPECT_TRUE(logged(log, "Mix_LoadMUS [" + path + "]: ")) << log;
     }
     // What the menus do with it, null or not: start it, keep it going while
     // the mixer decodes what there is, and leave it for the next tune.

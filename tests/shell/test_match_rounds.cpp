@@ -172,7 +172,7 @@ TEST_F(match_rounds, closing_the_window_gives_the_left_fighter_the_series) {
     EXPECT_EQ(4, left().wins);
 }
 
-TEST_F(match_rounds, a_whole_demo_series_runs_to_its_end_and_leaves_nothing_in_play) {
+TEST_F(match_rounds, a_closed_window_ends_a_demo_series_and_leaves_nothing_in_play) {
     request.mode = match_request::DEMO;
     series.reset(new match(request, assets));
     // The computer fights itself; a closed window ends the series.

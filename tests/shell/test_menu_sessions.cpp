@@ -32,16 +32,21 @@ const char* MENU_SESSION =
     "wait 1\n"
     "hold q 0.3\n";
 
+// One variant of the game run through a key script until it quits.
+game_run_result run_session(const game_variant& variant, const std::string& label, const char* script, int timeout) {
+    game_run_options options;
+    options.program = variant.program;
+    options.label = label + "_" + variant.name();
+    options.game_ini = variant.game_ini();
+    options.key_script = script;
+    options.timeout_seconds = timeout;
+    return run_game(options);
+}
+
 class menu_session : public testing::TestWithParam<game_variant> {};
 
 TEST_P(menu_session, arcade_demo_and_quit_through_the_keys) {
-    game_run_options options;
-    options.program = GetParam().program;
-    options.label = "menus_" + GetParam().name();
-    options.game_ini = GetParam().game_ini();
-    options.key_script = MENU_SESSION;
-    options.timeout_seconds = 120;
-    const game_run_result run = run_game(options);
+    const game_run_result run = run_session(GetParam(), "menus", MENU_SESSION, 120);
     const std::string where = " (run folder " + run.run_dir + ")";
 
     ASSERT_FALSE(run.timed_out) << "the game did not quit" << where;
@@ -74,6 +79,36 @@ TEST_P(menu_session, arcade_demo_and_quit_through_the_keys) {
 
 INSTANTIATE_TEST_SUITE_P(programs_and_renderers, menu_session,
                          testing::ValuesIn(GAME_VARIANTS),
+                         [](const testing::TestParamInfo<game_variant>& info) { return info.param.name(); });
+
+// A short session that waits only for what the log says, never for a fixed
+// time, so it holds however slowly the program runs (under the sanitizers
+// several times slower): the menu, a demo match, Escape back to the menu,
+// and Q. One per program, each on the drawing path only it has: the scaled
+// program differs only on OpenGL.
+const char* DEMO_SESSION =
+    "wait_log 180 MAIN MENU:\n"
+    "tap_until 120 Down Main menu cursor [3]\n"
+    "key Return\n"
+    "wait_log 180 Setting FPS [60]\n"
+    "wait 3\n"
+    "press_until 120 Escape 2 MAIN MENU:\n"
+    "press_until 120 q 1 Cleaning Image_Manager Cache\n";
+
+class demo_session : public testing::TestWithParam<game_variant> {};
+
+TEST_P(demo_session, menu_demo_match_and_quit_end_in_order) {
+    const game_run_result run = run_session(GetParam(), "demo", DEMO_SESSION, 600);
+    const std::string where = " (run folder " + run.run_dir + ")\n" + run.runner_log;
+    ASSERT_FALSE(run.timed_out) << "the game did not quit" << where;
+    EXPECT_EQ(0, run.exit_status) << run.err << where;
+    EXPECT_TRUE(run.log_has("mode [4] reqwins[3]")) << where;
+    EXPECT_EQ(2, run.log_count("MAIN MENU:\n")) << where;
+    EXPECT_TRUE(run.log_has("Done\n")) << where;
+}
+
+INSTANTIATE_TEST_SUITE_P(each_program, demo_session,
+                         testing::Values(GAME_VARIANTS[0], GAME_VARIANTS[3]),
                          [](const testing::TestParamInfo<game_variant>& info) { return info.param.name(); });
 
 }  // namespace

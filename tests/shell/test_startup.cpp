@@ -64,6 +64,26 @@ TEST(settings, size_line_only_with_height_and_shows_width_in_force) {
     EXPECT_NE(std::string::npos, testing::internal::GetCapturedStdout().find("Setting size to [1024,600]\n"));
 }
 
+TEST(settings, sizes_and_depths_no_screen_can_have_keep_the_defaults) {
+    testing::internal::CaptureStdout();
+    const settings negative = settings_from("width=-5 height=100000 bpp=7\n");
+    const settings wide = settings_from("width=9000 bpp=64\n");
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(640, negative.width);
+    EXPECT_EQ(480, negative.height);
+    EXPECT_EQ(32, negative.bpp);
+    EXPECT_EQ(640, wide.width);
+    EXPECT_EQ(32, wide.bpp);
+    EXPECT_NE(std::string::npos, log.find("WARNING: width [-5] is outside [1, 8192], using [640]\n")) << log;
+    EXPECT_NE(std::string::npos, log.find("WARNING: height [100000] is outside [1, 8192], using [480]\n"));
+    EXPECT_NE(std::string::npos, log.find("WARNING: bpp [7] is not 8, 15, 16, 24 or 32, using [32]\n"));
+    EXPECT_NE(std::string::npos, log.find("WARNING: bpp [64]"));
+    const settings fine = settings_from("width=8192 height=1 bpp=16\n");
+    EXPECT_EQ(8192, fine.width);
+    EXPECT_EQ(1, fine.height);
+    EXPECT_EQ(16, fine.bpp);
+}
+
 TEST(trig_tables, hold_rounded_hundredths) {
     fill_trig_tables();
     EXPECT_EQ(50, sin_table[30]);
@@ -113,7 +133,7 @@ TEST(startup_in_x, width_without_height_keeps_the_default_height) {
     EXPECT_EQ(0, run.exit_status) << run.err;
 }
 
-TEST(startup_in_x, opengl_without_a_display_shuts_down_in_order) {
+TEST(startup_in_x, opengl_without_a_display_fails_in_order_with_status_1) {
     game_run_options options;
     options.label = "startup_no_display";
     options.game_ini = "hwaccel=1\n";
@@ -123,17 +143,20 @@ TEST(startup_in_x, opengl_without_a_display_shuts_down_in_order) {
     const game_run_result run = run_game(options);
     EXPECT_TRUE(run.log_has("Couldn't initialize SDL Video:")) << run.out;
     EXPECT_NE(std::string::npos, run.err.find("Couldn't set 640 x 480 x 32 video mode")) << run.err;
+    EXPECT_TRUE(run.log_has("ERROR: Couldn't set 640 x 480 x 32 OpenGL video mode: ")) << run.out;
     EXPECT_TRUE(run.log_has("Done\n"));
-    EXPECT_EQ(0, run.exit_status);
+    EXPECT_EQ(1, run.exit_status);
 }
 
-TEST(startup_in_x, impossible_mode_shuts_down_in_order) {
-    const game_run_result run = run_brawler("startup_bad_mode", true, "width=-5\n");
-    EXPECT_NE(std::string::npos, run.err.find("Couldn't set -5 x 480 x 32 video mode")) << run.err;
+// A size within the settings' range that the display still refuses.
+TEST(startup_in_x, impossible_mode_fails_in_order_with_status_1) {
+    const game_run_result run = run_brawler("startup_bad_mode", true, "fullscreen=1 width=8000 height=8000\n");
+    EXPECT_NE(std::string::npos, run.err.find("Couldn't set 8000 x 8000 x 32 video mode")) << run.err;
+    EXPECT_TRUE(run.log_has("ERROR: Couldn't set 8000 x 8000 x 32 surface full-screen video mode: ")) << run.out;
     EXPECT_FALSE(run.log_has("Resolution:"));
     EXPECT_TRUE(run.log_has("Cleaning Image_Manager Cache\n"));
     EXPECT_TRUE(run.log_has("Done\n"));
-    EXPECT_EQ(0, run.exit_status);
+    EXPECT_EQ(1, run.exit_status);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "config/config_file.h"
+
 namespace fixture {
 
 // 0xRRGGBB for the pixel at (x, y) of a picture.
@@ -52,6 +54,7 @@ public:
     stage_folder() {
         char pattern[] = "/tmp/stage_XXXXXX";
         path = mkdtemp(pattern);
+        config_file::allow_folder(path);
     }
     ~stage_folder() {
         for (const std::string& file : files) std::remove(file.c_str());

@@ -4,12 +4,13 @@
 # Any out-of-bounds access, use after free, leak in the game's own code or
 # undefined behaviour fails its test program.
 #
-# The keyboard-driven sessions of the real programs (test_e2e, and the menu
-# sessions of test_shell) are left out by default: under the sanitizers the
-# game runs several times slower than their key scripts wait for, so they
+# The long keyboard-driven sessions of the real programs (test_e2e, and the
+# menu sessions of test_shell) are left out by default: under the sanitizers
+# the game runs several times slower than their key scripts wait for, so they
 # time out (a whole e2e session takes over 15 minutes) without telling
-# anything; the short start-up runs of the real programs stay in. "all" runs
-# every test.
+# anything. The short start-up runs stay in, and so does one scripted
+# session of each program (menu, demo match, back, quit; test_shell's
+# demo_session), whose script waits only for the log. "all" runs every test.
 #   tools/ci/run_sanitized.sh [all]
 set -uo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
