@@ -23,16 +23,46 @@ struct script_state {
 
 script_state script;
 
+// Alt+Return belongs to the full-screen switch: the held-key readers
+// (menus, fighters) see Return released while an Alt key is down, and after
+// a switch until Return is let go (the mode change can leave SDL believing
+// Return held with Alt already up).
+Uint8 keys_without_return[SDLK_LAST];
+bool return_taken_by_switch = false;
+
+bool alt_held(const Uint8* keys) { return keys[SDLK_LALT] || keys[SDLK_RALT]; }
+
+bool is_fullscreen_switch(const SDL_Event& event) {
+    return event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT);
+}
+
 SDL_Joystick* first_joystick() { return screen.joysticks[0]; }
 
 }  // namespace
 
 Uint32 platform::ticks() { return script.on ? script.now : SDL_GetTicks(); }
 
-Uint8* platform::key_state() { return script.on ? script.keys : SDL_GetKeyState(nullptr); }
+Uint8* platform::key_state() {
+    if (script.on) return script.keys;
+    Uint8* keys = SDL_GetKeyState(nullptr);
+    if (!keys[SDLK_RETURN]) return_taken_by_switch = false;
+    if (!return_taken_by_switch && !alt_held(keys)) return keys;
+    memcpy(keys_without_return, keys, sizeof(keys_without_return));
+    keys_without_return[SDLK_RETURN] = 0;
+    return keys_without_return;
+}
 
+// The switch is taken here, where every screen reads its events, so it works
+// in menus and matches alike and no screen sees the Return.
 int platform::poll_event(SDL_Event* event) {
-    if (!script.on) return SDL_PollEvent(event);
+    if (!script.on) {
+        while (SDL_PollEvent(event)) {
+            if (!is_fullscreen_switch(*event)) return 1;
+            return_taken_by_switch = true;
+            screen.toggle_fullscreen();
+        }
+        return 0;
+    }
     if (script.queue_length == 0) return 0;
     *event = script.queue[script.queue_head];
     script.queue_head = (script.queue_head + 1) % SCRIPT_QUEUE_SIZE;
