@@ -23,17 +23,22 @@ struct script_state {
 
 script_state script;
 
-// Alt+Return belongs to the full-screen switch: the held-key readers
-// (menus, fighters) see Return released while an Alt key is down, and after
-// a switch until Return is let go (the mode change can leave SDL believing
-// Return held with Alt already up).
+// Alt+Return belongs to the full-screen switch. SDL's filter sees each key
+// as it arrives, in the same step that updates the held-key state, so the
+// switch is noted there and Return is hidden from the held-key readers
+// (menus, fighters) until it is let go: whatever order the Alt and Return
+// releases come in, and however far behind a screen reads its events.
 Uint8 keys_without_return[SDLK_LAST];
 bool return_taken_by_switch = false;
+bool switch_asked = false;
 
-bool alt_held(const Uint8* keys) { return keys[SDLK_LALT] || keys[SDLK_RALT]; }
-
-bool is_fullscreen_switch(const SDL_Event& event) {
-    return event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT);
+int take_fullscreen_switch(const SDL_Event* event) {
+    const bool is_switch = event->type == SDL_KEYDOWN && event->key.keysym.sym == SDLK_RETURN &&
+                           (event->key.keysym.mod & KMOD_ALT);
+    if (!is_switch) return 1;
+    return_taken_by_switch = true;
+    switch_asked = true;
+    return 0;
 }
 
 SDL_Joystick* first_joystick() { return screen.joysticks[0]; }
@@ -46,22 +51,24 @@ Uint8* platform::key_state() {
     if (script.on) return script.keys;
     Uint8* keys = SDL_GetKeyState(nullptr);
     if (!keys[SDLK_RETURN]) return_taken_by_switch = false;
-    if (!return_taken_by_switch && !alt_held(keys)) return keys;
+    if (!return_taken_by_switch) return keys;
     memcpy(keys_without_return, keys, sizeof(keys_without_return));
     keys_without_return[SDLK_RETURN] = 0;
     return keys_without_return;
 }
 
-// The switch is taken here, where every screen reads its events, so it works
-// in menus and matches alike and no screen sees the Return.
+void platform::watch_fullscreen_switch() { SDL_SetEventFilter(take_fullscreen_switch); }
+
+// Every screen reads its events here, so the switch works in menus and
+// matches alike; the mode changes outside SDL's filter, between frames.
 int platform::poll_event(SDL_Event* event) {
     if (!script.on) {
-        while (SDL_PollEvent(event)) {
-            if (!is_fullscreen_switch(*event)) return 1;
-            return_taken_by_switch = true;
+        const int got = SDL_PollEvent(event);
+        if (switch_asked) {
+            switch_asked = false;
             screen.toggle_fullscreen();
         }
-        return 0;
+        return got;
     }
     if (script.queue_length == 0) return 0;
     *event = script.queue[script.queue_head];

@@ -73,6 +73,7 @@ int startup::run() {
     print_resolution();
     if (game_settings.fullscreen) screen.show_cursor(SDL_DISABLE);
     if (!screen.video_ok) return 0;
+    platform::watch_fullscreen_switch();
     SDL_initFramerate(&framerate);
     SDL_setFramerate(&framerate, game_settings.menu_rate());
     return 1;
