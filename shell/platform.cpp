@@ -23,20 +23,27 @@ struct script_state {
 
 script_state script;
 
-// Alt+Return belongs to the full-screen switch. SDL's filter sees each key
-// as it arrives, in the same step that updates the held-key state, so the
-// switch is noted there and Return is hidden from the held-key readers
-// (menus, fighters) until it is let go: whatever order the Alt and Return
-// releases come in, and however far behind a screen reads its events.
+// Alt+Return belongs to the full-screen switch; the held-key readers (menus,
+// fighters) never see that Return. SDL's filter sees each key as it arrives,
+// in the same step that updates the held-key state, however far behind a
+// screen reads its events; there the switch is noted, and Return stays
+// hidden until its release arrives. The mode change moves the keyboard
+// focus, and on the way SDL may report Return released, then held again
+// with no event at all: a release during the change doesn't count.
 Uint8 keys_without_return[SDLK_LAST];
 bool return_taken_by_switch = false;
 bool switch_asked = false;
+bool switching = false;
 
 int take_fullscreen_switch(const SDL_Event* event) {
-    const bool is_switch = event->type == SDL_KEYDOWN && event->key.keysym.sym == SDLK_RETURN &&
-                           (event->key.keysym.mod & KMOD_ALT);
-    if (!is_switch) return 1;
-    return_taken_by_switch = true;
+    if (event->type != SDL_KEYDOWN && event->type != SDL_KEYUP) return 1;
+    if (event->key.keysym.sym != SDLK_RETURN) return 1;
+    if (event->type == SDL_KEYUP) {
+        if (!switching) return_taken_by_switch = false;
+        return 1;
+    }
+    return_taken_by_switch = (event->key.keysym.mod & KMOD_ALT) != 0;
+    if (!return_taken_by_switch) return 1;
     switch_asked = true;
     return 0;
 }
@@ -50,7 +57,6 @@ Uint32 platform::ticks() { return script.on ? script.now : SDL_GetTicks(); }
 Uint8* platform::key_state() {
     if (script.on) return script.keys;
     Uint8* keys = SDL_GetKeyState(nullptr);
-    if (!keys[SDLK_RETURN]) return_taken_by_switch = false;
     if (!return_taken_by_switch) return keys;
     memcpy(keys_without_return, keys, sizeof(keys_without_return));
     keys_without_return[SDLK_RETURN] = 0;
@@ -66,7 +72,9 @@ int platform::poll_event(SDL_Event* event) {
         const int got = SDL_PollEvent(event);
         if (switch_asked) {
             switch_asked = false;
+            switching = true;
             screen.toggle_fullscreen();
+            switching = false;
         }
         return got;
     }
