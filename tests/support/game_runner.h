@@ -23,7 +23,8 @@
 // Key names are X keysyms: Return, Escape, Left, space, a, Tab ...
 struct game_run_options {
     std::string label = "run";         // names the run's folder
-    std::string program = "brawler";   // or "brawler_scaled"
+    std::string program = "brawler";   // or "brawler_scaled"; a path from / runs that program
+    std::string arguments;             // the program's command line, split at spaces
     bool write_ini = true;             // false: the tree has no game/game.ini
     std::string game_ini;              // contents of game/game.ini
     std::string key_script;

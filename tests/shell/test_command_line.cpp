@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "shell/command_line.h"
+#include "shell/settings.h"
+
+namespace {
+
+command_line::outcome parse(command_line& options, std::initializer_list<const char*> words) {
+    std::vector<const char*> argv = {"brawler"};
+    argv.insert(argv.end(), words.begin(), words.end());
+    return options.parse((int)argv.size(), argv.data());
+}
+
+settings from_file() {
+    settings file;
+    file.fullscreen = 1;
+    file.width = 1024;
+    file.height = 768;
+    file.hwaccel = 1;
+    file.fps = 30;
+    return file;
+}
+
+TEST(command_line, given_options_override_the_file_and_the_rest_stay) {
+    command_line options;
+    ASSERT_EQ(command_line::PLAY, parse(options, {"--windowed", "--size=800x600", "--renderer", "surface"}));
+    settings game = from_file();
+    options.apply(game);
+    EXPECT_EQ(0, game.fullscreen);
+    EXPECT_EQ(800, game.width);
+    EXPECT_EQ(600, game.height);
+    EXPECT_EQ(0, game.hwaccel);
+    EXPECT_EQ(30, game.fps);
+    EXPECT_EQ(nullptr, options.data_folder());
+
+    command_line none;
+    ASSERT_EQ(command_line::PLAY, parse(none, {}));
+    settings untouched = from_file();
+    none.apply(untouched);
+    EXPECT_EQ(1, untouched.fullscreen);
+    EXPECT_EQ(1024, untouched.width);
+    EXPECT_EQ(1, untouched.hwaccel);
+
+    command_line later_wins;
+    ASSERT_EQ(command_line::PLAY, parse(later_wins, {"--windowed", "--renderer=opengl", "--fullscreen", "--data", BRAWLER_SOURCE_DIR}));
+    settings game2;
+    later_wins.apply(game2);
+    EXPECT_EQ(1, game2.fullscreen);
+    EXPECT_EQ(1, game2.hwaccel);
+    EXPECT_STREQ(BRAWLER_SOURCE_DIR, later_wins.data_folder());
+}
+
+TEST(command_line, help_and_version_end_the_run_successfully) {
+    command_line help, version;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(command_line::EXIT_DONE, parse(help, {"--size", "800x600", "--help"}));
+    EXPECT_EQ(command_line::EXIT_DONE, parse(version, {"--version"}));
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, out.find("Usage: brawler [OPTION]...")) << out;
+    EXPECT_NE(std::string::npos, out.find("QuillmooR " BRAWLER_TEST_VERSION "\n")) << out;
+}
+
+TEST(command_line, bad_options_and_values_ask_for_the_usage) {
+    const std::vector<std::vector<const char*>> refused = {
+        {"--bogus"},          {"-x"},       {"fullscreen"},          {"--size"},
+        {"--size", "800"},    {"--size", "0x600"}, {"--size", "800x-1"}, {"--size", "800x600x2"},
+        {"--size", " 80x60"}, {"--size", "99999x600"}, {"--renderer", "vulkan"}, {"--renderer="},
+        {"--data", "/nonexistent/quillmoor"}, {"--fullscreen=1"},
+    };
+    for (const std::vector<const char*>& words : refused) {
+        std::vector<const char*> argv = {"brawler"};
+        argv.insert(argv.end(), words.begin(), words.end());
+        command_line options;
+        testing::internal::CaptureStderr();
+        const command_line::outcome got = options.parse((int)argv.size(), argv.data());
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(command_line::EXIT_USAGE, got) << words[0] << " " << (words.size() > 1 ? words[1] : "");
+        EXPECT_NE(std::string::npos, err.find("Usage: brawler")) << err;
+        // Nothing of a refused command line reaches the settings.
+        settings game = from_file();
+        options.apply(game);
+        EXPECT_EQ(1024, game.width);
+        EXPECT_EQ(768, game.height);
+    }
+}
+
+}  // namespace
