@@ -120,7 +120,8 @@ int screen_mgr::set_video_mode(int width, int height, int bpp) {
         printf("Couldn't initialize SDL Video: %s.\n", SDL_GetError());
     }
     SDL_WM_SetCaption(GAME_NAME, GAME_NAME);
-    set_window_icon();
+    // Without a video subsystem SDL would crash setting the icon.
+    if (SDL_WasInit(SDL_INIT_VIDEO)) set_window_icon();
     print_video_info();
     video_ok = 1;
     // SDL crashes when GL attributes are set without a video subsystem; the

@@ -45,9 +45,7 @@ TEST_P(fullscreen_switch, alt_return_in_menu_and_match_keeps_the_match_going) {
         "key alt+Return\n"
         "wait_logn 10 1 Full screen [0]\n"
         "wait 1\n"
-        "tap_until 30 Down cursor [3]\n"
-        "key Return\n"
-        "wait_log 60 Setting FPS [60]\n"
+        + std::string(SCRIPT_START_DEMO) +
         "wait 3\n"
         "shot before\n"
         "key alt+Return\n"
@@ -58,11 +56,9 @@ TEST_P(fullscreen_switch, alt_return_in_menu_and_match_keeps_the_match_going) {
         "wait_logn 10 2 Full screen [0]\n"
         "wait 1.5\n"
         "shot back\n"
-        "key Escape\n"
-        "wait_logn 60 2 MAIN MENU:\n"
-        "press_until 30 Escape 1 Cleaning Image_Manager Cache\n";
+        + SCRIPT_LEAVE_MATCH_AND_QUIT;
     const game_run_result run = run_game(options);
-    const std::string where = " (run folder " + run.run_dir + ")";
+    const std::string where = run.where();
 
     ASSERT_FALSE(run.timed_out) << where << "\n" << run.runner_log;
     EXPECT_EQ("", run.runner_log) << where;
@@ -135,7 +131,7 @@ TEST(command_line_run, options_override_the_settings_file_for_this_run) {
         "wait_log 10 Full screen [\n"
         "press_until 30 Escape 1 Cleaning Image_Manager Cache\n";
     const game_run_result run = run_game(options);
-    const std::string where = " (run folder " + run.run_dir + ")";
+    const std::string where = run.where();
     EXPECT_EQ(0, run.exit_status) << run.err << where;
     EXPECT_TRUE(run.log_has("elsewhere] (command line; started from [")) << where;
     EXPECT_TRUE(run.log_has("Resolution: asked for [800,600@32] got [800,600@")) << where;

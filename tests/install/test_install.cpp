@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "tests/support/game_runner.h"
 
@@ -42,16 +43,12 @@ TEST(install, installed_game_plays_a_demo_from_any_folder) {
     options.key_script =
         "wait_log 60 MAIN MENU:\n"
         "wait 1\n"
-        "tap_until 30 Down cursor [3]\n"
-        "key Return\n"
-        "wait_log 60 Setting FPS [60]\n"
+        + std::string(SCRIPT_START_DEMO) +
         "wait 3\n"
         "shot demo\n"
-        "key Escape\n"
-        "wait_logn 60 2 MAIN MENU:\n"
-        "press_until 30 Escape 1 Cleaning Image_Manager Cache\n";
+        + SCRIPT_LEAVE_MATCH_AND_QUIT;
     const game_run_result run = run_game(options);
-    const std::string where = " (run folder " + run.run_dir + ")";
+    const std::string where = run.where();
     EXPECT_EQ(0, run.exit_status) << run.err << where;
     EXPECT_TRUE(run.log_has("/bin/../share/quillmoor] (installed; started from [" + run.run_dir + "])")) << where;
     EXPECT_FALSE(run.log_has("Couldn't load")) << where;
@@ -75,8 +72,7 @@ TEST(install, debian_package_holds_the_whole_game) {
         << log;
     std::string contents;
     ASSERT_EQ(0, shell("dpkg-deb --contents '" + output + "'/quillmoor_*.deb", &contents)) << contents;
-    for (const std::string path :
-         {"./usr/bin/brawler", "./usr/bin/brawler_scaled", "./usr/share/quillmoor/game/game.ini",
+    for (const std::string& path : std::vector<std::string>{"./usr/bin/brawler", "./usr/bin/brawler_scaled", "./usr/share/quillmoor/game/game.ini",
           "./usr/share/quillmoor/game/fighter/lunet_char.ini", "./usr/share/quillmoor/rsrc/road/stage_road.ini",
           "./usr/share/quillmoor/rsrc/oldengl.ttf.LICENSE", "./usr/share/quillmoor/tahoma.ttf.LICENSE",
           "./usr/share/applications/" + APP_ID + ".desktop", "./usr/share/metainfo/" + APP_ID + ".metainfo.xml",

@@ -114,6 +114,15 @@ game_run_result run_game(const game_run_options& options) {
     return result;
 }
 
+const char* const SCRIPT_START_DEMO =
+    "tap_until 30 Down cursor [3]\n"
+    "key Return\n"
+    "wait_log 60 Setting FPS [60]\n";
+const char* const SCRIPT_LEAVE_MATCH_AND_QUIT =
+    "key Escape\n"
+    "wait_logn 60 2 MAIN MENU:\n"
+    "press_until 30 Escape 1 Cleaning Image_Manager Cache\n";
+
 const game_variant GAME_VARIANTS[4] = {
     {"brawler", false}, {"brawler", true}, {"brawler_scaled", false}, {"brawler_scaled", true}};
 
