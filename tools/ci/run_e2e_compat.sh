@@ -22,7 +22,7 @@ for deb in "$private"/debs/*.deb; do dpkg -x "$deb" "$private/root"; done
 sdl12=$(find "$private/root" -name 'libSDL-1.2.so.0' | head -n 1)
 sdl2=$(find "$private/root" -name 'libSDL2-2.0.so.0' | head -n 1)
 export LD_LIBRARY_PATH="$(dirname "$sdl12"):$(dirname "$sdl2")"
-if ! ldd "$build/brawler" | grep -qF "$sdl12"; then
+if ! ldd "$build/brawler" | grep -F "$sdl12" >/dev/null; then
     echo "the game does not load the unpacked library $sdl12" >&2
     exit 1
 fi
