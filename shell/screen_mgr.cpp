@@ -5,25 +5,11 @@
 #include <SDL/SDL_gfxPrimitives.h>
 #include <SDL/SDL_image.h>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 const char* const GAME_NAME = "QuillmooR";
 const char* const WINDOW_ICON = "rsrc/icon/quillmoor_48.png";
-// Releases of the SDL 1.2 interface from this patch level on are the layer
-// over SDL2 rather than the classic library.
-const int FIRST_LAYERED_PATCH = 50;
-
-// The classic library leaves the window where the window manager puts it,
-// at the screen's corner when there is none; the layer over SDL2 centres it
-// itself. Asking the layer for the corner makes both open the window alike.
-// A placement the player chose through SDL's own variables stands.
-void place_window_as_the_classic_library() {
-    if (SDL_Linked_Version()->patch < FIRST_LAYERED_PATCH) return;
-    if (getenv("SDL_VIDEO_WINDOW_POS") || getenv("SDL_VIDEO_CENTERED")) return;
-    setenv("SDL_VIDEO_WINDOW_POS", "0,0", 0);
-}
 
 }  // namespace
 
@@ -141,7 +127,6 @@ int screen_mgr::set_video_mode(int width, int height, int bpp) {
     // SDL crashes when GL attributes are set without a video subsystem; the
     // mode below then fails in order instead.
     if (is_gl() && SDL_WasInit(SDL_INIT_VIDEO)) set_gl_attributes(bpp);
-    place_window_as_the_classic_library();
     surface = SDL_SetVideoMode(width, height, bpp, video_flags);
     if (!surface) {
         fprintf(stderr, "Couldn't set %d x %d x %d video mode: %s\n", width, height, bpp, SDL_GetError());
