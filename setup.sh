@@ -14,6 +14,7 @@ packages=(
     libgl-dev libgl1-mesa-dri
     libgtest-dev
     xvfb xauth xdotool imagemagick
+    file desktop-file-utils appstream
 )
 
 missing=()

@@ -41,7 +41,7 @@ void start() {
     // The game flushes its log at every line end so that it can be followed;
     // here it goes nowhere and only costs time.
     setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
-    enter_data_tree();
+    enter_data_tree(nullptr);
     screen.video_flags = SDL_SWSURFACE;
     if (screen.set_video_mode(640, 480, 32) != 0) {
         fprintf(stderr, "fuzz: no video mode on the dummy driver\n");

@@ -23,16 +23,61 @@ struct script_state {
 
 script_state script;
 
+// Alt+Return belongs to the full-screen switch; the held-key readers (menus,
+// fighters) never see that Return. SDL's filter sees each key as it arrives,
+// in the same step that updates the held-key state, however far behind a
+// screen reads its events; there the switch is noted, and Return stays
+// hidden until its release arrives. The mode change moves the keyboard
+// focus, and on the way SDL may report Return released, then held again
+// with no event at all: a release during the change doesn't count.
+Uint8 keys_without_return[SDLK_LAST];
+bool return_taken_by_switch = false;
+bool switch_asked = false;
+bool switching = false;
+
+int take_fullscreen_switch(const SDL_Event* event) {
+    if (event->type != SDL_KEYDOWN && event->type != SDL_KEYUP) return 1;
+    if (event->key.keysym.sym != SDLK_RETURN) return 1;
+    if (event->type == SDL_KEYUP) {
+        if (!switching) return_taken_by_switch = false;
+        return 1;
+    }
+    return_taken_by_switch = (event->key.keysym.mod & KMOD_ALT) != 0;
+    if (!return_taken_by_switch) return 1;
+    switch_asked = true;
+    return 0;
+}
+
 SDL_Joystick* first_joystick() { return screen.joysticks[0]; }
 
 }  // namespace
 
 Uint32 platform::ticks() { return script.on ? script.now : SDL_GetTicks(); }
 
-Uint8* platform::key_state() { return script.on ? script.keys : SDL_GetKeyState(nullptr); }
+Uint8* platform::key_state() {
+    if (script.on) return script.keys;
+    Uint8* keys = SDL_GetKeyState(nullptr);
+    if (!return_taken_by_switch) return keys;
+    memcpy(keys_without_return, keys, sizeof(keys_without_return));
+    keys_without_return[SDLK_RETURN] = 0;
+    return keys_without_return;
+}
 
+void platform::watch_fullscreen_switch() { SDL_SetEventFilter(take_fullscreen_switch); }
+
+// Every screen reads its events here, so the switch works in menus and
+// matches alike; the mode changes outside SDL's filter, between frames.
 int platform::poll_event(SDL_Event* event) {
-    if (!script.on) return SDL_PollEvent(event);
+    if (!script.on) {
+        const int got = SDL_PollEvent(event);
+        if (switch_asked) {
+            switch_asked = false;
+            switching = true;
+            screen.toggle_fullscreen();
+            switching = false;
+        }
+        return got;
+    }
     if (script.queue_length == 0) return 0;
     *event = script.queue[script.queue_head];
     script.queue_head = (script.queue_head + 1) % SCRIPT_QUEUE_SIZE;

@@ -24,6 +24,8 @@ public:
     // Hands an event back to the queue, so that a read that wasn't meant for
     // it (a window close seen by a controller) still reaches its reader.
     static void push_event(const SDL_Event& event);
+    // From here on Alt+Return switches between window and full screen.
+    static void watch_fullscreen_switch();
 
     // Scripting, for tests.
     static void use_script(bool on);

@@ -14,6 +14,9 @@ public:
     int init_audio();
     int init_joysticks(int max_to_open);
     int set_video_mode(int width, int height, int bpp);
+    // Switches between window and full screen, keeping what is on screen
+    // and, on OpenGL, the context with every texture.
+    void toggle_fullscreen();
 
     // The one switch between the OpenGL and the plain surface drawing.
     Uint32 is_gl() const { return video_flags & (SDL_OPENGL | SDL_OPENGLBLIT); }
@@ -40,6 +43,8 @@ private:
     void print_video_info() const;
     void set_gl_attributes(int bpp) const;
     void setup_gl_2d() const;
+    void set_window_icon() const;
+    bool reset_mode(Uint32 flags);
 };
 
 extern screen_mgr screen;

@@ -41,6 +41,13 @@ void startup::open_mixer() const {
     }
 }
 
+// The SDL 1.2 interface is served by the classic library or by a layer over
+// SDL2; a log from a player's machine should say which one it ran on.
+void startup::print_sdl_version() const {
+    const SDL_version* linked = SDL_Linked_Version();
+    printf("SDL version [%d.%d.%d]\n", linked->major, linked->minor, linked->patch);
+}
+
 void startup::print_resolution() const {
     if (!screen.surface) return;
     printf("Resolution: asked for [%d,%d@%d] got [%d,%d@%d]\n", game_settings.width, game_settings.height,
@@ -49,12 +56,14 @@ void startup::print_resolution() const {
 
 int startup::run() {
     atexit(SDL_Quit);
-    enter_data_tree();
+    print_sdl_version();
+    enter_data_tree(options.data_folder());
     srand((unsigned)time(nullptr));
     print_type_sizes();
     ini.load("game/game.ini");
     screen.video_flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
     game_settings.read(ini);
+    options.apply(game_settings);
     if (game_settings.fullscreen) screen.video_flags |= SDL_FULLSCREEN;
     screen.init_audio();
     screen.init_joysticks(2);
@@ -64,6 +73,7 @@ int startup::run() {
     print_resolution();
     if (game_settings.fullscreen) screen.show_cursor(SDL_DISABLE);
     if (!screen.video_ok) return 0;
+    platform::watch_fullscreen_switch();
     SDL_initFramerate(&framerate);
     SDL_setFramerate(&framerate, game_settings.menu_rate());
     return 1;

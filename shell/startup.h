@@ -4,6 +4,7 @@
 #include <SDL/SDL_framerate.h>
 
 #include "config/config_file.h"
+#include "shell/command_line.h"
 #include "shell/settings.h"
 
 // The first and last steps of the program: settings, audio, joysticks, mixer,
@@ -16,6 +17,8 @@ public:
     int run();
     void shut_down() const;
 
+    // Filled by main before run(); applied over game/game.ini.
+    command_line options;
     config_file ini;
     settings game_settings;
     FPSmanager framerate;
@@ -23,6 +26,7 @@ public:
 private:
     void open_mixer() const;
     void print_resolution() const;
+    void print_sdl_version() const;
 };
 
 #endif

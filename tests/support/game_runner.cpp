@@ -85,7 +85,8 @@ bool lost_the_display(const std::string& run_dir) {
 
 game_run_result run_game(const game_run_options& options) {
     game_run_result result;
-    const std::string program = std::string(BRAWLER_BINARY_DIR) + "/" + options.program;
+    const std::string program =
+        options.program[0] == '/' ? options.program : std::string(BRAWLER_BINARY_DIR) + "/" + options.program;
     const std::string script = std::string(BRAWLER_SOURCE_DIR) + "/tests/support/run_game.sh";
     const int attempts = options.use_xvfb ? 3 : 1;
     for (int attempt = 0; attempt < attempts; attempt++) {
@@ -93,7 +94,8 @@ game_run_result run_game(const game_run_options& options) {
         std::string command = environment_for(options);
         if (options.use_xvfb) command += xvfb_command();
         command += "bash " + quoted(script) + " " + quoted(result.run_dir) + " " + quoted(program) + " " +
-                   std::to_string(options.timeout_seconds) + " " + quoted(result.run_dir + "/keys.txt");
+                   std::to_string(options.timeout_seconds) + " " + quoted(result.run_dir + "/keys.txt") + " " +
+                   quoted(options.arguments);
         run_command(command + " >" + quoted(result.run_dir + "/xvfb.txt") + " 2>&1");
         if (!options.use_xvfb || !lost_the_display(result.run_dir)) break;
     }
@@ -111,6 +113,15 @@ game_run_result run_game(const game_run_options& options) {
     }
     return result;
 }
+
+const char* const SCRIPT_START_DEMO =
+    "tap_until 30 Down cursor [3]\n"
+    "key Return\n"
+    "wait_log 60 Setting FPS [60]\n";
+const char* const SCRIPT_LEAVE_MATCH_AND_QUIT =
+    "key Escape\n"
+    "wait_logn 60 2 MAIN MENU:\n"
+    "press_until 30 Escape 1 Cleaning Image_Manager Cache\n";
 
 const game_variant GAME_VARIANTS[4] = {
     {"brawler", false}, {"brawler", true}, {"brawler_scaled", false}, {"brawler_scaled", true}};

@@ -23,7 +23,8 @@
 // Key names are X keysyms: Return, Escape, Left, space, a, Tab ...
 struct game_run_options {
     std::string label = "run";         // names the run's folder
-    std::string program = "brawler";   // or "brawler_scaled"
+    std::string program = "brawler";   // or "brawler_scaled"; a path from / runs that program
+    std::string arguments;             // the program's command line, split at spaces
     bool write_ini = true;             // false: the tree has no game/game.ini
     std::string game_ini;              // contents of game/game.ini
     std::string key_script;
@@ -44,10 +45,17 @@ struct game_run_result {
     std::string runner_log;            // the key script's own complaints (timeouts)
 
     bool log_has(const std::string& text) const { return out.find(text) != std::string::npos; }
+    // Names the run folder in a failure message.
+    std::string where() const { return " (run folder " + run_dir + ")"; }
     int log_count(const std::string& text) const;
 };
 
 game_run_result run_game(const game_run_options& options);
+
+// Key-script pieces: from the main menu into a demo match; out of a match
+// back to the menu and out of the game.
+extern const char* const SCRIPT_START_DEMO;
+extern const char* const SCRIPT_LEAVE_MATCH_AND_QUIT;
 
 // One of the four ways the game runs: either program, on the surface path
 // or on OpenGL. GAME_VARIANTS lists all four for parameterised tests.

@@ -3,13 +3,14 @@
 # starts the program in the run folder, plays the key script and waits for
 # the program to end or the timeout to pass. The commands are described in
 # game_runner.h.
-# Usage: run_game.sh RUN_DIR PROGRAM TIMEOUT_SECONDS KEY_SCRIPT
+# Usage: run_game.sh RUN_DIR PROGRAM TIMEOUT_SECONDS KEY_SCRIPT [ARGUMENTS]
 set -u
-run_dir=$1 program=$2 timeout_s=$3 key_script=$4
+run_dir=$1 program=$2 timeout_s=$3 key_script=$4 arguments=${5:-}
 cd "$run_dir" || exit 2
 
 [ -x ./prepare.sh ] && ./prepare.sh >>runner.txt 2>&1
-"$program" >stdout.txt 2>stderr.txt &
+# shellcheck disable=SC2086 # the arguments are split at spaces on purpose
+"$program" $arguments >stdout.txt 2>stderr.txt &
 game_pid=$!
 
 alive() { kill -0 "$game_pid" 2>/dev/null; }

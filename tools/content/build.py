@@ -59,6 +59,9 @@ def main():
     if only is None or "menus" in only:
         import menus
         results["shots"] = menus.write_all(results["stage"])
+    if only is None or "icons" in only:
+        import menus
+        menus.write_icons()
     if only is None or "fonts" in only:
         import fonts
         fonts.write_all()

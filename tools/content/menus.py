@@ -13,7 +13,7 @@ from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 import body
 import stage
-from common import KEY, save_jpeg, save_keyed_png, save_opaque_png
+from common import KEY, out_path, save_jpeg, save_keyed_png, save_opaque_png
 from figure import OUTLINE
 from fonts import title_font_file
 from moves import MOVESETS
@@ -196,6 +196,36 @@ def symbol():
     draw.ellipse([5, 1, 17, 13], fill=METAL[2])
     draw.polygon([(8, 20), (11, 27), (8, 36), (5, 27)], fill=GOLD)
     return img
+
+
+ICON_SIZES = (48, 128, 256)
+
+
+def icon(size):
+    """The desktop and window icon: the logo's crescent and quill on a rounded
+    night tile, drawn four times larger and reduced so small sizes stay
+    smooth. RGBA: the corners outside the tile are clear."""
+    big = size * 4
+    tile_img = vertical_gradient(big, big, NIGHT_TOP, NIGHT_LOW).convert("RGBA")
+    mask = Image.new("L", (big, big), 0)
+    ImageDraw.Draw(mask).rounded_rectangle([0, 0, big - 1, big - 1], radius=big // 6, fill=255)
+    tile_img.putalpha(mask)
+    draw = ImageDraw.Draw(tile_img)
+    u = big / 256.0
+    draw.ellipse([40 * u, 30 * u, 216 * u, 206 * u], fill=(250, 240, 214))
+    draw.ellipse([88 * u, 14 * u, 250 * u, 176 * u], fill=NIGHT_TOP)
+    quill(draw, (44 * u, 228 * u), 230 * u, -48, [(240, 232, 214), (190, 176, 150), (120, 96, 70)])
+    draw.rounded_rectangle([0, 0, big - 1, big - 1], radius=big // 6, outline=GOLD, width=max(4, big // 48))
+    return tile_img.resize((size, size), Image.LANCZOS)
+
+
+def icon_path(size):
+    return "rsrc/icon/quillmoor_%d.png" % size
+
+
+def write_icons():
+    for size in ICON_SIZES:
+        icon(size).save(out_path(icon_path(size)), format="PNG", optimize=False, compress_level=9)
 
 
 def write_all(stage_pictures):
