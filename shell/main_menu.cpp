@@ -61,7 +61,6 @@ main_menu::main_menu()
       scene_pictures(),
       scene(nullptr),
       input(menu_poll::column),
-      period(1),
       scroll(0),
       entry_spacing(ENTRY_SPACING) {}
 
@@ -100,8 +99,6 @@ void main_menu::prepare() {
     dark_logo->tohw();
     build_scene();
     entry_spacing = fitted_entry_spacing();
-    period = rate / 16;
-    if (period < 1) period = 1;
 }
 
 void main_menu::build_scene() {
@@ -212,7 +209,7 @@ bool main_menu::frame() {
     scene->draw();
     const int x = screen.width() / 2 - ENTRY_HALF_WIDTH;
     draw_entries_at(input.cursor, x, x);
-    if (scroll % period == 0) input.poll();
+    input.poll();
     platform::frame_delay(pacing);
     advance_scroll();
     screen.flip();

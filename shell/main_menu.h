@@ -59,7 +59,7 @@ public:
     // Behind the logo: the tile, the three faces, the credit lines, the dark
     // logo, the title and the entry pictures.
     void load(FPSmanager* pacing, int rate, Mix_Music* loop_music);
-    // After the logo has gone: uploads, the fixed scene, the poll period.
+    // After the logo has gone: uploads, the fixed scene, the entry spacing.
     void prepare();
     void release();
 
@@ -79,7 +79,6 @@ public:
     void exit_transition();
 
     int cursor() const { return input.cursor; }
-    int poll_period() const { return period; }
     int scroll_step() const { return scroll; }
 
 private:
@@ -110,7 +109,6 @@ private:
     Anim_Mgr* scene_pictures[4];
     static_scene* scene;
     menu_poll input;
-    int period;
     int scroll;
     // Rows from one entry to the next: ENTRY_SPACING where it fits.
     int entry_spacing;

@@ -73,7 +73,9 @@ void screen_flow::run(startup& boot) {
         if (entry == main_menu::QUIT_ENTRY || menu.quit_requested()) break;
         screen.clear_screen();
         const match_request request = plan_series(entry);
-        run_match_series(request, assets);
+        if (!request.cancelled) run_match_series(request, assets);
+        // The selection's or the match's music gives way to the menu's.
+        music::start_loop(menu_music);
     }
     release();
 }
@@ -134,8 +136,8 @@ void screen_flow::hide_logo() {
     printf("Fade Out done\n");
 }
 
-int screen_flow::choose_character() {
-    char_select selection(wallpaper, roster_pictures, menu_rate);
+int screen_flow::choose_character(int player) {
+    char_select selection(wallpaper, roster_pictures, menu_rate, player);
     return selection.run();
 }
 
@@ -152,8 +154,10 @@ match_request screen_flow::plan_series(int entry) {
     request.mode = mode->mode;
     request.reqwins = mode->reqwins;
     if (mode->selection_music) music::start_loop(selection_music);
-    if (mode->selections > 0) request.first_choice = choose_character();
-    if (mode->selections > 1) request.second_choice = choose_character();
+    if (mode->selections > 0) request.first_choice = choose_character(1);
+    request.cancelled = request.first_choice == char_select::NO_CHOICE;
+    if (mode->selections > 1 && !request.cancelled) request.second_choice = choose_character(2);
+    request.cancelled = request.cancelled || request.second_choice == char_select::NO_CHOICE;
     return request;
 }
 

@@ -52,7 +52,7 @@ private:
     void load_music();
     void load_roster();
     void draw_logo(int alpha);
-    int choose_character();
+    int choose_character(int player);
     void free_music();
 
     FPSmanager* pacing;

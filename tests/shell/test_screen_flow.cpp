@@ -83,6 +83,8 @@ TEST_F(mode_table, arcade_and_versus_ask_for_three_wins_after_their_selections) 
     EXPECT_EQ(match_request::ARCADE, arcade.mode);
     EXPECT_EQ(3, arcade.reqwins);
 
+    // Return confirms the first selection, Tab the second player's.
+    platform::set_key(SDLK_TAB, true);
     before = platform::ticks();
     const match_request versus = flow->plan_series(1);
     EXPECT_EQ(2 * ONE_SELECTION_MS, platform::ticks() - before);
@@ -90,6 +92,17 @@ TEST_F(mode_table, arcade_and_versus_ask_for_three_wins_after_their_selections) 
     EXPECT_EQ(3, versus.reqwins);
     EXPECT_EQ(0, versus.first_choice);
     EXPECT_EQ(0, versus.second_choice);
+    EXPECT_FALSE(versus.cancelled);
+
+    // Quitting the first selection goes back to the menu: no second
+    // selection, no match. (A quit key held before a selection appears
+    // waits for its release, so the window's close stands in for it.)
+    platform::release_all_keys();
+    platform::push_quit();
+    before = platform::ticks();
+    const match_request left = flow->plan_series(1);
+    EXPECT_EQ(ONE_SELECTION_MS, platform::ticks() - before);
+    EXPECT_TRUE(left.cancelled);
 }
 
 }  // namespace
