@@ -100,13 +100,45 @@ TEST_F(match_hud, each_round_won_shows_a_dot_under_the_bar) {
     EXPECT_NE(GOLD, screen_rgb(32, 31));
 }
 
-TEST_F(match_hud, a_string_of_hits_shows_its_count_above_the_fighter) {
+// The count shows under the display on the attacker's side, and goes a
+// second and a half after the last hit of the string.
+TEST_F(match_hud, a_string_of_hits_shows_on_the_attackers_side_until_it_has_ended) {
     start();
     frames(1);
     EXPECT_EQ(0, screen_count(0, 0, 640, 480, 0xFF0000));
     right().hits_taken = 2;
     frames(1);
-    EXPECT_GT(screen_count(0, 0, 640, 480, 0xFF0000), 20);
+    EXPECT_EQ(2, series->display().shown_hits(right()));
+    EXPECT_GT(screen_count(0, hud::HIT_COUNT_TOP, 200, 40, 0xFF0000), 20);
+    EXPECT_EQ(0, screen_count(0, 0, 640, hud::HIT_COUNT_TOP, 0xFF0000));
+    EXPECT_EQ(0, screen_count(320, 0, 320, 480, 0xFF0000));
+    frames(60);
+    right().hits_taken = 3;  // a third hit starts the wait again
+    frames(90);  // 1.44 s
+    EXPECT_EQ(3, series->display().shown_hits(right()));
+    frames(5);
+    EXPECT_EQ(0, series->display().shown_hits(right()));
+    EXPECT_EQ(0, screen_count(0, 0, 640, 480, 0xFF0000));
+}
+
+// Each player keeps its side of the screen when the fighters cross: the
+// left fighter's half-empty bar stays on the left.
+TEST_F(match_hud, bars_keep_their_sides_when_the_fighters_cross) {
+    start();
+    left().life = 50;
+    left().shown_life = 50;
+    place(800, 300);
+    frames(1);
+    ASSERT_EQ(0, left().facing);
+    EXPECT_EQ(GOLD, screen_rgb(100, BAR_Y));
+    EXPECT_NE(GOLD, screen_rgb(200, BAR_Y));
+    EXPECT_EQ(GOLD, screen_rgb(440, BAR_Y));
+}
+
+TEST_F(match_hud, a_fighter_plays_under_the_name_its_file_starts_with) {
+    EXPECT_EQ("Halvard", match::fighter_name("game/fighter/halvard_char.ini"));
+    EXPECT_EQ("Morrow", match::fighter_name("morrow.ini"));
+    EXPECT_EQ("", match::fighter_name(""));
 }
 
 }  // namespace
