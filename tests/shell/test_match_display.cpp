@@ -32,6 +32,26 @@ TEST_F(match_camera, the_scroll_never_goes_below_the_level_start) {
     EXPECT_EQ(0, current_level->scroll_x);
 }
 
+// Both fighters show whole, feet included: while one is in the air, and
+// at either end of the stage, where the view stops at the stage's end.
+TEST_F(match_camera, both_fighters_show_whole_in_a_jump_and_at_the_stage_ends) {
+    start();
+    frames(1);
+    left().y -= 150;
+    frames(1);
+    ASSERT_LT(left().y + left().height, 480);
+    EXPECT_EQ(480, right().y - current_level->scroll_y + right().height);
+    EXPECT_GT(screen_count(0, 440, 640, 40, 0x0000C8), 100);
+
+    place(0, match_data::LEVEL_WIDTH - match_data::STILL_WIDTH);
+    frames(1);
+    EXPECT_GE(current_level->scroll_x, 0);
+    EXPECT_LE(current_level->scroll_x, 5);  // the left fighter's visible edge
+    EXPECT_LE(current_level->scroll_x + 640 / current_level->zoom, match_data::LEVEL_WIDTH + 1);
+    EXPECT_GT(screen_count(0, 0, 640, 480, 0xC80028), 200);
+    EXPECT_GT(screen_count(0, 0, 640, 480, 0x0000C8), 200);
+}
+
 TEST_F(match_camera, overlapping_fighters_are_pushed_apart_to_their_visible_edges) {
     start();
     place(560, 660);

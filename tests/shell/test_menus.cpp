@@ -247,6 +247,28 @@ TEST_F(main_menu_frames, every_entry_ends_above_the_credit_lines) {
     EXPECT_GT(bright_pixels(220, credits_top - 50, 320, credits_top), 100);
 }
 
+// At every supported size the six entries stand apart, above the credit
+// lines, and the credit lines end on the screen (at 320 x 240 the entries
+// used to land on one line; at 1024 x 768 the last credit line was cut).
+TEST_F(menu_input, at_every_size_the_entries_stand_apart_above_whole_credit_lines) {
+    const int sizes[][2] = {{320, 240}, {640, 480}, {800, 600}, {1024, 768}};
+    for (const auto& size : sizes) {
+        screen.set_video_mode(size[0], size[1], 32);
+        main_menu menu;
+        menu.load(&pacing, MENU_RATE, nullptr);
+        menu.prepare();
+        SCOPED_TRACE(size[0]);
+        ASSERT_GT(menu.entry_height(), 0);
+        EXPECT_GE(menu.entry_rows(), menu.entry_height());
+        const int last_bottom = menu.first_entry_top() + (main_menu::ENTRIES - 1) * menu.entry_rows() + menu.entry_height();
+        EXPECT_LE(last_bottom, menu.credit_top(0));
+        EXPECT_LE(menu.credit_top(1), size[1] - main_menu::CREDIT_ROW);
+        if (size[1] == 768) EXPECT_LT(menu.credit_top(1), size[1] - main_menu::CREDIT_ROW);
+        menu.release();
+    }
+    screen.set_video_mode(640, 480, 32);
+}
+
 // Frames until the screen is left, at most `limit`; -1 when it was not.
 template <class screen_frames>
 int frames_until_left(screen_frames& shown, int limit) {
