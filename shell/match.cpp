@@ -23,9 +23,6 @@
 namespace {
 
 const char* const STAGE_FILE = "rsrc/road/stage_road.ini";
-// Given to the right fighter whoever it is, so two copies of one character
-// look different.
-const char* const SWAP_FILE = "game/fighter/lunet_swap.ini";
 const int START_DISTANCE = 200;  // each fighter starts this far from the middle
 const int ROUND_END_SECONDS = 3;
 const int DEFAULT_FPS = 60;
@@ -114,7 +111,7 @@ fighter_lifeform* match::load_fighter(int choice, const name_list<control>* cont
     fighter_lifeform* fighter = new fighter_lifeform();
     if (recoloured) {
         fighter->colour_swaps =
-            colour_swap_file::read(SWAP_FILE, screen.surface ? screen.surface->format : nullptr);
+            colour_swap_file::read(colour_swap_file::FIRST_PLAYER_FILE, screen.surface ? screen.surface->format : nullptr);
     }
     fighter->controls = controls;
     fighter->load(fighter_file(choice));

@@ -4,6 +4,7 @@
 
 #include "gfx/img_mgr.h"
 #include "shell/char_select.h"
+#include "shell/colour_swap_file.h"
 #include "shell/delete_and_clear.h"
 #include "shell/match.h"
 #include "shell/platform.h"
@@ -56,6 +57,7 @@ screen_flow::screen_flow()
       match_music(nullptr),
       selection_music(nullptr),
       roster_pictures(),
+      recoloured_pictures(),
       wallpaper(nullptr) {}
 
 screen_flow::~screen_flow() {
@@ -111,12 +113,19 @@ void screen_flow::load_music() {
     selection_music = load_loop(SELECTION_MUSIC);
 }
 
+// The first player's fighter plays recoloured: its selection shows each
+// fighter in those colours, the second player's selection in their own.
 void screen_flow::load_roster() {
     fighter_files.clear();
+    const std::vector<colour_swap> swaps =
+        colour_swap_file::read(colour_swap_file::FIRST_PLAYER_FILE, screen.surface ? screen.surface->format : nullptr);
     for (int i = 0; i < ROSTER_SIZE; i++) {
         roster_pictures[i] = new img_mgr();
         roster_pictures[i]->load(ROSTER[i].picture_file);
+        recoloured_pictures[i] = new img_mgr(*roster_pictures[i]);
+        for (const colour_swap& swap : swaps) recoloured_pictures[i]->swap_color(swap.source, swap.target);
         roster_pictures[i]->tohw();
+        recoloured_pictures[i]->tohw();
         fighter_files.push_back(ROSTER[i].fighter_file);
     }
     wallpaper = new img_mgr();
@@ -136,8 +145,12 @@ void screen_flow::hide_logo() {
     printf("Fade Out done\n");
 }
 
+img_mgr* const* screen_flow::selection_pictures(int player) const {
+    return player == 1 ? recoloured_pictures : roster_pictures;
+}
+
 int screen_flow::choose_character(int player) {
-    char_select selection(wallpaper, roster_pictures, menu_rate, player);
+    char_select selection(wallpaper, selection_pictures(player), menu_rate, player);
     return selection.run();
 }
 
@@ -164,7 +177,10 @@ match_request screen_flow::plan_series(int entry) {
 void screen_flow::release() {
     menu.release();
     assets.release();
-    for (int i = 0; i < ROSTER_SIZE; i++) delete_and_clear(roster_pictures[i]);
+    for (int i = 0; i < ROSTER_SIZE; i++) {
+        delete_and_clear(roster_pictures[i]);
+        delete_and_clear(recoloured_pictures[i]);
+    }
     delete_and_clear(wallpaper);
     delete_and_clear(logo);
 }

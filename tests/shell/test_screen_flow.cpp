@@ -1,6 +1,7 @@
 #include <SDL/SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include "gfx/img_mgr.h"
 #include "shell/screen_flow.h"
 #include "tests/shell/menu_fixture.h"
 
@@ -46,6 +47,24 @@ bool mode_table::mixer_open = false;
 // One selection confirmed at its first poll: 32 frames of build-up, one of
 // choice, 32 of fade-out, 5 ms each at 200 frames a second.
 const Uint32 ONE_SELECTION_MS = 65 * 5;
+
+// The first player's fighter plays recoloured, the second player's in its
+// own colours: each selection shows the roster as it will play.
+TEST_F(mode_table, each_selection_shows_the_fighters_in_the_colours_they_play_in) {
+    const Uint32 blue = SDL_MapRGB(screen.surface->format, 86, 110, 196);  // the swap file's first source
+    const auto shown = [&](img_mgr* picture) {
+        SDL_FillRect(screen.surface, nullptr, 0);
+        picture->display(0, 0);
+        int count = 0;
+        for (int y = 0; y < screen.surface->h; y++) {
+            const Uint32* row = (const Uint32*)((const Uint8*)screen.surface->pixels + y * screen.surface->pitch);
+            for (int x = 0; x < screen.surface->w; x++) count += row[x] == blue;
+        }
+        return count;
+    };
+    EXPECT_GT(shown(flow->selection_pictures(2)[0]), 20);
+    EXPECT_EQ(0, shown(flow->selection_pictures(1)[0]));
+}
 
 TEST_F(mode_table, demo_pits_the_first_fighter_against_itself_without_selection_or_music) {
     const Uint32 before = platform::ticks();
