@@ -131,7 +131,7 @@ void menu_poll::repeat_held(int held) {
 void menu_poll::request_quit() {
     quit_requested = true;
     confirmed = true;
-    cursor = layout.quit_cursor;
+    if (layout.quit_cursor >= 0) cursor = layout.quit_cursor;
 }
 
 // Several presses in one frame may run past either end.

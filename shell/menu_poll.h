@@ -13,7 +13,7 @@ struct poll_layout {
     SDLKey previous_key;
     int entries;
     // A quit key puts the cursor here before the arrows are read; the wrap
-    // then decides which entry that is.
+    // then decides which entry that is. Below 0 the cursor stays put.
     int quit_cursor;
     // Whether a confirm key already down when the menu appears waits to be
     // let go. The option list opens the very frame after the main menu was
