@@ -314,10 +314,10 @@ bool match::end_round() {
     fighter_lifeform& right_fighter = *right();
     if (!left_fighter.is_alive()) add_wins(right_fighter, 1);
     if (!right_fighter.is_alive()) add_wins(left_fighter, 1);
-    if (left_by_player) return true;
-    if (request.mode == match_request::SURVIVAL) return end_survival_round();
+    if (request.mode == match_request::SURVIVAL) return left_by_player || end_survival_round();
     printf("mode [%d] reqwins[%d] p1[%d] p2[%d]\n", request.mode, request.reqwins, right_fighter.wins,
            left_fighter.wins);
+    if (left_by_player) return true;
     if (left_fighter.wins > request.reqwins || right_fighter.wins > request.reqwins) return true;
     reset_for_next_round();
     return false;
