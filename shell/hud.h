@@ -17,7 +17,7 @@ class img_mgr;
 // round's result texts.
 class hud {
 public:
-    enum { BAR_LENGTH = 230, LEFT_SEAT = 0, RIGHT_SEAT = 1, HIT_COUNT_SHOWN_MS = 1500, HIT_COUNT_TOP = 70 };
+    enum { BAR_LENGTH = 230, LEFT_SEAT = 0, RIGHT_SEAT = 1, HIT_COUNT_SHOWN_MS = 1500, HIT_COUNT_TOP = 84 };
 
     explicit hud(const match_assets& assets);
     ~hud();
