@@ -1,6 +1,7 @@
 #include "shell/char_select.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "gfx/img_mgr.h"
 #include "shell/platform.h"
@@ -27,6 +28,7 @@ char_select::char_select(img_mgr* wallpaper, img_mgr* const roster[ROSTER_SIZE],
       prompt(screen.surface),
       input(menu_poll::row),
       prompt_line(player == 2 ? SECOND_PROMPT : FIRST_PROMPT),
+      player(player),
       turn(0) {
     for (int i = 0; i < ROSTER_SIZE; i++) pictures[i] = roster[i];
     if (player == 2) input.use_keys(menu_poll::second_player_keys);
@@ -35,6 +37,9 @@ char_select::char_select(img_mgr* wallpaper, img_mgr* const roster[ROSTER_SIZE],
 }
 
 int char_select::run() {
+    // Names the chooser, so a session driven from outside knows whose
+    // selection is up.
+    printf("CHARACTER SELECTION: player [%d]\n", player);
     build_up();
     while (!frame()) {
     }

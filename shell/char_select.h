@@ -60,6 +60,7 @@ private:
     TXT_MGR prompt;
     menu_poll input;
     const char* prompt_line;
+    int player;
     int turn;
 };
 
