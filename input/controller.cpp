@@ -72,21 +72,12 @@ int controller::add_source(int type) {
 
 void controller::update() {
     action = NO_ACTION;
-    hand_on_quit();
     tracker.mirror_keys = facing;
     tracker.update();
     if (cursor < 0 || cursor >= source_count) cursor = 0;
     if (source_count > 0) run_source(sources[cursor]);
     cursor++;
     if (cursor >= source_count) cursor = 0;
-}
-
-// Polling pumps SDL's queue so the key state is current. The event taken is
-// not ours to use, but a window close must still end the match: it goes back
-// to the queue, where the match's own poll finds it.
-void controller::hand_on_quit() const {
-    SDL_Event event;
-    if (platform::poll_event(&event) && event.type == SDL_QUIT) platform::push_event(event);
 }
 
 void controller::run_source(int type) {

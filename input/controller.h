@@ -33,8 +33,9 @@ public:
 
     // Appends a source of that type; returns 0 and logs when the table is full.
     int add_source(int type);
-    // One frame: polls one event (a window close is handed back to the queue
-    // for the match), updates the key tracker and runs sources[cursor].
+    // One frame: updates the key tracker and runs sources[cursor]. The event
+    // queue is the frame's to empty (platform::pump_events), so that no
+    // reader takes an event another one needs.
     void update();
 
     int sources[MAX_SOURCES];
@@ -53,7 +54,6 @@ public:
     int reach_warned;
 
 private:
-    void hand_on_quit() const;
     void run_source(int type);
     void keys_arrows();
     void keys_letters();

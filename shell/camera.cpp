@@ -1,6 +1,7 @@
 #include "shell/camera.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "objects/fighter_lifeform.h"
@@ -49,37 +50,43 @@ double camera::play_width(const level& stage_level) {
     return stage_level.level_width / scale;
 }
 
-double camera::zoom_for(double span) {
-    // Floating-point on purpose: the screen is narrower than the span, and
-    // an integer division would give a zoom of 0.
-    if (span <= 0.0) return 1.0;
-    return (double)screen.width() / span;
-}
-
+// The lowest feet stand on the screen's bottom row: a fighter in the air
+// never pushes the other one's feet off the screen.
 void camera::set_scroll_y() {
-    stage.scroll_y = (left.height + right.height) / 2 + (left.y + right.y) / 2 - screen.height();
+    stage.scroll_y = std::max(left.y + left.height, right.y + right.height) - screen.height();
 }
 
-void camera::draw_background() {
-    if (stage.scroll_x < 0) stage.scroll_x = 0;
-    stage.draw_step();
+void camera::draw_background() { stage.draw_step(); }
+
+// The view runs from halfway between the stage's left end and the near
+// edge to halfway between the far edge and the right end: it always holds
+// both edges, and it ends where the stage ends.
+void camera::frame(int near_edge, int far_edge) {
+    const double stage_width = play_width(stage);
+    double first = std::min(near_edge / 2, near_edge);
+    double last = std::max((double)(int)(far_edge + (stage_width - far_edge) * 0.5), (double)far_edge);
+    if (stage_width > 0.0) {
+        first = std::max(first, 0.0);
+        last = std::min(last, stage_width);
+    }
+    stage.scroll_x = (int)std::floor(first);
+    const double scale = stage.scale > 0.0 ? stage.scale : 1.0;
+    // Floating-point on purpose: the screen is narrower than the view, and
+    // an integer division would give a zoom of 0.
+    const double shown = last - stage.scroll_x;
+    stage.zoom = shown > 0.0 ? screen.width() / shown / scale : 1.0;
 }
 
 void camera::first_view() {
     set_scroll_y();
-    const int lo = std::min(left.x, right.x);
-    const int hi = std::max(left.x + left.width, right.x + right.width);
-    stage.scroll_x = lo / 2;
-    stage.zoom = zoom_for((int)(hi + (play_width(stage) - hi) * 0.5) - lo / 2);
+    frame(std::min(left.x, right.x), std::max(left.x + left.width, right.x + right.width));
     draw_background();
 }
 
 void camera::follow() {
     set_scroll_y();
     const span_edges edges = face_each_other(left, right);
-    stage.scroll_x = edges.near_edge / 2;
-    const int k = stage.scroll_x - (int)((play_width(stage) - edges.far_edge) * 0.5);
-    stage.zoom = zoom_for(edges.far_edge * stage.scale - k);
+    frame(edges.near_edge, edges.far_edge);
     printf("Current Zoom [%f] [%d] [%d]\n", stage.zoom, edges.far_edge, left.width);
     draw_background();
 }

@@ -5,8 +5,9 @@ class fighter_lifeform;
 class level;
 
 // Keeps both fighters in view: turns them to face each other, scrolls to the
-// nearer one and zooms out so the farther one still shows. Writes the
-// level's scroll_x, scroll_y and zoom, then runs its draw step.
+// nearer one and zooms out so the farther one still shows, never past the
+// stage's ends and never cutting off a fighter's picture. Writes the level's
+// scroll_x, scroll_y and zoom, then runs its draw step.
 class camera {
 public:
     camera(level& stage, fighter_lifeform& left, fighter_lifeform& right);
@@ -21,9 +22,9 @@ public:
 
 private:
     void set_scroll_y();
-    // screen width / span, or 1 when the span is not positive (a stage that
-    // failed to load has no width).
-    static double zoom_for(double span);
+    // Scroll and zoom for a view around the two edges; zoom 1 when there is
+    // nothing to frame (a stage that failed to load has no width).
+    void frame(int near_edge, int far_edge);
     void draw_background();
 
     level& stage;

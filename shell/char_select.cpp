@@ -1,6 +1,7 @@
 #include "shell/char_select.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "gfx/img_mgr.h"
 #include "shell/platform.h"
@@ -15,29 +16,35 @@ double zoom_to_screen_width(const img_mgr& picture) {
     return picture.width() > 0 ? (double)screen.width() / picture.width() : 1.0;
 }
 
+const char* const FIRST_PROMPT = "Please select a character:";
+const char* const SECOND_PROMPT = "Player 2, please select a character:";
+
 }  // namespace
 
-char_select::char_select(img_mgr* wallpaper, img_mgr* const roster[ROSTER_SIZE], int rate)
+char_select::char_select(img_mgr* wallpaper, img_mgr* const roster[ROSTER_SIZE], int rate, int player)
     : wallpaper(wallpaper),
       wallpaper_zoom(zoom_to_screen_width(*wallpaper)),
       pacing(),
       prompt(screen.surface),
       input(menu_poll::row),
-      period((rate / 10) * 10),
+      prompt_line(player == 2 ? SECOND_PROMPT : FIRST_PROMPT),
+      player(player),
       turn(0) {
     for (int i = 0; i < ROSTER_SIZE; i++) pictures[i] = roster[i];
-    // A rate under 10 would give no polling frame at all; poll every frame.
-    if (period < 1) period = 1;
+    if (player == 2) input.use_keys(menu_poll::second_player_keys);
     SDL_initFramerate(&pacing);
     SDL_setFramerate(&pacing, rate);
 }
 
 int char_select::run() {
+    // Names the chooser, so a session driven from outside knows whose
+    // selection is up.
+    printf("CHARACTER SELECTION: player [%d]\n", player);
     build_up();
     while (!frame()) {
     }
     fade_out();
-    return input.cursor;
+    return input.quit_requested ? NO_CHOICE : input.cursor;
 }
 
 void char_select::draw_wallpaper() {
@@ -71,9 +78,9 @@ bool char_select::frame() {
     draw_wallpaper();
     prompt.x = 0;
     prompt.y = 0;
-    prompt.print("Please select a character:");
+    prompt.print(prompt_line);
     draw_picture(*pictures[input.cursor]);
-    if (turn % period == 0) input.poll();
+    input.poll();
     turn += PHASE_STEP;
     if (turn >= FULL_TURN) turn = 0;
     platform::frame_delay(&pacing);

@@ -9,9 +9,10 @@
 class img_mgr;
 
 // The character selection: one fighter's picture at a time, circled by four
-// faint copies of itself, over the wallpaper. Left and Right step through the
-// roster, Return or Space confirm. A quit key confirms as well and, by the
-// wrap, lands on the last fighter.
+// faint copies of itself, over the wallpaper. The first player steps through
+// the roster with Left and Right and confirms with Return or Space; the
+// second player, choosing in versus, with a and d, Tab or z. The first
+// joystick drives both. A quit key leaves without a choice.
 //
 // run() is the whole screen; its steps are public so a test can play it
 // frame by frame with scripted keys.
@@ -28,11 +29,14 @@ public:
         PHASE_STEP = 8,
         FULL_TURN = 360,
         FADE_STEP = 8,
+        NO_CHOICE = -1,
     };
 
-    char_select(img_mgr* wallpaper, img_mgr* const pictures[ROSTER_SIZE], int rate);
+    // `player` 1 or 2: whose keys choose and whose name the prompt shows.
+    char_select(img_mgr* wallpaper, img_mgr* const pictures[ROSTER_SIZE], int rate, int player);
 
-    // Returns the chosen roster index, 0..3.
+    // Returns the chosen roster index, 0..3, or NO_CHOICE when the player
+    // quit.
     int run();
 
     // The faint wallpaper builds up over whatever the screen shows.
@@ -43,7 +47,7 @@ public:
 
     int cursor() const { return input.cursor; }
     int phase() const { return turn; }
-    int poll_period() const { return period; }
+    const char* prompt_text() const { return prompt_line; }
 
 private:
     void draw_wallpaper();
@@ -55,7 +59,8 @@ private:
     FPSmanager pacing;
     TXT_MGR prompt;
     menu_poll input;
-    int period;
+    const char* prompt_line;
+    int player;
     int turn;
 };
 

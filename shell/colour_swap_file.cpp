@@ -6,6 +6,10 @@
 
 #include "config/config_file.h"
 
+// Given to the right fighter whoever it is, so two copies of one character
+// look different.
+const char* const colour_swap_file::FIRST_PLAYER_FILE = "game/fighter/lunet_swap.ini";
+
 namespace {
 
 Uint8 colour_byte(const char* number) {

@@ -13,6 +13,8 @@
 class colour_swap_file {
 public:
     enum { MAX_PAIRS = 256 };
+    // The recolouring the first player's fighter plays in.
+    static const char* const FIRST_PLAYER_FILE;
 
     // The pairs mapped into `format`; empty for a missing file. A pair with
     // a colour that does not read as three numbers is left out with a log

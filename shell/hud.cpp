@@ -8,8 +8,8 @@
 #include "gfx/txt_mgr.h"
 #include "objects/fighter_lifeform.h"
 #include "shell/match_assets.h"
+#include "shell/platform.h"
 #include "shell/screen_mgr.h"
-#include "stage/level.h"
 
 namespace {
 
@@ -25,10 +25,10 @@ const int WIN_DOT_Y = 31;
 const int WIN_DOT_RADIUS = 5;
 const int WIN_DOT_SEGMENTS = 12;
 const double CATCH_UP_STEP = 0.5;
-// Half the width of "%d hit" in the counter's face (size 30 x 5 / 3), and
-// how far above the fighter's top it shows.
-const int HIT_TEXT_HALF_WIDTH = 50;
-const int HIT_TEXT_RISE = 100;
+// The width of "%d hit" in the counter's face (size 30 x 5 / 3 each half).
+const int HIT_TEXT_WIDTH = 100;
+// The second result line stands this far under the first.
+const int RESULT_LINE_HEIGHT = 24;
 
 void face_way(img_mgr* picture, int facing) {
     if (picture && (picture->mirrored != 0) != (facing != 0)) picture->mirror();
@@ -36,10 +36,41 @@ void face_way(img_mgr* picture, int facing) {
 
 }  // namespace
 
-hud::hud(const match_assets& match_assets_in) : assets(match_assets_in) {}
+hud::hud(const match_assets& match_assets_in) : assets(match_assets_in), seats(), last_result("") {}
 
-hud::side hud::side_of(const lifeform& fighter) {
-    if (fighter.facing == 1) return side{0, 0, 1};
+hud::~hud() { clear_seats(); }
+
+void hud::seat(int side, const fighter_lifeform* fighter, const std::string& name) {
+    if (side != LEFT_SEAT && side != RIGHT_SEAT) return;
+    seat_state& chosen = seats[side];
+    delete chosen.name;
+    chosen = seat_state{fighter, nullptr, 0, 0};
+    SDL_Surface* rendered = assets.name_face && assets.name_face->font_loaded ? assets.name_face->render(name.c_str())
+                                                                             : nullptr;
+    if (!rendered) {
+        printf("WARNING: the fighter name image [%s] could not be made\n", name.c_str());
+        return;
+    }
+    chosen.name = new img_mgr();
+    chosen.name->set_surface(rendered);
+}
+
+void hud::clear_seats() {
+    for (seat_state& each : seats) {
+        delete each.name;
+        each = seat_state{nullptr, nullptr, 0, 0};
+    }
+}
+
+int hud::seat_of(const fighter_lifeform& fighter) const {
+    for (int side = LEFT_SEAT; side <= RIGHT_SEAT; side++) {
+        if (seats[side].fighter == &fighter) return side;
+    }
+    return -1;
+}
+
+hud::side hud::side_of(int seat) {
+    if (seat == LEFT_SEAT) return side{0, 0, 1};
     return side{screen.width(), -1, -1};
 }
 
@@ -53,16 +84,15 @@ void hud::catch_up(lifeform& fighter) {
     fighter.shown_life += fighter.life > fighter.shown_life ? CATCH_UP_STEP : -CATCH_UP_STEP;
 }
 
-void hud::draw_pictures(const lifeform& fighter, const side& at) const {
+// The pictures face the screen's centre from either side.
+void hud::draw_pictures(const side& at, img_mgr* name) const {
     img_mgr* const backdrop[] = {assets.shadow, assets.bar_frame, assets.symbol};
     for (img_mgr* picture : backdrop) {
         if (!picture) continue;
-        face_way(picture, fighter.facing);
+        face_way(picture, at.dir == 1);
         picture->display(at.x0 + at.shift * picture->width(), PICTURE_TOP);
     }
-    if (assets.name_image) {
-        assets.name_image->display(at.x0 + at.shift * assets.name_image->width() + NAME_INDENT * at.dir, NAME_TOP);
-    }
+    if (name) name->display(at.x0 + at.shift * name->width() + NAME_INDENT * at.dir, NAME_TOP);
 }
 
 // Two boxes, the second a pixel longer at each end and a pixel thinner at
@@ -85,8 +115,10 @@ void hud::draw_wins(const fighter_lifeform& fighter, const side& at) const {
 }
 
 void hud::draw(fighter_lifeform& fighter) const {
-    const side at = side_of(fighter);
-    draw_pictures(fighter, at);
+    const int seat = seat_of(fighter);
+    if (seat < 0) return;
+    const side at = side_of(seat);
+    draw_pictures(at, seats[seat].name);
     catch_up(fighter);
     draw_bar(at, bar_length(fighter.shown_life, fighter.max_life), assets.damage_colour);
     draw_bar(at, (float)bar_length((float)fighter.life, fighter.max_life), assets.life_colour);
@@ -94,20 +126,36 @@ void hud::draw(fighter_lifeform& fighter) const {
 }
 
 void hud::draw_hit_count(const fighter_lifeform& object) const {
-    if (object.hits_taken <= 1 || !assets.hit_text) return;
-    const int scroll_x = current_level ? current_level->scroll_x : 0;
-    const int scroll_y = current_level ? current_level->scroll_y : 0;
-    const double zoom = current_level ? current_level->zoom : 1.0;
+    const int seat = seat_of(object);
+    if (seat < 0) return;
+    const seat_state& taken = seats[seat];
+    const Uint32 now = platform::ticks();
+    if (object.hits_taken != taken.hits_shown) {
+        taken.hits_shown = object.hits_taken;
+        taken.shown_until = now + HIT_COUNT_SHOWN_MS;
+    }
+    if (shown_hits(object) == 0 || !assets.hit_text) return;
     char text[32];
-    snprintf(text, sizeof(text), "%d hit", object.hits_taken);
-    assets.hit_text->x = (int)((object.x + object.width / 2 - HIT_TEXT_HALF_WIDTH - scroll_x) * zoom);
-    assets.hit_text->y = object.y - scroll_y - HIT_TEXT_RISE;
+    snprintf(text, sizeof(text), "%d hit", taken.hits_shown);
+    // The string belongs to the attacker: it shows on the other seat's side.
+    const side at = side_of(1 - seat);
+    assets.hit_text->x = at.dir == 1 ? BAR_INDENT : screen.width() - BAR_INDENT - HIT_TEXT_WIDTH;
+    assets.hit_text->y = HIT_COUNT_TOP;
     assets.hit_text->print(text);
 }
 
-void hud::show_result(const char* text) const {
+int hud::shown_hits(const fighter_lifeform& fighter) const {
+    const int seat = seat_of(fighter);
+    if (seat < 0) return 0;
+    const seat_state& taken = seats[seat];
+    const bool fresh = (Sint32)(platform::ticks() - taken.shown_until) < 0;
+    return taken.hits_shown > 1 && fresh ? taken.hits_shown : 0;
+}
+
+void hud::show_result(const char* text, int line) const {
+    if (line == 0) last_result = text;
     if (!assets.win_text) return;
     assets.win_text->x = screen.width() / 2 - 4 * (int)strlen(text);
-    assets.win_text->y = screen.height() / 2 - 4;
+    assets.win_text->y = screen.height() / 2 - 4 + line * RESULT_LINE_HEIGHT;
     assets.win_text->print(text);
 }

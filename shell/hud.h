@@ -1,27 +1,46 @@
 #ifndef SHELL_HUD_H
 #define SHELL_HUD_H
 
+#include <SDL/SDL.h>
+
+#include <string>
+
 class fighter_lifeform;
 class lifeform;
 class match_assets;
+class img_mgr;
 
 // The heads-up display of the match: per fighter a backdrop, bar frame,
-// symbol and name on its own side of the screen, a life bar whose red part
-// shows the damage not yet caught up with, and a dot per round won; the
-// string of hits above a fighter; and the round's result texts.
+// symbol and its own name on its side of the screen, a life bar whose red
+// part shows the damage not yet caught up with, and a dot per round won; the
+// string of hits a fighter lands, under the display on its side; and the
+// round's result texts.
 class hud {
 public:
-    enum { BAR_LENGTH = 230 };
+    enum { BAR_LENGTH = 230, LEFT_SEAT = 0, RIGHT_SEAT = 1, HIT_COUNT_SHOWN_MS = 1500, HIT_COUNT_TOP = 84 };
 
     explicit hud(const match_assets& assets);
+    ~hud();
 
-    // The display elements of a fighter that is alive; the fighter facing
-    // right owns the left side. Moves the shown life toward the real one.
+    // Gives a side of the screen to a fighter for as long as it plays: its
+    // elements stay there when the fighters cross. Renders its name.
+    void seat(int side, const fighter_lifeform* fighter, const std::string& name);
+    // Lets go of the fighters and their names: the end of a series.
+    void clear_seats();
+
+    // The display elements of a seated fighter that is alive. Moves the
+    // shown life toward the real one.
     void draw(fighter_lifeform& fighter) const;
-    // "%d hit" above an object that took more than one hit in a row.
+    // "%d hit" for a seated fighter that took more than one hit in a row,
+    // on its attacker's side, until HIT_COUNT_SHOWN_MS after the last hit.
     void draw_hit_count(const fighter_lifeform& object) const;
-    // A result line ("Player 1 Wins") near the screen centre.
-    void show_result(const char* text) const;
+    // A result line ("Player 1 Wins") near the screen centre; `line` 1
+    // shows a second line under it.
+    void show_result(const char* text, int line = 0) const;
+    // The first line of the last result shown; empty before any.
+    const char* result() const { return last_result; }
+    // The string of hits the counter shows for a fighter now; 0 for none.
+    int shown_hits(const fighter_lifeform& fighter) const;
 
     // The life bar's length in pixels for `points`; 0 for a fighter with
     // no hit points at all.
@@ -30,18 +49,33 @@ public:
     static void catch_up(lifeform& fighter);
 
 private:
+    hud(const hud&);
+    hud& operator=(const hud&);
+
     struct side {
         int x0;     // the screen edge the elements hang from
         int shift;  // 0 on the left side, -1 on the right
         int dir;    // 1 on the left side, -1 on the right
     };
 
-    static side side_of(const lifeform& fighter);
-    void draw_pictures(const lifeform& fighter, const side& at) const;
+    // A seat's fighter and name, and the string of hits it last took, shown
+    // until a moment after its last hit: display state, not match rules.
+    struct seat_state {
+        const fighter_lifeform* fighter;
+        img_mgr* name;
+        mutable int hits_shown;
+        mutable Uint32 shown_until;
+    };
+
+    int seat_of(const fighter_lifeform& fighter) const;
+    static side side_of(int seat);
+    void draw_pictures(const side& at, img_mgr* name) const;
     void draw_bar(const side& at, double length, unsigned colour) const;
     void draw_wins(const fighter_lifeform& fighter, const side& at) const;
 
     const match_assets& assets;
+    seat_state seats[2];
+    mutable const char* last_result;
 };
 
 #endif

@@ -61,8 +61,8 @@ main_menu::main_menu()
       scene_pictures(),
       scene(nullptr),
       input(menu_poll::column),
-      period(1),
       scroll(0),
+      entry_top(ENTRY_TOP),
       entry_spacing(ENTRY_SPACING) {}
 
 main_menu::~main_menu() { release(); }
@@ -99,9 +99,7 @@ void main_menu::prepare() {
     title->tohw();
     dark_logo->tohw();
     build_scene();
-    entry_spacing = fitted_entry_spacing();
-    period = rate / 16;
-    if (period < 1) period = 1;
+    fit_entries();
 }
 
 void main_menu::build_scene() {
@@ -111,13 +109,12 @@ void main_menu::build_scene() {
         scene_pictures[i]->add_picture(pictures[i], 0);
     }
     const int width = screen.width();
-    const int height = screen.height();
     scene = new static_scene();
     // At half size the logo hangs centred from the top edge.
     scene->add(scene_pictures[0], width - dark_logo->width() / 2, -(dark_logo->height() / 2), 0.5);
     scene->add(scene_pictures[1], width / 2 - TITLE_HALF_WIDTH, TITLE_TOP, 1.0);
-    scene->add(scene_pictures[2], 0, height - 2 * CREDIT_ROW, 1.0);
-    scene->add(scene_pictures[3], 0, height - CREDIT_ROW, 1.0);
+    scene->add(scene_pictures[2], 0, credit_top(0), 1.0);
+    scene->add(scene_pictures[3], 0, credit_top(1), 1.0);
 }
 
 void main_menu::release() {
@@ -163,26 +160,48 @@ void main_menu::advance_scroll() {
     if (scroll >= SCROLL_STEPS) scroll = 0;
 }
 
+int main_menu::entry_height() const { return entries.picture(0, false).height(); }
+
+// A line's row is CREDIT_ROW high, or the line's own height where the face
+// (sized by the screen width) is taller: on a wide screen the last line
+// would otherwise run off the bottom.
+int main_menu::credit_top(int line) const {
+    int top = screen.height();
+    for (int i = CREDIT_LINES - 1; i >= line; i--) top -= std::max((int)CREDIT_ROW, credit_lines[i]->height());
+    return top;
+}
+
 // Six entries ENTRY_SPACING apart from ENTRY_TOP end below the bottom of a
-// 480-row screen (the default) and over the credit lines: "quit" was cut in
-// half. On a screen that short the entries close up until the last one
-// ends above the credits, as the option list's rows do.
-int main_menu::fitted_entry_spacing() const {
-    const int room = screen.height() - 2 * CREDIT_ROW - ENTRY_TOP - entries.picture(ENTRIES - 1, false).height();
-    return std::max(1, std::min((int)ENTRY_SPACING, room / (ENTRIES - 1)));
+// 480-row screen (the default) and over the credit lines. On a screen that
+// short the entries close up until the last one ends above the credits; on
+// a screen shorter still they start higher, under the title, and where even
+// rows as high as the entries do not fit, the entry face shrinks.
+void main_menu::fit_entries() {
+    const int credits = credit_top(0);
+    const int scaled_top = ENTRY_TOP * screen.height() / FULL_HEIGHT;
+    entry_top = std::min((int)ENTRY_TOP, std::max(TITLE_TOP + title->height(), scaled_top));
+    const int room = credits - entry_top;
+    int height = entry_height();
+    while (height > 0 && ENTRIES * height > room && entry_face->size > MIN_ENTRY_FACE) {
+        entry_face->size = std::max((int)MIN_ENTRY_FACE, entry_face->size * room / (ENTRIES * height) - 1);
+        entry_face->open_font(TITLE_FONT);
+        entries.release();
+        entries.make(*entry_face, entry_texts[0], ENTRY_FIELD, ENTRIES);
+        height = entry_height();
+    }
+    entry_spacing = std::max(height, std::min((int)ENTRY_SPACING, (room - height) / (ENTRIES - 1)));
 }
 
 void main_menu::draw_entries_at(int highlighted_entry, int even_x, int odd_x) {
     for (int k = 0; k < ENTRIES; k++) {
         const bool highlighted = k == highlighted_entry;
         const int x = (k % 2 == 0 ? even_x : odd_x) - (highlighted ? HIGHLIGHT_SHIFT : 0);
-        entries.picture(k, highlighted).display(x, ENTRY_TOP + entry_spacing * k);
+        entries.picture(k, highlighted).display(x, entry_top + entry_spacing * k);
     }
 }
 
 void main_menu::draw_credits(int x) {
-    credit_lines[0]->display(x, screen.height() - 2 * CREDIT_ROW);
-    credit_lines[1]->display(x, screen.height() - CREDIT_ROW);
+    for (int i = 0; i < CREDIT_LINES; i++) credit_lines[i]->display(x, credit_top(i));
 }
 
 void main_menu::entry_animation() {
@@ -212,7 +231,7 @@ bool main_menu::frame() {
     scene->draw();
     const int x = screen.width() / 2 - ENTRY_HALF_WIDTH;
     draw_entries_at(input.cursor, x, x);
-    if (scroll % period == 0) input.poll();
+    input.poll();
     platform::frame_delay(pacing);
     advance_scroll();
     screen.flip();

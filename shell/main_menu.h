@@ -49,6 +49,9 @@ public:
         TITLE_HALF_WIDTH = 183,
         TITLE_TOP = 75,
         CREDIT_ROW = 22,
+        CREDIT_LINES = 2,
+        FULL_HEIGHT = 480,
+        MIN_ENTRY_FACE = 6,
     };
     static const char entry_texts[ENTRIES][ENTRY_FIELD];
     static const char option_texts[OPTION_ENTRIES][menu_list::ENTRY_FIELD];
@@ -59,7 +62,7 @@ public:
     // Behind the logo: the tile, the three faces, the credit lines, the dark
     // logo, the title and the entry pictures.
     void load(FPSmanager* pacing, int rate, Mix_Music* loop_music);
-    // After the logo has gone: uploads, the fixed scene, the poll period.
+    // After the logo has gone: uploads, the fixed scene, the entry spacing.
     void prepare();
     void release();
 
@@ -79,8 +82,12 @@ public:
     void exit_transition();
 
     int cursor() const { return input.cursor; }
-    int poll_period() const { return period; }
     int scroll_step() const { return scroll; }
+    int first_entry_top() const { return entry_top; }
+    int entry_rows() const { return entry_spacing; }
+    int entry_height() const;
+    // Where credit line 0 or 1 starts.
+    int credit_top(int line) const;
 
 private:
     main_menu(const main_menu&);
@@ -89,9 +96,9 @@ private:
     void load_faces();
     void build_scene();
     void advance_scroll();
+    void fit_entries();
     // Even entries at even_x, odd ones at odd_x; the highlighted one 32
     // pixels further left.
-    int fitted_entry_spacing() const;
     void draw_entries_at(int highlighted_entry, int even_x, int odd_x);
     void draw_credits(int x);
     void draw_growing_logo(int step);
@@ -110,9 +117,10 @@ private:
     Anim_Mgr* scene_pictures[4];
     static_scene* scene;
     menu_poll input;
-    int period;
     int scroll;
-    // Rows from one entry to the next: ENTRY_SPACING where it fits.
+    // Where the first entry stands, and rows from one entry to the next:
+    // ENTRY_TOP and ENTRY_SPACING where they fit.
+    int entry_top;
     int entry_spacing;
 };
 

@@ -2,7 +2,9 @@
 
 #include <SDL/SDL.h>
 
+#include <cctype>
 #include <cstdio>
+#include <string>
 
 #include "anim/anim_group.h"
 #include "input/control_maps.h"
@@ -21,9 +23,6 @@
 namespace {
 
 const char* const STAGE_FILE = "rsrc/road/stage_road.ini";
-// Given to the right fighter whoever it is, so two copies of one character
-// look different.
-const char* const SWAP_FILE = "game/fighter/lunet_swap.ini";
 const int START_DISTANCE = 200;  // each fighter starts this far from the middle
 const int ROUND_END_SECONDS = 3;
 const int DEFAULT_FPS = 60;
@@ -38,6 +37,21 @@ const int WEIGHT_REACH_VALUE = 10;
 const int WEIGHT_JUMP_VALUE = 25;
 const int WEIGHT_DUCK_VALUE = 25;
 const int WEIGHT_APPROACH_VALUE = 50;
+
+}  // namespace
+
+// A fighter plays under the name its file starts with: "halvard_char.ini"
+// is Halvard.
+std::string match::fighter_name(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const size_t start = slash == std::string::npos ? 0 : slash + 1;
+    const size_t end = path.find_first_of("_.", start);
+    std::string name = path.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    if (!name.empty()) name[0] = (char)toupper((unsigned char)name[0]);
+    return name;
+}
+
+namespace {
 
 int checked_fps(int fps) {
     if (fps > 0) return fps;
@@ -58,7 +72,10 @@ match::match(const match_request& series, const match_assets& match_assets_in)
       running(false),
       round_is_done(false),
       round_over_frames(0),
-      over_limit(0) {
+      over_limit(0),
+      left_by_player(false),
+      opponent_choice(series.second_choice),
+      opponents_beaten(0) {
     request.fps = checked_fps(request.fps);
 }
 
@@ -90,21 +107,23 @@ const char* match::fighter_file(int choice) const {
     return request.fighter_files[choice].c_str();
 }
 
+fighter_lifeform* match::load_fighter(int choice, const name_list<control>* controls, bool recoloured) const {
+    fighter_lifeform* fighter = new fighter_lifeform();
+    if (recoloured) {
+        fighter->colour_swaps =
+            colour_swap_file::read(colour_swap_file::FIRST_PLAYER_FILE, screen.surface ? screen.surface->format : nullptr);
+    }
+    fighter->controls = controls;
+    fighter->load(fighter_file(choice));
+    fighter->dies_at_edge = 0;
+    return fighter;
+}
+
 void match::load_fighters() {
-    fighter_lifeform* left_fighter = new fighter_lifeform();
-    left_fighter->controls = p2_controls;
-    left_fighter->load(fighter_file(request.second_choice));
-    game_objects.push_back(left_fighter);
-
-    fighter_lifeform* right_fighter = new fighter_lifeform();
-    right_fighter->colour_swaps = colour_swap_file::read(SWAP_FILE, screen.surface ? screen.surface->format : nullptr);
-    right_fighter->controls = p1_controls;
-    right_fighter->load(fighter_file(request.first_choice));
-    game_objects.push_back(right_fighter);
-
-    left_fighter->target = RIGHT;
-    right_fighter->target = LEFT;
-    for (fighter_lifeform* object : game_objects) object->dies_at_edge = 0;
+    game_objects.push_back(load_fighter(request.second_choice, p2_controls, false));
+    game_objects.push_back(load_fighter(request.first_choice, p1_controls, true));
+    left()->target = RIGHT;
+    right()->target = LEFT;
 }
 
 // The right fighter is the first player's: arrow keys and the joystick.
@@ -131,34 +150,32 @@ void match::build_controllers() {
     controllers[1].add_source(left_source);
 }
 
-void match::place_fighters() {
+// Each fighter on its side of the stage's middle, on the floor, with its
+// controller; the left one faces right.
+void match::place_fighter(fighter_lifeform& fighter, int side) {
     const int middle = (int)(camera::play_width(*stage) * 0.5);
-    fighter_lifeform& left_fighter = *left();
-    fighter_lifeform& right_fighter = *right();
+    controller& driver = controllers[side == LEFT ? 1 : 0];
+    fighter.controller = &driver;
+    driver.tracker.import_combos(fighter.combos);
+    fighter.facing = side == LEFT ? 1 : 0;
+    fighter.x = side == LEFT ? middle - START_DISTANCE : middle + START_DISTANCE;
+    fighter.y = screen.height() - fighter.height;
+    fighter.team = side;
+    fighter.set_cpu_weights(WEIGHT_BLOCK_VALUE, WEIGHT_SPARE_VALUE, WEIGHT_REACH_VALUE, WEIGHT_JUMP_VALUE,
+                            WEIGHT_DUCK_VALUE, WEIGHT_APPROACH_VALUE);
+    fighter.fps = request.fps;
+}
 
-    left_fighter.controller = &controllers[1];
-    controllers[1].tracker.import_combos(left_fighter.combos);
-    left_fighter.facing = 1;
-    left_fighter.x = middle - START_DISTANCE;
-    left_fighter.y = screen.height() - left_fighter.height;
-    left_fighter.team = 0;
-
-    right_fighter.controller = &controllers[0];
-    controllers[0].tracker.import_combos(right_fighter.combos);
-    right_fighter.x = middle + START_DISTANCE;
-    right_fighter.y = screen.height() - right_fighter.height;
-    right_fighter.team = 1;
-
-    for (fighter_lifeform* fighter : {&left_fighter, &right_fighter}) {
-        fighter->set_cpu_weights(WEIGHT_BLOCK_VALUE, WEIGHT_SPARE_VALUE, WEIGHT_REACH_VALUE, WEIGHT_JUMP_VALUE,
-                                 WEIGHT_DUCK_VALUE, WEIGHT_APPROACH_VALUE);
-        fighter->fps = request.fps;
-    }
+void match::place_fighters() {
+    place_fighter(*left(), LEFT);
+    place_fighter(*right(), RIGHT);
+    display_elements.seat(hud::LEFT_SEAT, left(), fighter_name(fighter_file(request.second_choice)));
+    display_elements.seat(hud::RIGHT_SEAT, right(), fighter_name(fighter_file(request.first_choice)));
 }
 
 void match::print_sizes() const {
-    printf("sizeof player 1[%d] is [%d]\n", LEFT, (int)sizeof(fighter_lifeform));
-    printf("sizeof player 2[%d] is [%d]\n", RIGHT, (int)sizeof(fighter_lifeform));
+    printf("sizeof player 1[%d] is [%d]\n", RIGHT, (int)sizeof(fighter_lifeform));
+    printf("sizeof player 2[%d] is [%d]\n", LEFT, (int)sizeof(fighter_lifeform));
     printf("Level [%d,%d] screen [%d,%d]\n", stage->level_width, stage->level_height, screen.width(),
            screen.height());
     printf("Scrolling Max for level: maxx [%d] maxy[%d]\n", stage->level_width - screen.width(),
@@ -202,15 +219,19 @@ void match::add_wins(fighter_lifeform& fighter, int count) {
 }
 
 // A closed window gives the left fighter the series, Escape the right one.
+// The whole queue is read each frame: a close behind a burst of key events
+// still ends the series at once.
 void match::read_quit_inputs() {
-    SDL_Event event;
-    if (platform::poll_event(&event) && event.type == SDL_QUIT) {
+    platform::pump_events();
+    if (platform::close_requested()) {
         round_is_done = true;
+        left_by_player = true;
         add_wins(*left(), request.reqwins + 1);
     }
     const Uint8* keys = platform::key_state();
     if (keys && keys[SDLK_ESCAPE]) {
         round_is_done = true;
+        left_by_player = true;
         add_wins(*right(), request.reqwins + 1);
     }
 }
@@ -228,14 +249,16 @@ void match::knock_out(fighter_lifeform& fighter, const char* text) {
 }
 
 // Runs every frame while a fighter is down, so the result stays on screen
-// and the count toward the round's end goes on.
+// and the count toward the round's end goes on. The first player is on the
+// right: the left fighter down is the first player's win.
 void match::check_knock_outs() {
     fighter_lifeform& left_fighter = *left();
     fighter_lifeform& right_fighter = *right();
     const bool left_down = left_fighter.life < 0;
     const bool right_down = right_fighter.life < 0;
-    if (left_down) knock_out(left_fighter, "Player 2 Wins");
-    if (right_down) knock_out(right_fighter, "Player 1 Wins");
+    if (left_down) knock_out(left_fighter, "Player 1 Wins");
+    if (right_down) knock_out(right_fighter, "Player 2 Wins");
+    if (right_down && request.mode == match_request::SURVIVAL) show_opponents_beaten();
     if (left_down && right_down) {
         display_elements.show_result("Double Death");
         lay_down(left_fighter);
@@ -291,14 +314,54 @@ bool match::end_round() {
     fighter_lifeform& right_fighter = *right();
     if (!left_fighter.is_alive()) add_wins(right_fighter, 1);
     if (!right_fighter.is_alive()) add_wins(left_fighter, 1);
-    // Survival goes on with everything as it stands until the computer on
-    // the left wins a round.
-    if (request.mode == match_request::SURVIVAL) return left_fighter.wins > 0;
-    printf("mode [%d] reqwins[%d] p1[%d] p2[%d]\n", request.mode, request.reqwins, left_fighter.wins,
-           right_fighter.wins);
+    if (request.mode == match_request::SURVIVAL) return left_by_player || end_survival_round();
+    printf("mode [%d] reqwins[%d] p1[%d] p2[%d]\n", request.mode, request.reqwins, right_fighter.wins,
+           left_fighter.wins);
+    if (left_by_player) return true;
     if (left_fighter.wins > request.reqwins || right_fighter.wins > request.reqwins) return true;
     reset_for_next_round();
     return false;
+}
+
+void match::show_opponents_beaten() const {
+    char text[48];
+    snprintf(text, sizeof(text), "Opponents beaten: %d", opponents_beaten);
+    display_elements.show_result(text, 1);
+}
+
+// The player's fighter keeps its life from opponent to opponent; the
+// series ends with the first round the player loses.
+bool match::end_survival_round() {
+    fighter_lifeform& player = *right();
+    if (!player.is_alive()) {
+        printf("Survival over: [%d] opponents beaten\n", opponents_beaten);
+        return true;
+    }
+    if (!left()->is_alive()) {
+        opponents_beaten++;
+        bring_next_opponent();
+    }
+    player.hits_taken = 0;
+    player.state = lifeform::STATE_NEUTRAL;
+    player.move_kind = fighter_lifeform::KIND_NONE;
+    return false;
+}
+
+// The next fighter of the roster takes the beaten one's place, fresh, at
+// the left start; the camera and the display follow the new fighter.
+void match::bring_next_opponent() {
+    const int count = (int)request.fighter_files.size();
+    opponent_choice = count > 0 ? (opponent_choice + 1) % count : 0;
+    delete game_objects[LEFT];
+    fighter_lifeform* opponent = load_fighter(opponent_choice, p2_controls, false);
+    game_objects[LEFT] = opponent;
+    opponent->target = RIGHT;
+    controllers[1].behaviour = -1;
+    place_fighter(*opponent, LEFT);
+    display_elements.seat(hud::LEFT_SEAT, opponent, fighter_name(fighter_file(opponent_choice)));
+    delete view;
+    view = new camera(*stage, *opponent, *right());
+    printf("Survival: opponent [%d] after [%d] beaten\n", opponent_choice, opponents_beaten);
 }
 
 void match::end_series() {
@@ -314,6 +377,7 @@ void match::end_series() {
     printf("Clearing Gameobjects\n");
     delete[] controllers;
     controllers = nullptr;
+    display_elements.clear_seats();
     // A spark still playing belongs to this series.
     effects.clear();
     running = false;

@@ -1,6 +1,8 @@
 #ifndef SHELL_MATCH_H
 #define SHELL_MATCH_H
 
+#include <string>
+
 #include "shell/hud.h"
 #include "shell/match_request.h"
 #include "shell/object_update.h"
@@ -10,6 +12,9 @@ class controller;
 class fighter_lifeform;
 class level;
 class match_assets;
+class control;
+template <class T>
+class name_list;
 
 // One series of rounds between two fighters on the road stage. The series
 // owns the level, the two fighters with their controllers and every
@@ -25,6 +30,9 @@ public:
 
     void run();
 
+    // The name a fighter file plays under, from the start of its file name.
+    static std::string fighter_name(const std::string& path);
+
     void set_up();
     void start_round();
     void frame();
@@ -37,6 +45,8 @@ public:
     bool series_running() const { return running; }
     int round_over_count() const { return round_over_frames; }
     int round_limit() const { return over_limit; }
+    int beaten() const { return opponents_beaten; }
+    const hud& display() const { return display_elements; }
     // The left fighter is game_objects[0], the right one game_objects[1];
     // null outside a series.
     fighter_lifeform* left() const;
@@ -47,8 +57,10 @@ private:
     match& operator=(const match&);
 
     const char* fighter_file(int choice) const;
+    fighter_lifeform* load_fighter(int choice, const name_list<control>* controls, bool recoloured) const;
     void load_fighters();
     void build_controllers();
+    void place_fighter(fighter_lifeform& fighter, int side);
     void place_fighters();
     void print_sizes() const;
     void read_quit_inputs();
@@ -58,6 +70,9 @@ private:
     static void add_wins(fighter_lifeform& fighter, int count);
     void play_effects();
     void reset_for_next_round();
+    bool end_survival_round();
+    void bring_next_opponent();
+    void show_opponents_beaten() const;
 
     match_request request;
     const match_assets& assets;
@@ -70,6 +85,12 @@ private:
     bool round_is_done;
     int round_over_frames;
     int over_limit;
+    // Escape or the window's close: the series ends whatever the mode.
+    bool left_by_player;
+    // Survival: the roster index of the opponent now playing, and how many
+    // went down before it.
+    int opponent_choice;
+    int opponents_beaten;
 };
 
 // The screen flow's one call: runs a whole series and returns to the menu.

@@ -26,7 +26,6 @@ const char* const BAR_FRAME_PICTURE = "rsrc/meter/lifebar_grey.png";
 const char* const SYMBOL_PICTURE = "rsrc/lunet/lunet_symbol_small.png";
 const char* const WIN_TEXT_FONT = "rsrc/Veranda.ttf";
 const char* const NAME_FONT = "rsrc/oldengl.ttf";
-const char* const NAME_TEXT = "Lunet";
 const int NAME_FONT_SIZE = 30;
 const Uint8 SHADOW_ALPHA = 64;
 const SDL_Color GOLD = {246, 206, 127, 0};
@@ -65,7 +64,6 @@ match_assets::match_assets()
     : shadow(nullptr),
       bar_frame(nullptr),
       symbol(nullptr),
-      name_image(nullptr),
       name_face(nullptr),
       win_text(nullptr),
       hit_text(nullptr),
@@ -117,14 +115,6 @@ void match_assets::load_display_resources() {
     name_face = make_face(NAME_FONT, NAME_FONT_SIZE, GOLD);
     hit_text = make_face(NAME_FONT, NAME_FONT_SIZE, HIT_RED);
 
-    name_image = new img_mgr();
-    SDL_Surface* rendered = name_face->font_loaded ? name_face->render(NAME_TEXT) : nullptr;
-    if (rendered) {
-        name_image->set_surface(rendered);
-    } else {
-        printf("WARNING: the fighter name image [%s] could not be made\n", NAME_TEXT);
-    }
-
     life_colour = map_colour(GOLD);
     damage_colour = map_colour(DAMAGE_RED);
 }
@@ -144,7 +134,6 @@ void match_assets::release_animations() {
 }
 
 void match_assets::release() {
-    free_and_clear(name_image);
     free_and_clear(hit_text);
     free_and_clear(name_face);
     free_and_clear(win_text);

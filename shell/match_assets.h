@@ -41,8 +41,7 @@ public:
     img_mgr* shadow;      // drawn at opacity 64 behind the bar frame
     img_mgr* bar_frame;
     img_mgr* symbol;
-    img_mgr* name_image;  // "Lunet" in the gold face; every fighter shows it
-    TXT_MGR* name_face;   // the gold face, kept for the name image
+    TXT_MGR* name_face;   // the gold face of the fighters' names
     TXT_MGR* win_text;    // round results near the screen centre
     TXT_MGR* hit_text;    // the red hit counter above a fighter
     Uint32 life_colour;

@@ -11,7 +11,8 @@
 struct match_request {
     enum { ARCADE = 1, VERSUS = 2, SURVIVAL = 3, DEMO = 4 };
 
-    match_request() : mode(ARCADE), reqwins(3), first_choice(0), second_choice(0), framerate(nullptr), fps(60) {}
+    match_request()
+        : mode(ARCADE), reqwins(3), first_choice(0), second_choice(0), framerate(nullptr), fps(60), cancelled(false) {}
 
     int mode;
     // A fighter needs reqwins + 1 round wins; 0 in survival.
@@ -23,6 +24,8 @@ struct match_request {
     std::vector<std::string> fighter_files;
     FPSmanager* framerate;
     int fps;
+    // A player left a character selection: no match, back to the menu.
+    bool cancelled;
 };
 
 #endif

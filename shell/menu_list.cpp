@@ -27,13 +27,12 @@ void draw_menu_backdrop(img_mgr& tile, int scroll) {
 }
 
 menu_list::menu_list(const char (*entries)[ENTRY_FIELD], int count, img_mgr* tile, TXT_MGR* face, int rate)
-    : tile(tile), face(face), pacing(), input(layout_for(count)), period(rate / 16), scroll(0) {
+    : tile(tile), face(face), pacing(), input(layout_for(count)), scroll(0) {
     if (count < 1) {
         printf("WARNING: menu list with [%d] entries, showing one\n", count);
         entries = EMPTY_LIST;
         count = 1;
     }
-    if (period < 1) period = 1;
     SDL_initFramerate(&pacing);
     SDL_setFramerate(&pacing, rate);
     pictures.make(*face, entries[0], ENTRY_FIELD, count);
@@ -62,7 +61,7 @@ bool menu_list::frame() {
     screen.clear_screen();
     draw_menu_backdrop(*tile, scroll);
     draw_entries();
-    if (scroll % period == 0) input.poll();
+    input.poll();
     platform::frame_delay(&pacing);
     scroll++;
     if (scroll >= SCROLL_STEPS) scroll = 0;

@@ -37,7 +37,6 @@ private:
     menu_entries pictures;
     FPSmanager pacing;
     menu_poll input;
-    int period;
     int scroll;
 };
 

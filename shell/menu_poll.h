@@ -13,7 +13,7 @@ struct poll_layout {
     SDLKey previous_key;
     int entries;
     // A quit key puts the cursor here before the arrows are read; the wrap
-    // then decides which entry that is.
+    // then decides which entry that is. Below 0 the cursor stays put.
     int quit_cursor;
     // Whether a confirm key already down when the menu appears waits to be
     // let go. The option list opens the very frame after the main menu was
@@ -23,47 +23,72 @@ struct poll_layout {
     bool held_confirm_waits;
 };
 
-// One read of the player's input for a menu: one event from the queue, then
-// the held state of the first joystick and the keyboard. Keys count as held,
-// not as presses, so a menu that polls every few frames moves its cursor once
-// per poll while an arrow stays down.
+// The player's input to a menu, read once a frame. Each press of an arrow
+// (or push of the joystick past its dead zone) moves the cursor exactly
+// once, however short; a direction still held repeats after REPEAT_DELAY_MS,
+// then every REPEAT_INTERVAL_MS.
 //
 // A quit key that was already down when the menu appeared counts only after
 // it has been let go: Escape still held from ending a match or leaving the
 // option list must not also quit the game. Confirm keys and buttons wait the
-// same way where the layout says so.
+// same way where the layout says so. A window close quits every menu from
+// the moment it arrives.
 class menu_poll {
 public:
-    enum { AXIS_DEAD_ZONE = 17000, CONFIRM_BUTTONS = 4 };
+    enum { AXIS_DEAD_ZONE = 17000, CONFIRM_BUTTONS = 4, REPEAT_DELAY_MS = 400, REPEAT_INTERVAL_MS = 100 };
+
+    // The keys that drive one player's menu: the arrows, Return and Space
+    // with the first joystick, or the second player's letters.
+    struct key_set {
+        SDLKey next;
+        SDLKey previous;
+        SDLKey confirm[2];
+        bool joystick;
+    };
 
     explicit menu_poll(const poll_layout& layout);
 
-    // Cursor on the first entry, nothing confirmed or requested; a quit key
-    // (and, where the layout says so, a confirm key) held at this moment
-    // waits to be released.
+    // Cursor on the first entry, nothing confirmed or requested; presses
+    // made before this moment are dropped, and a quit key (and, where the
+    // layout says so, a confirm key) held now waits to be released.
     void reset();
-    // Logs the cursor whenever a poll moves it, so a session driven from
-    // outside can tell where the cursor stands.
+    // Reads the frame's input; logs the cursor whenever it moves, so a
+    // session driven from outside can tell where the cursor stands.
     void poll();
+    // Which keys move the cursor and confirm; by default the layout's arrows,
+    // Return and Space, and the first joystick.
+    void use_keys(const key_set& keys);
 
     static const poll_layout column;  // main menu and option list: six entries
     static const poll_layout row;     // character selection: four fighters
+    static const key_set second_player_keys;
 
     int cursor;
     bool confirmed;
     bool quit_requested;
 
 private:
-    void read_axis();
+    int pressed_steps();
+    int held_direction(const Uint8* keys) const;
+    int axis_direction() const;
+    void repeat_held(int held);
     void request_quit();
     void wrap();
     static bool quit_key_held(const Uint8* keys);
-    static bool confirm_held(const Uint8* keys);
+    static bool quit_key_pressed();
+    bool confirm_held(const Uint8* keys) const;
+    bool confirm_pressed() const;
 
     bool quit_keys_were_up;
     bool confirm_was_up;
+    // The direction held at the last poll, the axis's among them, and when
+    // it repeats next.
+    int repeating;
+    int axis_was;
+    Uint32 repeat_at;
 
     poll_layout layout;
+    key_set keys_used;
 };
 
 #endif

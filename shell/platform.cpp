@@ -6,7 +6,7 @@
 
 namespace {
 
-const int SCRIPT_QUEUE_SIZE = 64;
+const int SCRIPT_QUEUE_SIZE = 256;
 const int SCRIPT_AXES = 8;
 const int SCRIPT_BUTTONS = 16;
 
@@ -48,6 +48,25 @@ int take_fullscreen_switch(const SDL_Event* event) {
     return 0;
 }
 
+// What the last pumps found: a close stays requested for good, presses
+// count until the next pump.
+struct pumped_state {
+    bool close;
+    Uint8 presses[SDLK_LAST];
+};
+
+pumped_state pumped;
+
+void queue_key_event(Uint8 type, int key) {
+    SDL_Event event;
+    memset(&event, 0, sizeof(event));
+    event.type = type;
+    event.key.type = type;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = (SDLKey)key;
+    platform::push_event(event);
+}
+
 SDL_Joystick* first_joystick() { return screen.joysticks[0]; }
 
 }  // namespace
@@ -85,6 +104,21 @@ int platform::poll_event(SDL_Event* event) {
     return 1;
 }
 
+void platform::pump_events() {
+    memset(pumped.presses, 0, sizeof(pumped.presses));
+    SDL_Event event;
+    while (poll_event(&event)) {
+        if (event.type == SDL_QUIT) pumped.close = true;
+        if (event.type != SDL_KEYDOWN) continue;
+        const int key = event.key.keysym.sym;
+        if (key >= 0 && key < SDLK_LAST && pumped.presses[key] < 255) pumped.presses[key]++;
+    }
+}
+
+bool platform::close_requested() { return pumped.close; }
+
+int platform::presses(int key) { return key >= 0 && key < SDLK_LAST ? pumped.presses[key] : 0; }
+
 Sint16 platform::joystick_axis(int axis) {
     if (script.on) return (axis >= 0 && axis < SCRIPT_AXES) ? script.axes[axis] : 0;
     SDL_Joystick* joystick = first_joystick();
@@ -116,6 +150,7 @@ void platform::delay(Uint32 ms) {
 
 void platform::use_script(bool on) {
     memset(&script, 0, sizeof(script));
+    memset(&pumped, 0, sizeof(pumped));
     script.on = on;
 }
 
@@ -126,7 +161,9 @@ void platform::set_ticks(Uint32 now) { script.now = now; }
 void platform::advance(Uint32 ms) { script.now += ms; }
 
 void platform::set_key(int key, bool held) {
-    if (key >= 0 && key < SDLK_LAST) script.keys[key] = held ? 1 : 0;
+    if (key < 0 || key >= SDLK_LAST) return;
+    if (held != (script.keys[key] != 0)) queue_key_event(held ? SDL_KEYDOWN : SDL_KEYUP, key);
+    script.keys[key] = held ? 1 : 0;
 }
 
 void platform::release_all_keys() { memset(script.keys, 0, sizeof(script.keys)); }

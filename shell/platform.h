@@ -15,6 +15,14 @@ public:
     static Uint32 ticks();
     static Uint8* key_state();
     static int poll_event(SDL_Event* event);
+    // Empties the event queue once a frame: a burst of key events must not
+    // hide a window close behind it. Remembers the close and the keys
+    // pressed since the last pump, so that a tap shorter than a frame still
+    // counts once.
+    static void pump_events();
+    static bool close_requested();
+    // How many times `key` went down between the last two pumps.
+    static int presses(int key);
     static Sint16 joystick_axis(int axis);
     static Uint8 joystick_button(int button);
     // Waits for the end of the frame; in scripted mode the clock advances by
@@ -32,6 +40,7 @@ public:
     static bool scripted();
     static void set_ticks(Uint32 now);
     static void advance(Uint32 ms);
+    // A key that goes down also queues its key-down event, as SDL does.
     static void set_key(int key, bool held);
     static void release_all_keys();
     static void push_quit();

@@ -4,6 +4,7 @@
 
 #include "gfx/img_mgr.h"
 #include "shell/char_select.h"
+#include "shell/colour_swap_file.h"
 #include "shell/delete_and_clear.h"
 #include "shell/match.h"
 #include "shell/platform.h"
@@ -50,6 +51,7 @@ screen_flow::screen_flow()
       match_music(nullptr),
       selection_music(nullptr),
       roster_pictures(),
+      recoloured_pictures(),
       wallpaper(nullptr) {}
 
 screen_flow::~screen_flow() {
@@ -67,7 +69,9 @@ void screen_flow::run(startup& boot) {
         if (entry == main_menu::QUIT_ENTRY || menu.quit_requested()) break;
         screen.clear_screen();
         const match_request request = plan_series(entry);
-        run_match_series(request, assets);
+        if (!request.cancelled) run_match_series(request, assets);
+        // The selection's or the match's music gives way to the menu's.
+        music::start_loop(menu_music);
     }
     release();
 }
@@ -104,12 +108,19 @@ void screen_flow::load_music() {
     selection_music = music::load(SELECTION_MUSIC);
 }
 
+// The first player's fighter plays recoloured: its selection shows each
+// fighter in those colours, the second player's selection in their own.
 void screen_flow::load_roster() {
     fighter_files.clear();
+    const std::vector<colour_swap> swaps =
+        colour_swap_file::read(colour_swap_file::FIRST_PLAYER_FILE, screen.surface ? screen.surface->format : nullptr);
     for (int i = 0; i < ROSTER_SIZE; i++) {
         roster_pictures[i] = new img_mgr();
         roster_pictures[i]->load(ROSTER[i].picture_file);
+        recoloured_pictures[i] = new img_mgr(*roster_pictures[i]);
+        for (const colour_swap& swap : swaps) recoloured_pictures[i]->swap_color(swap.source, swap.target);
         roster_pictures[i]->tohw();
+        recoloured_pictures[i]->tohw();
         fighter_files.push_back(ROSTER[i].fighter_file);
     }
     wallpaper = new img_mgr();
@@ -129,8 +140,12 @@ void screen_flow::hide_logo() {
     printf("Fade Out done\n");
 }
 
-int screen_flow::choose_character() {
-    char_select selection(wallpaper, roster_pictures, menu_rate);
+img_mgr* const* screen_flow::selection_pictures(int player) const {
+    return player == 1 ? recoloured_pictures : roster_pictures;
+}
+
+int screen_flow::choose_character(int player) {
+    char_select selection(wallpaper, selection_pictures(player), menu_rate, player);
     return selection.run();
 }
 
@@ -147,15 +162,20 @@ match_request screen_flow::plan_series(int entry) {
     request.mode = mode->mode;
     request.reqwins = mode->reqwins;
     if (mode->selection_music) music::start_loop(selection_music);
-    if (mode->selections > 0) request.first_choice = choose_character();
-    if (mode->selections > 1) request.second_choice = choose_character();
+    if (mode->selections > 0) request.first_choice = choose_character(1);
+    request.cancelled = request.first_choice == char_select::NO_CHOICE;
+    if (mode->selections > 1 && !request.cancelled) request.second_choice = choose_character(2);
+    request.cancelled = request.cancelled || request.second_choice == char_select::NO_CHOICE;
     return request;
 }
 
 void screen_flow::release() {
     menu.release();
     assets.release();
-    for (int i = 0; i < ROSTER_SIZE; i++) delete_and_clear(roster_pictures[i]);
+    for (int i = 0; i < ROSTER_SIZE; i++) {
+        delete_and_clear(roster_pictures[i]);
+        delete_and_clear(recoloured_pictures[i]);
+    }
     delete_and_clear(wallpaper);
     delete_and_clear(logo);
 }

@@ -40,6 +40,8 @@ public:
     // Music and character selections of the entry's mode; the series it
     // hands to the match.
     match_request plan_series(int entry);
+    // The roster's pictures as player 1's or player 2's selection shows them.
+    img_mgr* const* selection_pictures(int player) const;
     void release();
 
     main_menu menu;
@@ -52,7 +54,7 @@ private:
     void load_music();
     void load_roster();
     void draw_logo(int alpha);
-    int choose_character();
+    int choose_character(int player);
     void free_music();
 
     FPSmanager* pacing;
@@ -65,6 +67,7 @@ private:
     Mix_Music* match_music;
     Mix_Music* selection_music;
     img_mgr* roster_pictures[ROSTER_SIZE];
+    img_mgr* recoloured_pictures[ROSTER_SIZE];  // in the first player's colours
     img_mgr* wallpaper;
     std::vector<std::string> fighter_files;
 };

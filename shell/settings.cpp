@@ -48,8 +48,7 @@ void settings::read(const config_file& config) {
     if (config.get_int("fps")) {
         fps = config.get_int("fps");
         printf("Setting fps to [%d]\n", fps);
-        // Menus poll input every menu_rate / 16 frames: below 4 that period
-        // would be zero and the menus could never be left.
+        // Below 4 frames a second neither a menu nor a match is playable.
         if (fps < MIN_FPS) {
             printf("WARNING: fps [%d] is too low, using [%d]\n", fps, (int)MIN_FPS);
             fps = MIN_FPS;

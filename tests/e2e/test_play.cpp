@@ -71,8 +71,9 @@ const char* WHOLE_SESSION =
     // versus: two selections, both players' keys
     "tap_until 30 Down cursor [1]\n"
     "key Return\n"
-    "wait 2.5\n"
-    "press_until 60 Return 2 Setting FPS [60]\n"
+    "wait_log 60 CHARACTER SELECTION: player [1]\n"
+    "press_until 60 Return 1 CHARACTER SELECTION: player [2]\n"
+    "press_until 60 Tab 2 Setting FPS [60]\n"
     "wait 3\n"
     "down Right\ndown d\nwait 1\nup Right\nup d\n"
     "key space\nkey Tab\nwait 0.3\nkey k\nkey z\nwait 0.3\nkey space\nkey Tab\nwait 0.3\n"

@@ -39,6 +39,23 @@ protected:
         platform::set_key(key, true);
     }
 
+    // Presses `key`, plays frames until it has been down `ms`, lets it go
+    // and plays one more frame; how many frames moved the cursor.
+    template <class menu_screen>
+    static int moves_while_held(menu_screen& shown, SDLKey key, Uint32 ms) {
+        int moves = 0;
+        platform::set_key(key, true);
+        const Uint32 pressed_at = platform::ticks();
+        while (platform::ticks() - pressed_at < ms) {
+            const int before = shown.cursor();
+            shown.frame();
+            moves += shown.cursor() != before;
+        }
+        platform::set_key(key, false);
+        shown.frame();
+        return moves;
+    }
+
     FPSmanager pacing;
     Sint32 saved_joystick_ok;
 };

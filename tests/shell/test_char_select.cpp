@@ -24,31 +24,28 @@ protected:
     img_mgr* pictures[char_select::ROSTER_SIZE];
 };
 
-TEST_F(character_selection, left_on_the_first_fighter_gives_the_last_and_right_wraps_back) {
-    char_select selection(&wallpaper, pictures, MENU_RATE);
-    ASSERT_EQ(200, selection.poll_period());
+TEST_F(character_selection, arrows_wrap_and_each_press_moves_once) {
+    char_select selection(&wallpaper, pictures, MENU_RATE, 1);
     hold_only(SDLK_LEFT);
-    selection.frame();  // phase 0 polls
+    selection.frame();
     EXPECT_EQ(3, selection.cursor());
-    // The next poll is at phase 200, 25 frames on.
-    for (int frame = 1; frame < 25; frame++) selection.frame();
-    EXPECT_EQ(3, selection.cursor());
-    EXPECT_EQ(200, selection.phase());
+    platform::release_all_keys();
     hold_only(SDLK_RIGHT);
     selection.frame();
     EXPECT_EQ(0, selection.cursor());
+    platform::release_all_keys();
+    EXPECT_EQ(1, moves_while_held(selection, SDLK_RIGHT, 30));
+    EXPECT_EQ(1 + 16, moves_while_held(selection, SDLK_RIGHT, 2000));
+    EXPECT_EQ((1 + 1 + 16) % 4, selection.cursor());
     hold_only(SDLK_RETURN);
-    int frames = 1;
-    while (!selection.frame() && frames < 45) frames++;
-    EXPECT_EQ(20, frames);  // phase 208 to the next poll at 0
-    EXPECT_EQ(0, selection.cursor());
+    EXPECT_TRUE(selection.frame());
 }
 
-TEST_F(character_selection, escape_returns_the_last_fighter_after_the_fade_out) {
-    char_select selection(&wallpaper, pictures, MENU_RATE);
+TEST_F(character_selection, escape_leaves_without_a_choice_after_the_fade_out) {
+    char_select selection(&wallpaper, pictures, MENU_RATE, 1);
     hold_only(SDLK_ESCAPE);
     const Uint32 start = platform::ticks();
-    EXPECT_EQ(3, selection.run());
+    EXPECT_EQ(char_select::NO_CHOICE, selection.run());
     // 32 build-up frames, one frame of choice, 32 fade-out frames of 5 ms,
     // the fade ending at opacity 7.
     EXPECT_EQ(65u * 5u, platform::ticks() - start);
@@ -57,26 +54,37 @@ TEST_F(character_selection, escape_returns_the_last_fighter_after_the_fade_out) 
 
 TEST_F(character_selection, held_return_takes_the_first_fighter_at_the_first_frame) {
     hold_only(SDLK_RETURN);
-    char_select selection(&wallpaper, pictures, MENU_RATE);
+    char_select selection(&wallpaper, pictures, MENU_RATE, 1);
     EXPECT_TRUE(selection.frame());
     EXPECT_EQ(0, selection.cursor());
 }
 
-TEST_F(character_selection, the_poll_period_follows_the_rate) {
-    char_select slower(&wallpaper, pictures, 120);
-    EXPECT_EQ(120, slower.poll_period());
+// In versus the second player chooses with the letter keys; the arrows and
+// Return are the first player's and do nothing here.
+TEST_F(character_selection, the_second_selection_is_the_second_players) {
+    char_select selection(&wallpaper, pictures, MENU_RATE, 2);
+    EXPECT_STREQ("Player 2, please select a character:", selection.prompt_text());
     hold_only(SDLK_RIGHT);
-    int polls = 0;
-    int last = slower.cursor();
-    for (int frame = 0; frame < 45; frame++) {  // one full turn of the ghosts
-        slower.frame();
-        if (slower.cursor() != last) polls++;
-        last = slower.cursor();
-    }
-    EXPECT_EQ(3, polls);  // at phases 0, 120 and 240
-    // A rate too low for the poll period still polls.
-    char_select crawling(&wallpaper, pictures, 8);
-    EXPECT_EQ(1, crawling.poll_period());
+    platform::set_key(SDLK_RETURN, true);
+    EXPECT_FALSE(selection.frame());
+    EXPECT_EQ(0, selection.cursor());
+    platform::release_all_keys();
+    hold_only(SDLK_a);
+    selection.frame();
+    EXPECT_EQ(3, selection.cursor());
+    hold_only(SDLK_d);
+    selection.frame();
+    hold_only(SDLK_d);
+    selection.frame();
+    EXPECT_EQ(1, selection.cursor());
+    hold_only(SDLK_TAB);
+    EXPECT_TRUE(selection.frame());
+    EXPECT_EQ(1, selection.cursor());
+
+    char_select first(&wallpaper, pictures, MENU_RATE, 1);
+    EXPECT_STREQ("Please select a character:", first.prompt_text());
+    hold_only(SDLK_z);
+    EXPECT_FALSE(first.frame());
 }
 
 }  // namespace

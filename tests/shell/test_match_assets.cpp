@@ -2,6 +2,7 @@
 // tells two copies of one fighter apart.
 #include "anim/anim_mgr.h"
 #include "gfx/frame.h"
+#include "gfx/txt_mgr.h"
 #include "anim/loading_group.h"
 #include "input/control_maps.h"
 #include "objects/projectile.h"
@@ -27,8 +28,8 @@ TEST_F(match_preloading, builds_everything_a_series_uses) {
     EXPECT_EQ(2u, guard_spark_template->anims[0]->frames.size());
     ASSERT_NE(nullptr, assets.shadow);
     EXPECT_EQ(64, assets.shadow->alpha);
-    ASSERT_NE(nullptr, assets.name_image);
-    EXPECT_GT(assets.name_image->width(), 0);
+    ASSERT_NE(nullptr, assets.name_face);
+    EXPECT_TRUE(assets.name_face->font_loaded);
     EXPECT_EQ(SDL_MapRGBA(screen.surface->format, 246, 206, 127, 255), assets.life_colour);
     EXPECT_EQ(SDL_MapRGBA(screen.surface->format, 250, 45, 64, 255), assets.damage_colour);
 }

@@ -33,6 +33,26 @@ TEST_F(match_camera, the_scroll_never_goes_below_the_level_start) {
     EXPECT_EQ(0, current_level->scroll_x);
 }
 
+// Both fighters show whole, feet included: while one is in the air, and
+// at either end of the stage, where the view stops at the stage's end.
+TEST_F(match_camera, both_fighters_show_whole_in_a_jump_and_at_the_stage_ends) {
+    start();
+    frames(1);
+    left().y -= 150;
+    frames(1);
+    ASSERT_LT(left().y + left().height, 480);
+    EXPECT_EQ(480, right().y - current_level->scroll_y + right().height);
+    EXPECT_GT(screen_count(0, 440, 640, 40, 0x0000C8), 100);
+
+    place(0, match_data::LEVEL_WIDTH - match_data::STILL_WIDTH);
+    frames(1);
+    EXPECT_GE(current_level->scroll_x, 0);
+    EXPECT_LE(current_level->scroll_x, 5);  // the left fighter's visible edge
+    EXPECT_LE(current_level->scroll_x + 640 / current_level->zoom, match_data::LEVEL_WIDTH + 1);
+    EXPECT_GT(screen_count(0, 0, 640, 480, 0xC80028), 200);
+    EXPECT_GT(screen_count(0, 0, 640, 480, 0x0000C8), 200);
+}
+
 TEST_F(match_camera, overlapping_fighters_are_pushed_apart_to_their_visible_edges) {
     start();
     place(560, 660);
@@ -105,13 +125,45 @@ TEST_F(match_hud, each_round_won_shows_a_dot_under_the_bar) {
     EXPECT_NE(GOLD, screen_rgb(32, 31));
 }
 
-TEST_F(match_hud, a_string_of_hits_shows_its_count_above_the_fighter) {
+// The count shows under the display on the attacker's side, and goes a
+// second and a half after the last hit of the string.
+TEST_F(match_hud, a_string_of_hits_shows_on_the_attackers_side_until_it_has_ended) {
     start();
     frames(1);
     EXPECT_EQ(0, screen_count(0, 0, 640, 480, 0xFF0000));
     right().hits_taken = 2;
     frames(1);
-    EXPECT_GT(screen_count(0, 0, 640, 480, 0xFF0000), 20);
+    EXPECT_EQ(2, series->display().shown_hits(right()));
+    EXPECT_GT(screen_count(0, hud::HIT_COUNT_TOP, 200, 40, 0xFF0000), 20);
+    EXPECT_EQ(0, screen_count(0, 0, 640, hud::HIT_COUNT_TOP, 0xFF0000));
+    EXPECT_EQ(0, screen_count(320, 0, 320, 480, 0xFF0000));
+    frames(60);
+    right().hits_taken = 3;  // a third hit starts the wait again
+    frames(90);  // 1.44 s
+    EXPECT_EQ(3, series->display().shown_hits(right()));
+    frames(5);
+    EXPECT_EQ(0, series->display().shown_hits(right()));
+    EXPECT_EQ(0, screen_count(0, 0, 640, 480, 0xFF0000));
+}
+
+// Each player keeps its side of the screen when the fighters cross: the
+// left fighter's half-empty bar stays on the left.
+TEST_F(match_hud, bars_keep_their_sides_when_the_fighters_cross) {
+    start();
+    left().life = 50;
+    left().shown_life = 50;
+    place(800, 300);
+    frames(1);
+    ASSERT_EQ(0, left().facing);
+    EXPECT_EQ(GOLD, screen_rgb(100, BAR_Y));
+    EXPECT_NE(GOLD, screen_rgb(200, BAR_Y));
+    EXPECT_EQ(GOLD, screen_rgb(440, BAR_Y));
+}
+
+TEST_F(match_hud, a_fighter_plays_under_the_name_its_file_starts_with) {
+    EXPECT_EQ("Halvard", match::fighter_name("game/fighter/halvard_char.ini"));
+    EXPECT_EQ("Morrow", match::fighter_name("morrow.ini"));
+    EXPECT_EQ("", match::fighter_name(""));
 }
 
 }  // namespace

@@ -11,30 +11,65 @@ namespace {
 
 class menu_input : public menu_test {};
 
-int poll_once(const poll_layout& layout, int start) {
+// The cursor after pressing `key` once, from `start`.
+int poll_once(const poll_layout& layout, int start, SDLKey key) {
+    platform::release_all_keys();
     menu_poll input(layout);
     input.cursor = start;
+    platform::set_key(key, true);
     input.poll();
     return input.cursor;
 }
 
 TEST_F(menu_input, arrows_wrap_around_the_column_and_the_row) {
-    hold_only(SDLK_UP);
-    EXPECT_EQ(5, poll_once(menu_poll::column, 0));  // Up on "arcade" gives "quit"
-    EXPECT_EQ(3, poll_once(menu_poll::column, 4));
-    hold_only(SDLK_DOWN);
-    EXPECT_EQ(0, poll_once(menu_poll::column, 5));
-    hold_only(SDLK_LEFT);
-    EXPECT_EQ(3, poll_once(menu_poll::row, 0));
-    hold_only(SDLK_RIGHT);
-    EXPECT_EQ(0, poll_once(menu_poll::row, 3));
+    EXPECT_EQ(5, poll_once(menu_poll::column, 0, SDLK_UP));  // Up on "arcade" gives "quit"
+    EXPECT_EQ(3, poll_once(menu_poll::column, 4, SDLK_UP));
+    EXPECT_EQ(0, poll_once(menu_poll::column, 5, SDLK_DOWN));
+    EXPECT_EQ(3, poll_once(menu_poll::row, 0, SDLK_LEFT));
+    EXPECT_EQ(0, poll_once(menu_poll::row, 3, SDLK_RIGHT));
     // The column ignores Left and Right, the row Up and Down.
-    EXPECT_EQ(2, poll_once(menu_poll::column, 2));
-    hold_only(SDLK_DOWN);
-    EXPECT_EQ(2, poll_once(menu_poll::row, 2));
-    // Both arrows of a pair held cancel out.
+    EXPECT_EQ(2, poll_once(menu_poll::column, 2, SDLK_RIGHT));
+    EXPECT_EQ(2, poll_once(menu_poll::row, 2, SDLK_DOWN));
+    // Both arrows of a pair pressed together cancel out.
+    platform::release_all_keys();
+    menu_poll both(menu_poll::column);
+    both.cursor = 2;
     platform::set_key(SDLK_UP, true);
-    EXPECT_EQ(2, poll_once(menu_poll::column, 2));
+    platform::set_key(SDLK_DOWN, true);
+    both.poll();
+    EXPECT_EQ(2, both.cursor);
+}
+
+// Taps shorter than a frame, taps longer than several, and a held arrow, on
+// the polls of 60 frames a second.
+TEST_F(menu_input, each_press_moves_once_and_a_held_arrow_repeats_after_the_delay) {
+    const Uint32 frame_ms = 1000 / 60;
+    menu_poll input(menu_poll::column);
+    const auto hold_for = [&](SDLKey key, Uint32 ms) {
+        int moves = 0;
+        platform::set_key(key, true);
+        for (Uint32 held = 0; held < ms; held += frame_ms) {
+            const int before = input.cursor;
+            input.poll();
+            moves += input.cursor != before;
+            platform::advance(frame_ms);
+        }
+        platform::set_key(key, false);
+        input.poll();
+        return moves;
+    };
+    EXPECT_EQ(1, hold_for(SDLK_DOWN, 30));
+    EXPECT_EQ(1, hold_for(SDLK_DOWN, 380));
+    EXPECT_EQ(2, input.cursor);
+    // Three presses between two polls are three moves, past the top.
+    for (int tap = 0; tap < 3; tap++) {
+        platform::set_key(SDLK_UP, true);
+        platform::set_key(SDLK_UP, false);
+    }
+    input.poll();
+    EXPECT_EQ(5, input.cursor);
+    // Two seconds: the press, then a repeat at 0.4 s and every 0.1 s on.
+    EXPECT_EQ(1 + 16, hold_for(SDLK_DOWN, 2000));
 }
 
 TEST_F(menu_input, quit_keys_and_window_close_confirm_the_last_entry) {
@@ -49,9 +84,11 @@ TEST_F(menu_input, quit_keys_and_window_close_confirm_the_last_entry) {
         EXPECT_EQ(5, menu.cursor);
         EXPECT_TRUE(menu.confirmed);
         EXPECT_TRUE(menu.quit_requested);
+        // The selection leaves its cursor where it is.
+        selection.cursor = 2;
         selection.poll();
-        EXPECT_EQ(3, selection.cursor);
-        EXPECT_TRUE(selection.confirmed);
+        EXPECT_EQ(2, selection.cursor);
+        EXPECT_TRUE(selection.quit_requested);
     }
     // A moved cursor in the same poll leaves the quit request standing.
     platform::release_all_keys();
@@ -62,16 +99,21 @@ TEST_F(menu_input, quit_keys_and_window_close_confirm_the_last_entry) {
     EXPECT_EQ(0, menu.cursor);
     EXPECT_TRUE(menu.quit_requested);
 
-    // A window close counts at once, and one event is read a poll.
+    // A window close counts at once, however many key events came before
+    // it, and quits every menu after it too.
     platform::release_all_keys();
-    platform::push_quit();
     menu_poll closed(menu_poll::column);
+    for (int tap = 0; tap < 100; tap++) {
+        platform::set_key(tap % 2 ? SDLK_LEFT : SDLK_RIGHT, true);
+        platform::release_all_keys();
+    }
+    platform::push_quit();
     closed.poll();
     EXPECT_EQ(5, closed.cursor);
     EXPECT_TRUE(closed.quit_requested);
     closed.reset();
     closed.poll();
-    EXPECT_FALSE(closed.confirmed);
+    EXPECT_TRUE(closed.quit_requested);
 }
 
 TEST_F(menu_input, a_quit_key_held_when_the_menu_appears_waits_for_its_release) {
@@ -101,7 +143,9 @@ TEST_F(menu_input, a_quit_key_held_when_the_menu_appears_waits_for_its_release) 
 TEST_F(menu_input, confirm_keys_and_the_joystick) {
     platform::release_all_keys();
     menu_poll by_return(menu_poll::column);
+    // A tap between two polls confirms too.
     hold_only(SDLK_RETURN);
+    platform::release_all_keys();
     by_return.poll();
     EXPECT_TRUE(by_return.confirmed);
     EXPECT_FALSE(by_return.quit_requested);
@@ -122,7 +166,9 @@ TEST_F(menu_input, confirm_keys_and_the_joystick) {
 
     screen.joystick_ok = 1;
     platform::set_joystick_button(3, false);
+    platform::set_joystick_axis(1, 0);
     menu_poll column(menu_poll::column);
+    platform::set_joystick_axis(1, 20000);
     platform::set_joystick_button(3, true);
     column.poll();
     EXPECT_EQ(1, column.cursor);
@@ -166,16 +212,10 @@ protected:
     main_menu menu;
 };
 
-TEST_F(main_menu_frames, a_held_arrow_moves_the_cursor_once_every_twelve_frames) {
-    ASSERT_EQ(12, menu.poll_period());
-    // The entry animation took 32 frames; the next poll is at step 36.
-    EXPECT_EQ(32, menu.scroll_step());
-    hold_only(SDLK_DOWN);
-    EXPECT_EQ(5, frames_until_cursor_moves(40));
+TEST_F(main_menu_frames, a_short_tap_moves_once_and_a_long_hold_repeats) {
+    EXPECT_EQ(1, moves_while_held(menu, SDLK_DOWN, 30));
     EXPECT_EQ(1, menu.cursor());
-    EXPECT_EQ(12, frames_until_cursor_moves(40));
-    EXPECT_EQ(12, frames_until_cursor_moves(40));
-    EXPECT_EQ(3, menu.cursor());
+    EXPECT_EQ(1 + 16, moves_while_held(menu, SDLK_DOWN, 2000));
 }
 
 TEST_F(main_menu_frames, up_on_arcade_goes_to_quit) {
@@ -207,6 +247,28 @@ TEST_F(main_menu_frames, every_entry_ends_above_the_credit_lines) {
     EXPECT_EQ(0, bright_pixels(330, credits_top, 640, 480));
     // "quit", left-aligned with the others at x = 220, just above them.
     EXPECT_GT(bright_pixels(220, credits_top - 50, 320, credits_top), 100);
+}
+
+// At every supported size the six entries stand apart, above the credit
+// lines, and the credit lines end on the screen (at 320 x 240 the entries
+// used to land on one line; at 1024 x 768 the last credit line was cut).
+TEST_F(menu_input, at_every_size_the_entries_stand_apart_above_whole_credit_lines) {
+    const int sizes[][2] = {{320, 240}, {640, 480}, {800, 600}, {1024, 768}};
+    for (const auto& size : sizes) {
+        screen.set_video_mode(size[0], size[1], 32);
+        main_menu menu;
+        menu.load(&pacing, MENU_RATE, nullptr);
+        menu.prepare();
+        SCOPED_TRACE(size[0]);
+        ASSERT_GT(menu.entry_height(), 0);
+        EXPECT_GE(menu.entry_rows(), menu.entry_height());
+        const int last_bottom = menu.first_entry_top() + (main_menu::ENTRIES - 1) * menu.entry_rows() + menu.entry_height();
+        EXPECT_LE(last_bottom, menu.credit_top(0));
+        EXPECT_LE(menu.credit_top(1), size[1] - main_menu::CREDIT_ROW);
+        if (size[1] == 768) EXPECT_LT(menu.credit_top(1), size[1] - main_menu::CREDIT_ROW);
+        menu.release();
+    }
+    screen.set_video_mode(640, 480, 32);
 }
 
 // Frames until the screen is left, at most `limit`; -1 when it was not.
@@ -259,11 +321,14 @@ TEST_F(option_list, up_on_the_first_entry_wraps_to_the_last_and_quit_keys_leave_
     hold_only(SDLK_UP);
     EXPECT_FALSE(options.frame());
     EXPECT_EQ(5, options.cursor());
-    // Polls every 200 / 16 = 12 frames.
-    for (int frame = 1; frame < 12; frame++) options.frame();
+    // The first repeat comes 0.4 s (80 frames of 5 ms) after the press.
+    for (int frame = 1; frame < 80; frame++) options.frame();
     EXPECT_EQ(5, options.cursor());
     options.frame();
     EXPECT_EQ(4, options.cursor());
+    platform::release_all_keys();
+    EXPECT_EQ(1, moves_while_held(options, SDLK_DOWN, 30));
+    EXPECT_EQ(1 + 16, moves_while_held(options, SDLK_DOWN, 2000));
 
     platform::release_all_keys();
     menu_list leaving(main_menu::option_texts, main_menu::OPTION_ENTRIES, &tile, &face, MENU_RATE);

@@ -1,6 +1,7 @@
 #include <SDL/SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include "gfx/img_mgr.h"
 #include "shell/screen_flow.h"
 #include "tests/shell/menu_fixture.h"
 
@@ -47,6 +48,24 @@ bool mode_table::mixer_open = false;
 // choice, 32 of fade-out, 5 ms each at 200 frames a second.
 const Uint32 ONE_SELECTION_MS = 65 * 5;
 
+// The first player's fighter plays recoloured, the second player's in its
+// own colours: each selection shows the roster as it will play.
+TEST_F(mode_table, each_selection_shows_the_fighters_in_the_colours_they_play_in) {
+    const Uint32 blue = SDL_MapRGB(screen.surface->format, 86, 110, 196);  // the swap file's first source
+    const auto shown = [&](img_mgr* picture) {
+        SDL_FillRect(screen.surface, nullptr, 0);
+        picture->display(0, 0);
+        int count = 0;
+        for (int y = 0; y < screen.surface->h; y++) {
+            const Uint32* row = (const Uint32*)((const Uint8*)screen.surface->pixels + y * screen.surface->pitch);
+            for (int x = 0; x < screen.surface->w; x++) count += row[x] == blue;
+        }
+        return count;
+    };
+    EXPECT_GT(shown(flow->selection_pictures(2)[0]), 20);
+    EXPECT_EQ(0, shown(flow->selection_pictures(1)[0]));
+}
+
 TEST_F(mode_table, demo_pits_the_first_fighter_against_itself_without_selection_or_music) {
     const Uint32 before = platform::ticks();
     const match_request request = flow->plan_series(3);
@@ -83,6 +102,8 @@ TEST_F(mode_table, arcade_and_versus_ask_for_three_wins_after_their_selections) 
     EXPECT_EQ(match_request::ARCADE, arcade.mode);
     EXPECT_EQ(3, arcade.reqwins);
 
+    // Return confirms the first selection, Tab the second player's.
+    platform::set_key(SDLK_TAB, true);
     before = platform::ticks();
     const match_request versus = flow->plan_series(1);
     EXPECT_EQ(2 * ONE_SELECTION_MS, platform::ticks() - before);
@@ -90,6 +111,17 @@ TEST_F(mode_table, arcade_and_versus_ask_for_three_wins_after_their_selections) 
     EXPECT_EQ(3, versus.reqwins);
     EXPECT_EQ(0, versus.first_choice);
     EXPECT_EQ(0, versus.second_choice);
+    EXPECT_FALSE(versus.cancelled);
+
+    // Quitting the first selection goes back to the menu: no second
+    // selection, no match. (A quit key held before a selection appears
+    // waits for its release, so the window's close stands in for it.)
+    platform::release_all_keys();
+    platform::push_quit();
+    before = platform::ticks();
+    const match_request left = flow->plan_series(1);
+    EXPECT_EQ(ONE_SELECTION_MS, platform::ticks() - before);
+    EXPECT_TRUE(left.cancelled);
 }
 
 }  // namespace
