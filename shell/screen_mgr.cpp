@@ -5,11 +5,23 @@
 #include <SDL/SDL_gfxPrimitives.h>
 #include <SDL/SDL_image.h>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 const char* const GAME_NAME = "QuillmooR";
 const char* const WINDOW_ICON = "rsrc/icon/quillmoor_48.png";
+
+// Left to itself, the classic SDL 1.2 leaves the window where the window
+// manager puts it (the screen's corner when there is none), while the SDL 1.2
+// layer over SDL2 centres it. Asking both for the centre opens the window in
+// the same place on either; the corner would make the layer show the wrong
+// part of the picture and a black full screen. A placement the player chose
+// through SDL's own variables stands.
+void centre_window_unless_placed() {
+    if (getenv("SDL_VIDEO_WINDOW_POS")) return;
+    setenv("SDL_VIDEO_CENTERED", "1", 0);
+}
 
 }  // namespace
 
@@ -127,6 +139,7 @@ int screen_mgr::set_video_mode(int width, int height, int bpp) {
     // SDL crashes when GL attributes are set without a video subsystem; the
     // mode below then fails in order instead.
     if (is_gl() && SDL_WasInit(SDL_INIT_VIDEO)) set_gl_attributes(bpp);
+    centre_window_unless_placed();
     surface = SDL_SetVideoMode(width, height, bpp, video_flags);
     if (!surface) {
         fprintf(stderr, "Couldn't set %d x %d x %d video mode: %s\n", width, height, bpp, SDL_GetError());
