@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -132,6 +133,22 @@ int game_run_result::log_count(const std::string& text) const {
     return count;
 }
 
+namespace {
+
+// "X Y WIDTH HEIGHT" of the game's window; the whole picture when unknown.
+screen_area window_area(const std::string& shot_path, int width, int height) {
+    screen_area area;
+    area.w = width;
+    area.h = height;
+    const std::string window_path = shot_path.substr(0, shot_path.rfind('.')) + ".window";
+    std::istringstream numbers(read_file(window_path));
+    screen_area placed;
+    if (numbers >> placed.x >> placed.y >> placed.w >> placed.h) area = placed;
+    return area;
+}
+
+}  // namespace
+
 bool screenshot::load(const std::string& path) {
     SDL_Surface* loaded = IMG_Load(path.c_str());
     if (!loaded) return false;
@@ -149,6 +166,7 @@ bool screenshot::load(const std::string& path) {
     if (!converted) return false;
     width = converted->w;
     height = converted->h;
+    window = window_area(path, width, height);
     rgb.resize((size_t)width * height * 3);
     SDL_LockSurface(converted);
     for (int row = 0; row < height; row++) {
@@ -160,13 +178,31 @@ bool screenshot::load(const std::string& path) {
     return true;
 }
 
+bool screenshot::is_near(int column, int row, int r, int g, int b, int tolerance) const {
+    const unsigned char* pixel = &rgb[((size_t)row * width + column) * 3];
+    return abs(pixel[0] - r) <= tolerance && abs(pixel[1] - g) <= tolerance && abs(pixel[2] - b) <= tolerance;
+}
+
 double screenshot::share_near(int x, int y, int w, int h, int r, int g, int b, int tolerance) const {
     int near = 0, total = 0;
-    for (int row = y; row < y + h && row < height; row++) {
-        for (int column = x; column < x + w && column < width; column++) {
-            const unsigned char* pixel = &rgb[((size_t)row * width + column) * 3];
+    for (int row = std::max(y + window.y, 0); row < y + window.y + h && row < height; row++) {
+        for (int column = std::max(x + window.x, 0); column < x + window.x + w && column < width; column++) {
             total++;
-            if (abs(pixel[0] - r) <= tolerance && abs(pixel[1] - g) <= tolerance && abs(pixel[2] - b) <= tolerance) near++;
+            near += is_near(column, row, r, g, b, tolerance);
+        }
+    }
+    return total ? (double)near / total : 0.0;
+}
+
+double screenshot::share_near_outside(const screen_area& area, int r, int g, int b, int tolerance) const {
+    int near = 0, total = 0;
+    for (int row = 0; row < height; row++) {
+        for (int column = 0; column < width; column++) {
+            const bool inside =
+                column >= area.x && column < area.x + area.w && row >= area.y && row < area.y + area.h;
+            if (inside) continue;
+            total++;
+            near += is_near(column, row, r, g, b, tolerance);
         }
     }
     return total ? (double)near / total : 0.0;
@@ -175,8 +211,8 @@ double screenshot::share_near(int x, int y, int w, int h, int r, int g, int b, i
 int screenshot::colour_variety(int x, int y, int w, int h) const {
     std::vector<bool> seen(4096, false);
     int variety = 0;
-    for (int row = y; row < y + h && row < height; row++) {
-        for (int column = x; column < x + w && column < width; column++) {
+    for (int row = std::max(y + window.y, 0); row < y + window.y + h && row < height; row++) {
+        for (int column = std::max(x + window.x, 0); column < x + window.x + w && column < width; column++) {
             const unsigned char* pixel = &rgb[((size_t)row * width + column) * 3];
             const int key = (pixel[0] >> 4) << 8 | (pixel[1] >> 4) << 4 | (pixel[2] >> 4);
             if (!seen[key]) {

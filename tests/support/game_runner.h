@@ -69,16 +69,35 @@ struct game_variant {
 };
 extern const game_variant GAME_VARIANTS[4];
 
-// Loads a PNG screenshot as RGB rows; false when it can't be read.
+// A rectangle on the X screen.
+struct screen_area {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+};
+
+// A PNG shot of the whole X screen as RGB rows, with where the game's window
+// lay on it (read from the NAME.window file the key script writes beside
+// NAME.png; the whole screen when there is none). Rectangles are given in
+// the window's own coordinates, so a test reads the picture wherever the
+// library opened the window.
 struct screenshot {
     int width = 0;
     int height = 0;
+    screen_area window;
     std::vector<unsigned char> rgb;
+    // False when the picture can't be read.
     bool load(const std::string& path);
     // Share of pixels in the rectangle that are near the colour (0..1).
     double share_near(int x, int y, int w, int h, int r, int g, int b, int tolerance) const;
     // Number of distinct colours (quantised) in the rectangle: a blank screen has 1.
     int colour_variety(int x, int y, int w, int h) const;
+    // Share of the screen's pixels outside `area` that are near the colour.
+    double share_near_outside(const screen_area& area, int r, int g, int b, int tolerance) const;
+
+  private:
+    bool is_near(int column, int row, int r, int g, int b, int tolerance) const;
 };
 
 #endif

@@ -17,17 +17,32 @@ alive() { kill -0 "$game_pid" 2>/dev/null; }
 log_lines_with() { grep -cF -- "$1" stdout.txt 2>/dev/null || true; }
 tap() { xdotool keydown "$1"; sleep "${2:-0.05}"; xdotool keyup "$1"; }
 
+game_window=""
+
 # Keys go to the focused window; there is no window manager to give it focus.
 focus_game() {
-    local window=""
     for _ in $(seq 1 50); do
         alive || return
-        window=$(xdotool search --limit 1 --name 'QuillmooR' 2>/dev/null | head -n 1)
-        [ -n "$window" ] && break
+        game_window=$(xdotool search --limit 1 --name 'QuillmooR' 2>/dev/null | head -n 1)
+        [ -n "$game_window" ] && break
         sleep 0.1
     done
-    [ -n "$window" ] && xdotool windowfocus "$window" 2>/dev/null
-    xdotool mousemove 20 20 2>/dev/null
+    [ -n "$game_window" ] || return
+    xdotool windowfocus "$game_window" 2>/dev/null
+    xdotool mousemove --window "$game_window" 20 20 2>/dev/null
+}
+
+# shot NAME: the whole X screen as NAME.png and, in NAME.window, where the
+# game's window lies on it ("X Y WIDTH HEIGHT"): SDL libraries differ in where
+# they open the window, so tests find the picture there.
+shot() {
+    import -window root "$1.png" 2>>runner.txt || return
+    echo "$1.png" >>shots.txt
+    [ -n "$game_window" ] || return
+    (
+        eval "$(xdotool getwindowgeometry --shell "$game_window" 2>>runner.txt)"
+        echo "$X $Y $WIDTH $HEIGHT"
+    ) >"$1.window"
 }
 
 # wait_for LIMIT COUNT TEXT: until COUNT log lines hold TEXT.
@@ -111,7 +126,7 @@ while IFS= read -r line || [ -n "$line" ]; do
         hold) tap "$2" "$3" ;;
         down) xdotool keydown "$2" ;;
         up) xdotool keyup "$2" ;;
-        shot) import -window root "$2.png" 2>>runner.txt && echo "$2.png" >>shots.txt ;;
+        shot) shot "$2" ;;
         wait_log) wait_for "$2" 1 "${line#*" $2 "}" ;;
         wait_logn) wait_for "$2" "$3" "${line#*" $2 $3 "}" ;;
         tap_until) tap_until "$2" "$3" "${line#*" $2 $3 "}" ;;
