@@ -118,7 +118,10 @@ game_run_result run_game(const game_run_options& options) {
 const char* const SCRIPT_START_DEMO =
     "tap_until 30 Down cursor [3]\n"
     "key Return\n"
-    "wait_log 60 Setting FPS [60]\n";
+    "wait_log 60 Setting FPS [60]\n"
+    // The match's first frame: loading can outlast any fixed pause on a
+    // busy machine.
+    "wait_log 60 Current Zoom [\n";
 const char* const SCRIPT_LEAVE_MATCH_AND_QUIT =
     "key Escape\n"
     "wait_logn 60 2 MAIN MENU:\n"
