@@ -12,7 +12,17 @@ struct match_request {
     enum { ARCADE = 1, VERSUS = 2, SURVIVAL = 3, DEMO = 4 };
 
     match_request()
-        : mode(ARCADE), reqwins(3), first_choice(0), second_choice(0), framerate(nullptr), fps(60), cancelled(false) {}
+        : mode(ARCADE),
+          reqwins(3),
+          first_choice(0),
+          second_choice(0),
+          framerate(nullptr),
+          fps(60),
+          cancelled(false),
+          seed_given(false),
+          seed(0),
+          headless(false),
+          synctest_frames(0) {}
 
     int mode;
     // A fighter needs reqwins + 1 round wins; 0 in survival.
@@ -26,6 +36,17 @@ struct match_request {
     int fps;
     // A player left a character selection: no match, back to the menu.
     bool cancelled;
+    // The CPU's random generator starts from `seed` when one was given,
+    // else from the clock when the series starts.
+    bool seed_given;
+    Uint32 seed;
+    // No window, no sound, no waiting for the frame rate.
+    bool headless;
+    // Frames each sync-test rollback goes back; 0 runs no sync test.
+    int synctest_frames;
+    // Where the series is recorded to, or replayed from; empty for neither.
+    std::string record_path;
+    std::string replay_path;
 };
 
 #endif
