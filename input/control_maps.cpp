@@ -8,24 +8,11 @@ control_map* p2_controls = nullptr;
 
 namespace {
 
-// One player's keys, by SDL key code. A twin is a second key that does the
-// same in play (the first player punches with Space as with i), so it
-// counts as that step of a combo too.
-struct key_layout {
-    const char* prefix;
-    int up;
-    int down;
-    int left;
-    int right;
-    int punch;
-    int punch_twin;
-    int kick;
-    int kick_twin;
-};
-
 const int NONE = key_req::NO_ALTERNATE;
-const key_layout p1_layout = {"p1", SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_i, SDLK_SPACE, SDLK_k, NONE};
-const key_layout p2_layout = {"p2", SDLK_w, SDLK_s, SDLK_a, SDLK_d, SDLK_TAB, NONE, SDLK_z, NONE};
+const key_layout layouts[] = {
+    {"p1", SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_i, SDLK_SPACE, SDLK_k, NONE},
+    {"p2", SDLK_w, SDLK_s, SDLK_a, SDLK_d, SDLK_TAB, NONE, SDLK_z, NONE},
+};
 
 // The map names, in the order each layout's first controls are built.
 const char* const map_names[] = {"up", "noup", "down", "left", "right", "punch", "kick", "noleft", "noright"};
@@ -72,9 +59,9 @@ control_map* build_map(std::vector<control>* controls, int first) {
 void build_control_maps() {
     if (built_controls) return;
     built_controls = new std::vector<control>;
-    build_layout(p1_layout, built_controls);
+    build_layout(keys_of_player(1), built_controls);
     const int p2_first = (int)built_controls->size();
-    build_layout(p2_layout, built_controls);
+    build_layout(keys_of_player(2), built_controls);
     p1_controls = build_map(built_controls, 0);
     p2_controls = build_map(built_controls, p2_first);
 }
@@ -87,6 +74,8 @@ void release_control_maps() {
     p2_controls = nullptr;
     built_controls = nullptr;
 }
+
+const key_layout& keys_of_player(int player) { return layouts[player == 2 ? 1 : 0]; }
 
 const control* find_control(const control_map* map, const char* name) { return map ? map->find(name) : nullptr; }
 

@@ -9,6 +9,24 @@
 // bound to one player's controls.
 typedef name_list<control> control_map;
 
+// One player's keys, by SDL key code. A twin is a second key that does the
+// same in play (the first player punches with Space as with i), so it
+// counts as that step of a combo too; key_req::NO_ALTERNATE when none.
+struct key_layout {
+    const char* prefix;
+    int up;
+    int down;
+    int left;
+    int right;
+    int punch;
+    int punch_twin;
+    int kick;
+    int kick_twin;
+};
+
+// The keys of player 1 (the right fighter) or player 2 (the left one).
+const key_layout& keys_of_player(int player);
+
 // The fixed key layouts: p1 is the right fighter (arrows, i, k), p2 the left
 // one (w, a, s, d, Tab, z). Built once before the first match and released
 // at quit; null outside that time.

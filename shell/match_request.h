@@ -9,7 +9,8 @@
 // What the screen flow hands to a match once a mode and the fighters are
 // chosen.
 struct match_request {
-    enum { ARCADE = 1, VERSUS = 2, SURVIVAL = 3, DEMO = 4 };
+    enum { ARCADE = 1, VERSUS = 2, SURVIVAL = 3, DEMO = 4, TRAINING = 5 };
+    enum difficulty { EASY = 0, NORMAL = 1, HARD = 2 };
 
     match_request()
         : mode(ARCADE),
@@ -22,7 +23,12 @@ struct match_request {
           seed_given(false),
           seed(0),
           headless(false),
-          synctest_frames(0) {}
+          synctest_frames(0),
+          round_seconds(0),
+          cpu_difficulty(NORMAL),
+          infinite_life_left(false),
+          infinite_life_right(false),
+          one_hit_knock_outs(false) {}
 
     int mode;
     // A fighter needs reqwins + 1 round wins; 0 in survival.
@@ -47,6 +53,14 @@ struct match_request {
     // Where the series is recorded to, or replayed from; empty for neither.
     std::string record_path;
     std::string replay_path;
+    // Seconds a round lasts before time runs out; 0: no limit.
+    int round_seconds;
+    // How often and how soon the computer acts; NORMAL is its own pace.
+    int cpu_difficulty;
+    // Cheats; a series played with one shows it by the life bars.
+    bool infinite_life_left;
+    bool infinite_life_right;
+    bool one_hit_knock_outs;
 };
 
 #endif
