@@ -3,19 +3,26 @@
 #include <cstdio>
 
 #include "ai/cpu_source.h"
+#include "input/control_maps.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
 
 namespace {
 
+// A key of a layout, or its twin when it has one, is down.
+bool held(const Uint8* keys, int key, int twin) {
+    const bool key_down = key >= 0 && key < SDLK_LAST && keys[key];
+    return key_down || (twin >= 0 && twin < SDLK_LAST && keys[twin]);
+}
+
 // Keyboard direction: the positive key wins when both are held.
 bool read_key_axis(const Uint8* keys, int negative_key, int positive_key, double* value) {
     bool touched = false;
-    if (keys[negative_key]) {
+    if (held(keys, negative_key, key_req::NO_ALTERNATE)) {
         *value = -1.0;
         touched = true;
     }
-    if (keys[positive_key]) {
+    if (held(keys, positive_key, key_req::NO_ALTERNATE)) {
         *value = 1.0;
         touched = true;
     }
@@ -57,6 +64,8 @@ controller::controller()
       behaviour(-1),
       target(0),
       cpu_weights(),
+      difficulty(cpu::NORMAL),
+      reaction_wait(0),
       reach_warned(0) {}
 
 int controller::add_source(int type) {
@@ -105,13 +114,14 @@ void controller::keys_arrows() {
     if (screen.joystick_ok == 1) read_joystick(&touched_x, &touched_y);
     // The keyboard overrides the joystick.
     const Uint8* keys = platform::key_state();
-    touched_x = read_key_axis(keys, SDLK_LEFT, SDLK_RIGHT, &horizontal) || touched_x;
-    touched_y = read_key_axis(keys, SDLK_UP, SDLK_DOWN, &vertical) || touched_y;
+    const key_layout& layout = keys_of_player(1);
+    touched_x = read_key_axis(keys, layout.left, layout.right, &horizontal) || touched_x;
+    touched_y = read_key_axis(keys, layout.up, layout.down, &vertical) || touched_y;
     if (!touched_x) horizontal = 0.0;
     if (!touched_y) vertical = 0.0;
-    if (keys[SDLK_SPACE]) action = ACTION_PUNCH;
-    if (keys[SDLK_i]) action = ACTION_PUNCH;
-    if (keys[SDLK_k]) action = ACTION_KICK;
+    // The kick wins over the punch.
+    if (held(keys, layout.punch, layout.punch_twin)) action = ACTION_PUNCH;
+    if (held(keys, layout.kick, layout.kick_twin)) action = ACTION_KICK;
 }
 
 void controller::read_joystick(bool* touched_x, bool* touched_y) {
@@ -125,10 +135,12 @@ void controller::read_joystick(bool* touched_x, bool* touched_y) {
 
 void controller::keys_letters() {
     const Uint8* keys = platform::key_state();
-    const bool touched_x = read_key_axis(keys, SDLK_a, SDLK_d, &horizontal);
-    const bool touched_y = read_key_axis(keys, SDLK_w, SDLK_s, &vertical);
-    if (keys[SDLK_z]) action = ACTION_KICK;
-    if (keys[SDLK_TAB]) action = ACTION_PUNCH;
+    const key_layout& layout = keys_of_player(2);
+    const bool touched_x = read_key_axis(keys, layout.left, layout.right, &horizontal);
+    const bool touched_y = read_key_axis(keys, layout.up, layout.down, &vertical);
+    // The punch wins over the kick.
+    if (held(keys, layout.kick, layout.kick_twin)) action = ACTION_KICK;
+    if (held(keys, layout.punch, layout.punch_twin)) action = ACTION_PUNCH;
     if (!touched_x) horizontal = 0.0;
     if (!touched_y) vertical = 0.0;
 }

@@ -50,6 +50,10 @@ public:
     int target;         // index of the opponent in game_objects
     key_tracker tracker;
     int cpu_weights[CPU_WEIGHT_COUNT];
+    // How often and how soon the CPU acts (cpu::EASY, NORMAL, HARD), and
+    // the frames it still waits before acting on its last choice.
+    int difficulty;
+    int reaction_wait;
     // The CPU reports a target or level it can't measure once, not every frame.
     int reach_warned;
 
