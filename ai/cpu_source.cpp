@@ -68,18 +68,39 @@ void perform_combo(controller& driver) {
     driver.behaviour = cpu::CHOOSE;
 }
 
+// Per difficulty: a fresh choice comes when rand() % 100 is above
+// `fresh_choice_above` (4 frames in 100 at the normal pace), and the frames
+// the computer stands still after a choice before it acts on it.
+struct pace {
+    int fresh_choice_above;
+    int reaction_frames;
+};
+
+const pace PACES[] = {{97, 12}, {95, 0}, {91, 0}};
+
+const pace& pace_of(const controller& driver) {
+    const int known = (int)(sizeof(PACES) / sizeof(PACES[0]));
+    return driver.difficulty >= 0 && driver.difficulty < known ? PACES[driver.difficulty] : PACES[cpu::NORMAL];
+}
+
 }  // namespace
 
 void cpu::run(controller& driver) {
     driver.horizontal = 0.0;
     driver.vertical = 0.0;
-    if (rand() % 100 > 95) driver.behaviour = CHOOSE;
+    const pace& speed = pace_of(driver);
+    if (rand() % 100 > speed.fresh_choice_above) driver.behaviour = CHOOSE;
     if (driver.behaviour == JUMPING) driver.behaviour = AFTER_JUMP;
     if (driver.behaviour == AFTER_JUMP) {
         driver.behaviour = after_jump(driver.cpu_weights, rand() % after_jump_range(driver.cpu_weights));
     }
     if (driver.behaviour == CHOOSE) {
         driver.behaviour = choose(driver.cpu_weights, rand() % choice_range(driver.cpu_weights));
+        driver.reaction_wait = speed.reaction_frames;
+    }
+    if (driver.reaction_wait > 0) {
+        driver.reaction_wait--;
+        return;
     }
     act(driver);
 }
