@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ai/cpu_source.h"
 #include "anim/anim_group.h"
 #include "input/control_maps.h"
 #include "input/controller.h"
@@ -75,7 +76,8 @@ match::match(const match_request& series, const match_assets& match_assets_in)
       over_limit(0),
       left_by_player(false),
       opponent_choice(series.second_choice),
-      opponents_beaten(0) {
+      opponents_beaten(0),
+      cheat_rules(series) {
     request.fps = checked_fps(request.fps);
 }
 
@@ -127,6 +129,10 @@ void match::load_fighters() {
 }
 
 // The right fighter is the first player's: arrow keys and the joystick.
+static_assert((int)match_request::EASY == (int)cpu::EASY && (int)match_request::NORMAL == (int)cpu::NORMAL &&
+                  (int)match_request::HARD == (int)cpu::HARD,
+              "a series' difficulty is handed to the CPU as it is");
+
 void match::build_controllers() {
     int right_source = controller::SOURCE_KEYS_ARROWS;
     int left_source = controller::SOURCE_CPU;
@@ -148,6 +154,7 @@ void match::build_controllers() {
     controllers = new controller[2];
     controllers[0].add_source(right_source);
     controllers[1].add_source(left_source);
+    for (int side = 0; side < 2; side++) controllers[side].difficulty = request.cpu_difficulty;
 }
 
 // Each fighter on its side of the stage's middle, on the floor, with its
@@ -204,6 +211,7 @@ void match::set_up() {
     view = new camera(*stage, *left(), *right());
     view->first_view();
     over_limit = ROUND_END_SECONDS * request.fps;
+    cheat_rules.make_mark(assets.win_text);
     running = true;
 }
 
@@ -288,10 +296,12 @@ void match::frame() {
     view->follow();
     if (left()->overlaps(*right())) exchange::between_fighters(*left(), *right());
     const bool projectile_alive = exchange::projectile_contacts(game_objects);
+    cheat_rules.apply(*left(), *right());
     check_knock_outs();
     // By index to the current end: projectiles launched while an object is
     // drawn are appended and run in this same frame.
     for (size_t index = 0; index < game_objects.size(); index++) updater.run(index, projectile_alive);
+    cheat_rules.draw_mark();
     play_effects();
     platform::frame_delay(request.framerate);
     screen.flip();
@@ -378,6 +388,7 @@ void match::end_series() {
     delete[] controllers;
     controllers = nullptr;
     display_elements.clear_seats();
+    cheat_rules.release_mark();
     // A spark still playing belongs to this series.
     effects.clear();
     running = false;

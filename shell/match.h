@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "shell/cheats.h"
 #include "shell/hud.h"
 #include "shell/match_request.h"
 #include "shell/object_update.h"
@@ -91,6 +92,7 @@ private:
     // went down before it.
     int opponent_choice;
     int opponents_beaten;
+    cheats cheat_rules;
 };
 
 // The screen flow's one call: runs a whole series and returns to the menu.
