@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <climits>
+#include <unistd.h>
 
 #include "shell/data_tree.h"
 #include "shell/settings.h"
@@ -15,7 +17,9 @@ namespace {
 const char* const GAME_NAME = "QuillmooR";
 
 // Options that take a value, as "--name VALUE" or "--name=VALUE".
-bool takes_value(const std::string& name) { return name == "--size" || name == "--renderer" || name == "--data"; }
+bool takes_value(const std::string& name) {
+    return name == "--size" || name == "--renderer" || name == "--data" || name == "--config";
+}
 
 // A whole decimal number in [1, limit]; nothing else (no sign, no spaces).
 bool read_side(const char* text, size_t length, int limit, int* side) {
@@ -44,6 +48,7 @@ void command_line::print_usage(FILE* out) {
             "  --size WxH            screen size in pixels, e.g. 800x600\n"
             "  --renderer NAME       draw with 'surface' (plain SDL) or 'opengl'\n"
             "  --data DIR            use the data tree (game/, rsrc/) in DIR\n"
+            "  --config DIR          read and write the player's settings in DIR\n"
             "  --help                show this help and exit\n"
             "  --version             show the version and exit\n"
             "\n"
@@ -78,9 +83,22 @@ bool command_line::take_renderer(const char* value) {
     return true;
 }
 
+// The game moves into its data tree before it reads the settings: a
+// relative folder is taken from where the player started it.
+bool command_line::take_config(const char* value) {
+    if (value[0] == '\0') return false;
+    config = value;
+    if (value[0] == '/') return true;
+    char here[PATH_MAX];
+    if (!getcwd(here, sizeof(here))) return false;
+    config = std::string(here) + "/" + value;
+    return true;
+}
+
 command_line::outcome command_line::take(const std::string& name, const char* value) {
     if (name == "--size") return take_size(value) ? PLAY : refuse("bad size (want WxH, e.g. 800x600):", value);
     if (name == "--renderer") return take_renderer(value) ? PLAY : refuse("unknown renderer:", value);
+    if (name == "--config") return take_config(value) ? PLAY : refuse("no folder named:", value);
     if (!holds_data_tree(value)) return refuse("no data tree (game/ and rsrc/) in", value);
     data = value;
     return PLAY;

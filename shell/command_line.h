@@ -24,6 +24,9 @@ public:
     void apply(settings& target) const;
     // The data tree named with --data, or nullptr to look for one.
     const char* data_folder() const { return data.empty() ? nullptr : data.c_str(); }
+    // The folder named with --config (made absolute), or empty for the
+    // player's own configuration folder.
+    const std::string& config_folder() const { return config; }
 
     static void print_usage(FILE* out);
 
@@ -36,9 +39,11 @@ private:
     outcome take(const std::string& name, const char* value);
     bool take_size(const char* value);
     bool take_renderer(const char* value);
+    bool take_config(const char* value);
     outcome refuse(const char* what, const std::string& detail) const;
 
     std::string data;
+    std::string config;
 };
 
 #endif

@@ -63,11 +63,14 @@ int startup::run() {
     ini.load("game/game.ini");
     screen.video_flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
     game_settings.read(ini);
+    if (!options.config_folder().empty()) player_settings.use_folder(options.config_folder());
+    player_settings.read(game_settings);
     options.apply(game_settings);
     if (game_settings.fullscreen) screen.video_flags |= SDL_FULLSCREEN;
     screen.init_audio();
     screen.init_joysticks(2);
     open_mixer();
+    player_settings.apply_volumes();
     if (game_settings.hwaccel) screen.video_flags |= SDL_OPENGL;
     screen.set_video_mode(game_settings.width, game_settings.height, game_settings.bpp);
     print_resolution();
