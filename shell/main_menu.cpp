@@ -9,6 +9,7 @@
 #include "gfx/txt_mgr.h"
 #include "shell/delete_and_clear.h"
 #include "shell/match_request.h"
+#include "shell/option_screens.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
 #include "sound/music.h"
@@ -63,7 +64,8 @@ main_menu::main_menu()
       input(menu_poll::column),
       scroll(0),
       entry_top(ENTRY_TOP),
-      entry_spacing(ENTRY_SPACING) {}
+      entry_spacing(ENTRY_SPACING),
+      player_settings(nullptr) {}
 
 main_menu::~main_menu() { release(); }
 
@@ -240,8 +242,21 @@ bool main_menu::frame() {
 
 void main_menu::show_options() {
     printf("OPTION MENU:\n");
-    menu_list options(option_texts, OPTION_ENTRIES, tile, entry_face, rate);
-    options.run();
+    if (!player_settings) {
+        printf("WARNING: no settings to change, the option screen is left out\n");
+        return;
+    }
+    const int width = screen.width();
+    const int height = screen.height();
+    {
+        option_screens options(tile, entry_face, credit_face, rate, *player_settings);
+        options.run();
+    }
+    // The faces, the scene and the entry spacing follow the screen's size.
+    if (screen.width() == width && screen.height() == height) return;
+    release();
+    load(pacing, rate, loop_music);
+    prepare();
 }
 
 void main_menu::draw_growing_logo(int step) {

@@ -12,6 +12,7 @@ class Anim_Mgr;
 class TXT_MGR;
 class img_mgr;
 class static_scene;
+class user_settings;
 
 // What a main-menu entry starts: the match mode, the round wins it asks
 // for, how many character selections come first and whether the selection
@@ -122,6 +123,10 @@ private:
     // ENTRY_TOP and ENTRY_SPACING where they fit.
     int entry_top;
     int entry_spacing;
+
+public:
+    // What the option screen changes and saves; set by the screen flow.
+    user_settings* player_settings;
 };
 
 #endif

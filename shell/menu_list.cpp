@@ -39,6 +39,10 @@ menu_list::menu_list(const char (*entries)[ENTRY_FIELD], int count, img_mgr* til
     pictures.upload();
 }
 
+void menu_list::place_cursor(int entry) {
+    if (entry >= 0 && entry < pictures.count()) input.cursor = entry;
+}
+
 int menu_list::run() {
     while (!frame()) {
     }

@@ -28,6 +28,9 @@ public:
     bool frame();
 
     int cursor() const { return input.cursor; }
+    // Opens on this entry instead of the first: coming back from a page the
+    // player chose, the cursor stays there.
+    void place_cursor(int entry);
 
 private:
     void draw_entries();

@@ -10,6 +10,7 @@
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
 #include "shell/startup.h"
+#include "shell/user_settings.h"
 #include "sound/music.h"
 
 namespace {
@@ -52,7 +53,8 @@ screen_flow::screen_flow()
       selection_music(nullptr),
       roster_pictures(),
       recoloured_pictures(),
-      wallpaper(nullptr) {}
+      wallpaper(nullptr),
+      settings_in_use(nullptr) {}
 
 screen_flow::~screen_flow() {
     release();
@@ -64,6 +66,8 @@ void screen_flow::run(startup& boot) {
     preload();
     hide_logo();
     menu.prepare();
+    menu.player_settings = &boot.player_settings;
+    settings_in_use = &boot.player_settings;
     for (;;) {
         const int entry = menu.run();
         if (entry == main_menu::QUIT_ENTRY || menu.quit_requested()) break;
@@ -161,6 +165,7 @@ match_request screen_flow::plan_series(int entry) {
     }
     request.mode = mode->mode;
     request.reqwins = mode->reqwins;
+    if (settings_in_use) settings_in_use->fill(request);
     if (mode->selection_music) music::start_loop(selection_music);
     if (mode->selections > 0) request.first_choice = choose_character(1);
     request.cancelled = request.first_choice == char_select::NO_CHOICE;

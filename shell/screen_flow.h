@@ -13,6 +13,7 @@
 
 class img_mgr;
 class startup;
+class user_settings;
 
 // The game from the first picture to the last: the logo fading in with the
 // intro music while everything the menus and matches need is loaded, the
@@ -70,6 +71,8 @@ private:
     img_mgr* recoloured_pictures[ROSTER_SIZE];  // in the first player's colours
     img_mgr* wallpaper;
     std::vector<std::string> fighter_files;
+    // The player's choices a series is played with; none before run().
+    const user_settings* settings_in_use;
 };
 
 #endif
