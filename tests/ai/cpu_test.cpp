@@ -227,4 +227,45 @@ TEST_F(CpuTest, SpecialPerformsOneOfItsCombosInTheSameFrame) {
     EXPECT_EQ(50, performed[7] + performed[8]);
 }
 
+// Easy and hard change how often the computer chooses afresh and how soon
+// it acts on a choice, never what it may do; normal acts the frame it
+// chooses, as its own pace always did.
+TEST_F(CpuTest, DifficultyChangesHowOftenAndHowSoonItActs) {
+    driver.pos_x = 0;  // far out of reach: approaching walks
+    std::vector<combo> combos = {numbered_combo(7)};
+    driver.tracker.import_combos(&combos);
+    int fresh_choices[3] = {0, 0, 0};
+    for (int difficulty : {cpu::EASY, cpu::NORMAL, cpu::HARD}) {
+        driver.difficulty = difficulty;
+        for (unsigned seed = 1; seed <= 300; seed++) {
+            srand(seed);
+            driver.behaviour = cpu::CHOOSE;
+            driver.reaction_wait = 0;
+            int silent = 0;
+            for (;;) {
+                driver.action = controller::NO_ACTION;  // as every update starts
+                cpu::run(driver);
+                const bool acted = driver.horizontal != 0.0 || driver.vertical != 0.0 ||
+                                   driver.action != controller::NO_ACTION || driver.tracker.combo_step() != -1;
+                if (acted) break;
+                silent++;
+            }
+            if (difficulty == cpu::EASY) {
+                EXPECT_GE(silent, 12) << "seed " << seed;
+            } else {
+                EXPECT_EQ(0, silent) << "difficulty " << difficulty << " seed " << seed;
+            }
+        }
+        srand(5);
+        for (int frame = 0; frame < 5000; frame++) {
+            driver.behaviour = cpu::DUCKING;
+            driver.reaction_wait = 0;
+            cpu::run(driver);
+            fresh_choices[difficulty] += driver.behaviour != cpu::DUCKING;
+        }
+    }
+    EXPECT_LT(fresh_choices[cpu::EASY], fresh_choices[cpu::NORMAL]);
+    EXPECT_LT(fresh_choices[cpu::NORMAL], fresh_choices[cpu::HARD]);
+}
+
 }  // namespace

@@ -58,8 +58,10 @@ std::string make_run_dir(const game_run_options& options) {
     return run_dir;
 }
 
-std::string environment_for(const game_run_options& options) {
-    std::string environment = "env -u SDL_VIDEODRIVER ";
+// Each run keeps the player's settings in its own folder, never the
+// settings of whoever runs the tests.
+std::string environment_for(const game_run_options& options, const std::string& run_dir) {
+    std::string environment = "env -u SDL_VIDEODRIVER XDG_CONFIG_HOME=" + quoted(run_dir + "/config") + " ";
     if (!options.use_xvfb) environment += "SDL_VIDEODRIVER=dummy ";
     if (options.audio_file.empty()) {
         environment += "SDL_AUDIODRIVER=dummy ";
@@ -92,7 +94,7 @@ game_run_result run_game(const game_run_options& options) {
     const int attempts = options.use_xvfb ? 3 : 1;
     for (int attempt = 0; attempt < attempts; attempt++) {
         result.run_dir = make_run_dir(options);
-        std::string command = environment_for(options);
+        std::string command = environment_for(options, result.run_dir);
         if (options.use_xvfb) command += xvfb_command();
         command += "bash " + quoted(script) + " " + quoted(result.run_dir) + " " + quoted(program) + " " +
                    std::to_string(options.timeout_seconds) + " " + quoted(result.run_dir + "/keys.txt") + " " +

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "input/combo.h"
+#include "input/control_maps.h"
+#include "input/controller.h"
+#include "input/key_rebinding.h"
+#include "tests/input/scripted_input.h"
+
+namespace {
+
+// The maps are built as the preloading builds them; every test leaves the
+// default keys behind. Key names come from SDL's video subsystem, which the
+// game has running whenever a screen shows them.
+class Rebinding : public ScriptedInputTest {
+protected:
+    static void SetUpTestSuite() { SDL_InitSubSystem(SDL_INIT_VIDEO); }
+
+    void SetUp() override {
+        ScriptedInputTest::SetUp();
+        build_control_maps();
+    }
+    void TearDown() override {
+        key_rebinding::restore_defaults();
+        release_control_maps();
+        ScriptedInputTest::TearDown();
+    }
+
+    static void frame(controller& driver, const std::vector<int>& held) {
+        next_frame(held);
+        driver.update();
+    }
+};
+
+TEST_F(Rebinding, ANewKeyDrivesItsControlAndTheCombosSpelledWithIt) {
+    std::string refusal;
+    ASSERT_TRUE(key_rebinding::bind(1, key_rebinding::PUNCH, SDLK_j, &refusal)) << refusal;
+    ASSERT_TRUE(key_rebinding::bind(2, key_rebinding::LEFT, SDLK_f, &refusal)) << refusal;
+
+    controller first;
+    first.add_source(controller::SOURCE_KEYS_ARROWS);
+    frame(first, {SDLK_j});
+    EXPECT_EQ(controller::ACTION_PUNCH, first.action);
+    frame(first, {SDLK_i});
+    EXPECT_EQ(controller::NO_ACTION, first.action) << "the old key still punches";
+    frame(first, {SDLK_SPACE});
+    EXPECT_EQ(controller::ACTION_PUNCH, first.action) << "the second punch key stays";
+
+    controller second;
+    second.add_source(controller::SOURCE_KEYS_LETTERS);
+    frame(second, {SDLK_f});
+    EXPECT_DOUBLE_EQ(-1.0, second.horizontal);
+    frame(second, {SDLK_a});
+    EXPECT_DOUBLE_EQ(0.0, second.horizontal);
+
+    // A fighter file names controls: "down" then "punch" is now Down, j.
+    combo special;
+    special.combo_type = 2;
+    special.steps = {*find_control(p1_controls, "down"), *find_control(p1_controls, "punch")};
+    std::vector<combo> combos = {special};
+    key_tracker tracker;
+    tracker.import_combos(&combos);
+    const std::vector<std::vector<int>> presses = {{}, {SDLK_DOWN}, {SDLK_DOWN}, {SDLK_j}, {SDLK_j}, {}, {}};
+    int reported = -1;
+    for (const std::vector<int>& held : presses) {
+        next_frame(held);
+        tracker.update();
+        const int step = tracker.combo_step();
+        if (step != -1) reported = step;
+    }
+    EXPECT_EQ(2, reported);
+}
+
+TEST_F(Rebinding, AKeyThatAlreadyDoesSomethingIsRefusedAndDefaultsComeBack) {
+    std::string refusal;
+    EXPECT_FALSE(key_rebinding::bind(1, key_rebinding::UP, SDLK_w, &refusal));
+    EXPECT_EQ("w is already Player 2's Up", refusal);
+    EXPECT_FALSE(key_rebinding::bind(2, key_rebinding::KICK, SDLK_SPACE, &refusal));
+    EXPECT_EQ("space is already Player 1's Punch", refusal);
+    EXPECT_FALSE(key_rebinding::bind(1, key_rebinding::KICK, SDLK_i, &refusal));
+    EXPECT_FALSE(key_rebinding::bind(1, key_rebinding::UP, SDLK_ESCAPE, &refusal));
+    EXPECT_EQ(SDLK_UP, keys_of_player(1).up);
+    EXPECT_EQ(SDLK_z, keys_of_player(2).kick);
+    EXPECT_TRUE(key_rebinding::layouts_apart(keys_of_player(1), keys_of_player(2)));
+
+    ASSERT_TRUE(key_rebinding::bind(1, key_rebinding::UP, SDLK_u, &refusal));
+    EXPECT_EQ(SDLK_u, find_control(p1_controls, "noup")->keys[0].key);
+    key_rebinding::restore_defaults();
+    EXPECT_EQ(SDLK_UP, keys_of_player(1).up);
+    EXPECT_EQ(SDLK_UP, find_control(p1_controls, "up")->keys[0].key);
+}
+
+}  // namespace
