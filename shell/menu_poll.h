@@ -61,7 +61,7 @@ public:
 
     static const poll_layout column;  // main menu and option list: six entries
     static const poll_layout row;     // character selection: four fighters
-    static const key_set second_player_keys;
+    static key_set second_player_keys();
 
     int cursor;
     bool confirmed;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -61,12 +63,39 @@ const char* WHOLE_SESSION =
     "key Escape\n"
     "wait_logn 60 2 MAIN MENU:\n"
     "wait 1\n"
-    // the option screen and back
+    // the option screen: one more round to win, i gives way to j as the
+    // punch, a look at the video and cheat pages, and back
     "tap_until 30 Down cursor [4]\n"
     "press_until 30 Return 1 OPTION MENU:\n"
     "wait 1.5\n"
     "shot options\n"
-    "press_until 30 Return 3 MAIN MENU:\n"
+    "press_until 30 Return 1 OPTION PAGE: Game\n"
+    "key Right\n"
+    "wait 0.5\n"
+    "shot option_game\n"
+    "key Escape\n"
+    "tap_until 30 Down cursor [1]\n"
+    "press_until 30 Return 1 OPTION PAGE: Player 1\n"
+    "tap_until 30 Down cursor [4]\n"
+    "key Return\n"
+    "wait 0.3\n"
+    "key j\n"
+    "wait_log 10 Player 1 Punch bound to [106]\n"
+    "shot option_keys\n"
+    "key Escape\n"
+    "tap_until 30 Down cursor [3]\n"
+    "press_until 30 Return 1 OPTION PAGE: Video\n"
+    "wait 0.5\n"
+    "shot option_video\n"
+    "key Escape\n"
+    "tap_until 30 Down cursor [4]\n"
+    "press_until 30 Return 1 OPTION PAGE: Cheats\n"
+    "wait 0.5\n"
+    "shot option_cheats\n"
+    "key Escape\n"
+    "wait 0.5\n"
+    "key Escape\n"
+    "wait_logn 30 3 MAIN MENU:\n"
     "wait 1\n"
     // versus: two selections, both players' keys
     "tap_until 30 Down cursor [1]\n"
@@ -96,6 +125,9 @@ const char* WHOLE_SESSION =
 TEST_P(play, whole_session_from_logo_to_quit) {
     game_run_options options = options_for("session");
     options.key_script = WHOLE_SESSION;
+    // Settings saved by an earlier run: read at the start, kept through the
+    // session's own changes.
+    options.prepare = "mkdir -p config/quillmoor\nprintf 'music_volume=7\\n' >config/quillmoor/settings.ini";
     const game_run_result run = run_game(options);
     const std::string where = " (run folder " + run.run_dir + ")";
 
@@ -108,6 +140,13 @@ TEST_P(play, whole_session_from_logo_to_quit) {
     EXPECT_TRUE(run.log_has("Fade Out done\n")) << where;
     EXPECT_EQ(5, run.log_count("MAIN MENU:\n")) << where;
     EXPECT_EQ(1, run.log_count("OPTION MENU:\n")) << where;
+    EXPECT_TRUE(run.log_has("Settings [" + run.run_dir + "/config/quillmoor/settings.ini]\n")) << where;
+    EXPECT_EQ(4, run.log_count("Settings written to [")) << where;
+    std::ifstream saved_file(run.run_dir + "/config/quillmoor/settings.ini");
+    const std::string saved((std::istreambuf_iterator<char>(saved_file)), std::istreambuf_iterator<char>());
+    for (const char* kept : {"rounds_to_win=5\n", "music_volume=7\n", "p1_punch=106\n", "p1_kick=107\n"}) {
+        EXPECT_NE(std::string::npos, saved.find(kept)) << kept << " not in the saved settings" << where;
+    }
     EXPECT_EQ(3, run.log_count("Setting FPS [60]\n")) << where;
     EXPECT_EQ(3, run.log_count("Level Unloaded\n")) << where;
     EXPECT_EQ(3, run.log_count("Clearing Gameobjects\n")) << where;
@@ -120,7 +159,8 @@ TEST_P(play, whole_session_from_logo_to_quit) {
     // The screen at each stage: pictures, not an empty window. (The logo is
     // on screen for about half a second only; its shot is kept for a person
     // to look at, not judged.)
-    for (const char* name : {"menu", "select", "match", "blows", "options", "versus", "demo"}) {
+    for (const char* name : {"menu", "select", "match", "blows", "options", "option_game", "option_keys",
+                             "option_video", "option_cheats", "versus", "demo"}) {
         const screenshot picture = shot_named(run, name);
         ASSERT_EQ(1280, picture.width) << name << where;
         EXPECT_GT(picture.colour_variety(0, 0, 640, 480), 4) << name << " looks empty" << where;
