@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "input/key_rebinding.h"
@@ -25,6 +26,7 @@ const std::pair<int, int> COMMON_SIZES[] = {{640, 480}, {800, 600}, {1024, 768},
 const int FRAME_RATES[] = {30, 50, 60, 100, 120};
 const char* const LATER_NOTE = "Renderer and frame rate change at the next start";
 const char* const GL_SIZE_NOTE = "On OpenGL the new size comes at the next start";
+const char* const REFUSED_SIZE_NOTE = "The display refused that size; it is tried at the next start";
 
 // Game page
 enum { ROUNDS_ENTRY, ROUND_TIME_ENTRY, DIFFICULTY_ENTRY, MUSIC_ENTRY, EFFECTS_ENTRY };
@@ -83,39 +85,55 @@ std::vector<std::string> option_screens::screen_sizes(int width, int height) {
     return texts;
 }
 
-std::vector<option_entry> option_screens::entries_of(int shown) const {
-    std::vector<option_entry> entries;
-    if (shown == GAME_PAGE) {
-        std::vector<std::string> times;
-        for (const int seconds : user_settings::round_times) times.push_back(seconds ? std::to_string(seconds) + " s" : "off");
-        int time = 0;
-        while (time < user_settings::ROUND_TIMES - 1 && user_settings::round_times[time] != chosen.round_seconds) time++;
-        entries.push_back(entry("Rounds to win", numbers(user_settings::MIN_ROUNDS, user_settings::MAX_ROUNDS),
-                                chosen.rounds_to_win - user_settings::MIN_ROUNDS));
-        entries.push_back(entry("Round time", times, time));
-        entries.push_back(entry("Computer", {DIFFICULTY_NAMES[0], DIFFICULTY_NAMES[1], DIFFICULTY_NAMES[2]},
-                                chosen.cpu_difficulty));
-        entries.push_back(entry("Music volume", numbers(0, volume::STEPS), chosen.music_volume));
-        entries.push_back(entry("Effects volume", numbers(0, volume::STEPS), chosen.effects_volume));
-    } else if (shown == PLAYER_1_PAGE || shown == PLAYER_2_PAGE) {
-        const key_layout& keys = keys_of_player(shown == PLAYER_2_PAGE ? 2 : 1);
-        for (int which = 0; which < key_rebinding::SLOTS; which++) {
-            entries.push_back(entry(key_rebinding::slot_name(which),
-                                    {key_rebinding::key_name(key_rebinding::key_in(keys, which))}));
-        }
-        entries.push_back(entry(DEFAULTS));
-    } else if (shown == VIDEO_PAGE) {
-        const std::vector<std::string> sizes = screen_sizes(chosen.width, chosen.height);
-        entries.push_back(entry("Screen size", sizes, index_of(sizes, size_text(chosen.width, chosen.height))));
-        entries.push_back(entry("Full screen", on_off("off", "on"), chosen.fullscreen));
-        entries.push_back(entry("Renderer", on_off("surfaces", "OpenGL"), chosen.hwaccel));
-        const std::vector<std::string> rates = frame_rates(chosen.fps);
-        entries.push_back(entry("Frames per second", rates, index_of(rates, std::to_string(chosen.fps))));
-    } else {
-        entries.push_back(entry("Player 1 life", on_off("normal", "infinite"), chosen.infinite_life_right));
-        entries.push_back(entry("Player 2 life", on_off("normal", "infinite"), chosen.infinite_life_left));
-        entries.push_back(entry("One-hit knock-outs", on_off("off", "on"), chosen.one_hit_knock_outs));
+std::vector<option_entry> option_screens::game_entries() const {
+    std::vector<std::string> times;
+    int time = 0;
+    for (int i = 0; i < user_settings::ROUND_TIMES; i++) {
+        const int seconds = user_settings::round_times[i];
+        times.push_back(seconds ? std::to_string(seconds) + " s" : "off");
+        if (seconds == chosen.round_seconds) time = i;
     }
+    return {entry("Rounds to win", numbers(user_settings::MIN_ROUNDS, user_settings::MAX_ROUNDS),
+                  chosen.rounds_to_win - user_settings::MIN_ROUNDS),
+            entry("Round time", times, time),
+            entry("Computer", {DIFFICULTY_NAMES[0], DIFFICULTY_NAMES[1], DIFFICULTY_NAMES[2]}, chosen.cpu_difficulty),
+            entry("Music volume", numbers(0, volume::STEPS), chosen.music_volume),
+            entry("Effects volume", numbers(0, volume::STEPS), chosen.effects_volume)};
+}
+
+std::vector<option_entry> option_screens::control_entries() const {
+    std::vector<option_entry> entries;
+    const key_layout& keys = keys_of_player(player());
+    for (int which = 0; which < key_rebinding::SLOTS; which++) {
+        entries.push_back(
+            entry(key_rebinding::slot_name(which), {key_rebinding::key_name(key_rebinding::key_in(keys, which))}));
+    }
+    entries.push_back(entry(DEFAULTS));
+    return entries;
+}
+
+std::vector<option_entry> option_screens::video_entries() const {
+    const std::vector<std::string> sizes = screen_sizes(chosen.width, chosen.height);
+    const std::vector<std::string> rates = frame_rates(chosen.fps);
+    return {entry("Screen size", sizes, index_of(sizes, size_text(chosen.width, chosen.height))),
+            entry("Full screen", on_off("off", "on"), chosen.fullscreen),
+            entry("Renderer", on_off("surfaces", "OpenGL"), chosen.hwaccel),
+            entry("Frames per second", rates, index_of(rates, std::to_string(chosen.fps)))};
+}
+
+std::vector<option_entry> option_screens::cheat_entries() const {
+    return {entry("Player 1 life", on_off("normal", "infinite"), chosen.infinite_life_right),
+            entry("Player 2 life", on_off("normal", "infinite"), chosen.infinite_life_left),
+            entry("One-hit knock-outs", on_off("off", "on"), chosen.one_hit_knock_outs)};
+}
+
+// Every page ends with the way back.
+std::vector<option_entry> option_screens::entries_of_page() const {
+    std::vector<option_entry> entries;
+    if (kind == GAME_PAGE) entries = game_entries();
+    if (kind == PLAYER_1_PAGE || kind == PLAYER_2_PAGE) entries = control_entries();
+    if (kind == VIDEO_PAGE) entries = video_entries();
+    if (kind == CHEATS_PAGE) entries = cheat_entries();
     entries.push_back(entry(BACK));
     return entries;
 }
@@ -125,7 +143,7 @@ void option_screens::open(int shown) {
     printf("OPTION PAGE: %s\n", PAGE_NAMES[kind]);
     delete page;
     page = new option_page(tile, face, note_face, rate);
-    page->show(entries_of(kind));
+    page->show(entries_of_page());
     size_note.clear();
     if (kind == VIDEO_PAGE) page->set_note(video_note());
     if (kind == PLAYER_1_PAGE || kind == PLAYER_2_PAGE) page->set_note("Return, then the new key");
@@ -133,53 +151,55 @@ void option_screens::open(int shown) {
 
 std::string option_screens::video_note() const { return size_note.empty() ? LATER_NOTE : size_note; }
 
-// The page's values back into the settings.
-void option_screens::take_choices() {
+void option_screens::take_game_choices() {
     const auto chosen_in = [this](int i) { return page->entry(i).chosen; };
-    if (kind == GAME_PAGE) {
-        chosen.rounds_to_win = user_settings::MIN_ROUNDS + chosen_in(ROUNDS_ENTRY);
-        chosen.round_seconds = user_settings::round_times[chosen_in(ROUND_TIME_ENTRY)];
-        chosen.cpu_difficulty = chosen_in(DIFFICULTY_ENTRY);
-        chosen.music_volume = chosen_in(MUSIC_ENTRY);
-        chosen.effects_volume = chosen_in(EFFECTS_ENTRY);
-        chosen.apply_volumes();
-    } else if (kind == VIDEO_PAGE) {
-        const int old_width = chosen.width, old_height = chosen.height, old_fullscreen = chosen.fullscreen;
-        const option_entry& size = page->entry(SIZE_ENTRY);
-        if (sscanf(size.values[size.chosen].c_str(), "%dx%d", &chosen.width, &chosen.height) != 2) {
-            chosen.width = old_width;
-            chosen.height = old_height;
-        }
-        chosen.fullscreen = chosen_in(FULL_SCREEN_ENTRY);
-        chosen.hwaccel = chosen_in(RENDERER_ENTRY);
-        const option_entry& rates = page->entry(RATE_ENTRY);
-        chosen.fps = atoi(rates.values[rates.chosen].c_str());
-        apply_screen_choices(old_width, old_height, old_fullscreen);
-    } else if (kind == CHEATS_PAGE) {
-        chosen.infinite_life_right = chosen_in(PLAYER_1_LIFE_ENTRY) != 0;
-        chosen.infinite_life_left = chosen_in(PLAYER_2_LIFE_ENTRY) != 0;
-        chosen.one_hit_knock_outs = chosen_in(ONE_HIT_ENTRY) != 0;
+    chosen.rounds_to_win = user_settings::MIN_ROUNDS + chosen_in(ROUNDS_ENTRY);
+    chosen.round_seconds = user_settings::round_times[chosen_in(ROUND_TIME_ENTRY)];
+    chosen.cpu_difficulty = chosen_in(DIFFICULTY_ENTRY);
+    chosen.music_volume = chosen_in(MUSIC_ENTRY);
+    chosen.effects_volume = chosen_in(EFFECTS_ENTRY);
+    chosen.apply_volumes();
+}
+
+void option_screens::take_video_choices() {
+    const int old_width = chosen.width, old_height = chosen.height, old_fullscreen = chosen.fullscreen;
+    const option_entry& size = page->entry(SIZE_ENTRY);
+    if (sscanf(size.values[size.chosen].c_str(), "%dx%d", &chosen.width, &chosen.height) != 2) {
+        chosen.width = old_width;
+        chosen.height = old_height;
     }
+    chosen.fullscreen = page->entry(FULL_SCREEN_ENTRY).chosen;
+    chosen.hwaccel = page->entry(RENDERER_ENTRY).chosen;
+    const option_entry& rates = page->entry(RATE_ENTRY);
+    chosen.fps = atoi(rates.values[rates.chosen].c_str());
+    apply_screen_choices(old_width, old_height, old_fullscreen);
+}
+
+void option_screens::take_cheat_choices() {
+    chosen.infinite_life_right = page->entry(PLAYER_1_LIFE_ENTRY).chosen != 0;
+    chosen.infinite_life_left = page->entry(PLAYER_2_LIFE_ENTRY).chosen != 0;
+    chosen.one_hit_knock_outs = page->entry(ONE_HIT_ENTRY).chosen != 0;
 }
 
 // Size and full screen take effect at once where SDL can set them; the
 // choice is kept either way, for the next start.
 void option_screens::apply_screen_choices(int old_width, int old_height, int old_fullscreen) {
     if (chosen.width != old_width || chosen.height != old_height) {
-        size_note = screen.set_size(chosen.width, chosen.height) ? "" : GL_SIZE_NOTE;
-        if (!screen.is_gl() && size_note.empty() && screen.width() != chosen.width) size_note = "That size can't be set";
+        size_note.clear();
+        if (!screen.set_size(chosen.width, chosen.height)) size_note = screen.is_gl() ? GL_SIZE_NOTE : REFUSED_SIZE_NOTE;
     }
     const bool full_now = (screen.video_flags & SDL_FULLSCREEN) != 0;
     if (chosen.fullscreen != old_fullscreen && full_now != (chosen.fullscreen != 0)) screen.toggle_fullscreen();
     page->set_note(video_note());
 }
 
+// Return on a control waits for its new key; on "Defaults" both players
+// get their first keys back, since one player's defaults may be the keys
+// the other has taken meanwhile.
 void option_screens::act_on_choice() {
-    const bool controls = kind == PLAYER_1_PAGE || kind == PLAYER_2_PAGE;
-    if (!controls) return;
     if (page->cursor() == key_rebinding::SLOTS) {
         key_rebinding::restore_defaults();
-        page->show(entries_of(kind));
+        page->show(entries_of_page());
         page->set_note("Both players have the default keys");
         return;
     }
@@ -201,7 +221,7 @@ void option_screens::act_on_key() {
         return;
     }
     printf("Player %d %s bound to [%d]\n", player(), key_rebinding::slot_name(which), page->taken_key());
-    page->show(entries_of(kind));
+    page->show(entries_of_page());
     page->set_note(std::string(key_rebinding::slot_name(which)) + " is now " +
                    key_rebinding::key_name(page->taken_key()));
 }
@@ -212,7 +232,9 @@ bool option_screens::frame() {
     const bool on_back = page->cursor() == page->entry_total() - 1;
     switch (happened) {
         case option_page::CHANGED:
-            take_choices();
+            if (kind == GAME_PAGE) take_game_choices();
+            if (kind == VIDEO_PAGE) take_video_choices();
+            if (kind == CHEATS_PAGE) take_cheat_choices();
             return true;
         case option_page::KEY_TAKEN:
             act_on_key();

@@ -42,8 +42,15 @@ private:
     option_screens(const option_screens&);
     option_screens& operator=(const option_screens&);
 
-    std::vector<option_entry> entries_of(int kind) const;
-    void take_choices();
+    std::vector<option_entry> entries_of_page() const;
+    std::vector<option_entry> game_entries() const;
+    std::vector<option_entry> control_entries() const;
+    std::vector<option_entry> video_entries() const;
+    std::vector<option_entry> cheat_entries() const;
+    // The page's values back into the settings, applied where they act now.
+    void take_game_choices();
+    void take_video_choices();
+    void take_cheat_choices();
     void act_on_choice();
     void act_on_key();
     void apply_screen_choices(int old_width, int old_height, int old_fullscreen);

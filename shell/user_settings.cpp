@@ -51,7 +51,9 @@ bool make_folders(const std::string& folder) {
     }
 }
 
-int round_rounds_default() {
+// The mode table's round wins, counted as a player counts them: a series
+// asking for reqwins wins needs one more.
+int default_rounds_to_win() {
     const menu_mode* arcade = main_menu::mode_for(0);
     return arcade ? arcade->reqwins + 1 : 1;
 }
@@ -59,7 +61,7 @@ int round_rounds_default() {
 }  // namespace
 
 user_settings::user_settings()
-    : rounds_to_win(round_rounds_default()),
+    : rounds_to_win(default_rounds_to_win()),
       round_seconds(0),
       cpu_difficulty(match_request::NORMAL),
       music_volume(volume::STEPS),
