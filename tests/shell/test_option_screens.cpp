@@ -102,4 +102,18 @@ TEST_F(option_pages, a_key_is_bound_by_pressing_it_and_a_key_in_use_is_refused_w
     EXPECT_NE(std::string::npos, saved().find("p2_up=120\np2_down=115\n")) << saved();
 }
 
+TEST_F(option_pages, a_new_screen_size_applies_at_once_on_plain_surfaces) {
+    option_screens screens(&tile, &entry_face, &note_face, MENU_RATE, chosen);
+    screens.open(option_screens::VIDEO_PAGE);
+    const option_entry& sizes = screens.shown_page()->entry(0);
+    ASSERT_EQ("640x480", sizes.values[sizes.chosen]);
+    const std::string next = sizes.values[sizes.chosen + 1];
+    EXPECT_TRUE(tap(screens, SDLK_RIGHT));
+    const std::string now = std::to_string(screen.width()) + "x" + std::to_string(screen.height());
+    EXPECT_EQ(next, now);
+    EXPECT_FALSE(tap(screens, SDLK_RETURN));
+    EXPECT_NE(std::string::npos, saved().find("width=" + std::to_string(screen.width()) + "\n")) << saved();
+    screen.set_size(640, 480);
+}
+
 }  // namespace
