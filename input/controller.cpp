@@ -4,16 +4,15 @@
 
 #include "ai/cpu_source.h"
 #include "input/control_maps.h"
+#include "input/input_code.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
 
 namespace {
 
-// A key of a layout, or its twin when it has one, is down.
-bool held(const Uint8* keys, int key, int twin) {
-    const bool key_down = key >= 0 && key < SDLK_LAST && keys[key];
-    return key_down || (twin >= 0 && twin < SDLK_LAST && keys[twin]);
-}
+// A key of a layout (or the joystick input bound in its place), or its
+// twin when it has one, is down.
+bool held(const Uint8* keys, int key, int twin) { return input_code::held(keys, key) || input_code::held(keys, twin); }
 
 // Keyboard direction: the positive key wins when both are held.
 bool read_key_axis(const Uint8* keys, int negative_key, int positive_key, double* value) {

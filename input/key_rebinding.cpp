@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "input/input_code.h"
+
 namespace {
 
 const char* const SLOT_NAMES[key_rebinding::SLOTS] = {"Up", "Down", "Left", "Right", "Punch", "Kick"};
@@ -21,7 +23,7 @@ int twin_in(const key_layout& layout, int which) {
     return key_req::NO_ALTERNATE;
 }
 
-bool is_key(int key) { return key > 0 && key < SDLK_LAST; }
+bool is_key(int key) { return input_code::is_code(key); }
 
 // Every (slot, key) a layout uses, twins included.
 struct used_key {
@@ -55,10 +57,7 @@ void key_rebinding::set_key_in(key_layout& layout, int which, int key) {
     if (field) *field = key;
 }
 
-std::string key_rebinding::key_name(int key) {
-    if (!is_key(key)) return "none";
-    return SDL_GetKeyName((SDLKey)key);
-}
+std::string key_rebinding::key_name(int key) { return input_code::name(key); }
 
 std::string key_rebinding::holder(int key, int player, int which) {
     for (int owner = 1; owner <= 2; owner++) {
@@ -70,9 +69,14 @@ std::string key_rebinding::holder(int key, int player, int which) {
     return "";
 }
 
-bool key_rebinding::bind(int player, int which, int key, std::string* refusal) {
-    if (which < 0 || which >= SLOTS || !is_key(key)) {
+bool key_rebinding::can_bind(int player, int key, std::string* refusal) {
+    if (!is_key(key)) {
         *refusal = "That key can't be used";
+        return false;
+    }
+    // Only the first player's source reads the joystick.
+    if (player == 2 && input_code::is_joystick(key)) {
+        *refusal = "The joystick is Player 1's";
         return false;
     }
     // Escape leaves a match: a fighter can't own it.
@@ -80,6 +84,15 @@ bool key_rebinding::bind(int player, int which, int key, std::string* refusal) {
         *refusal = "Escape is kept for leaving a match";
         return false;
     }
+    return true;
+}
+
+bool key_rebinding::bind(int player, int which, int key, std::string* refusal) {
+    if (which < 0 || which >= SLOTS) {
+        *refusal = "No such control";
+        return false;
+    }
+    if (!can_bind(player, key, refusal)) return false;
     const std::string owner = holder(key, player, which);
     if (!owner.empty()) {
         *refusal = key_name(key) + " is already " + owner;

@@ -20,6 +20,10 @@ public:
     // Gives `which` of `player` (1 or 2) the key; false, with the reason in
     // `refusal`, when the key can't be bound or already does something else.
     static bool bind(int player, int which, int key, std::string* refusal);
+    // Whether `key` may be one of the player's controls at all; false, with
+    // the reason, for Escape, a code that is no input, and the joystick for
+    // the second player.
+    static bool can_bind(int player, int key, std::string* refusal);
     // Who else uses `key` ("Player 2's Kick"), or empty when nobody does.
     static std::string holder(int key, int player, int which);
     // Whether two layouts use no key twice.

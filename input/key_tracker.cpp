@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "input/input_code.h"
 #include "shell/platform.h"
 
 namespace {
@@ -34,8 +35,9 @@ const char* key_state_name(int state) {
     }
 }
 
-// Key codes come from data; one outside SDL's key array reads as released.
-Uint8 raw_key(const Uint8* keys, int key) { return (key >= 0 && key < SDLK_LAST) ? keys[key] : 0; }
+// Key codes come from data; one that is neither a key nor a joystick input
+// reads as released.
+Uint8 raw_key(const Uint8* keys, int key) { return input_code::held(keys, key) ? 1 : 0; }
 
 }  // namespace
 

@@ -38,7 +38,9 @@ option_page::option_page(img_mgr* tile, TXT_MGR* face, TXT_MGR* note_face, int r
       input(layout_for(1)),
       scroll(0),
       waiting(false),
-      key(0) {
+      joystick_too(false),
+      key(0),
+      joystick_held() {
     SDL_initFramerate(&pacing);
     SDL_setFramerate(&pacing, rate);
 }
@@ -69,9 +71,32 @@ void option_page::set_note(const std::string& line) {
     note_picture->tohw();
 }
 
-void option_page::take_next_key() {
+void option_page::take_next_key(bool with_joystick) {
     waiting = true;
+    joystick_too = with_joystick;
     key = 0;
+    newly_held_joystick_input();
+}
+
+int option_page::newly_held_joystick_input() {
+    const Uint8* keys = platform::key_state();
+    int found = 0;
+    for (int code = input_code::JOYSTICK_FIRST; code < input_code::END; code++) {
+        bool& was_held = joystick_held[code - input_code::JOYSTICK_FIRST];
+        const bool now_held = input_code::held(keys, code);
+        if (now_held && !was_held && !found) found = code;
+        was_held = now_held;
+    }
+    return found;
+}
+
+void option_page::take(int code) {
+    waiting = false;
+    key = code;
+    // The key just taken must not also move or choose on the page.
+    const int cursor = input.cursor;
+    input.reset();
+    input.cursor = cursor;
 }
 
 int option_page::first_row_y() const {
@@ -108,21 +133,20 @@ bool option_page::step_value(int step) {
     return true;
 }
 
-// The first key that went down since the last frame; Escape gives up.
+// The first key that went down since the last frame, or joystick input
+// newly pushed; Escape gives up.
 option_page::happening option_page::read_key() {
     platform::pump_events();
     if (platform::close_requested()) return LEFT_PAGE;
     for (int pressed = 1; pressed < SDLK_LAST; pressed++) {
         if (!platform::presses(pressed)) continue;
-        waiting = false;
-        key = pressed;
-        // The key just taken must not also move or choose on the page.
-        const int cursor = input.cursor;
-        input.reset();
-        input.cursor = cursor;
+        take(pressed);
         return KEY_TAKEN;
     }
-    return NOTHING;
+    const int pushed = joystick_too ? newly_held_joystick_input() : 0;
+    if (!pushed) return NOTHING;
+    take(pushed);
+    return KEY_TAKEN;
 }
 
 option_page::happening option_page::read_input() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "input/input_code.h"
 #include "shell/menu_entries.h"
 #include "shell/menu_poll.h"
 
@@ -41,8 +42,9 @@ public:
     // Shows these entries from now on; the cursor stays where it was.
     void show(const std::vector<option_entry>& entries);
     void set_note(const std::string& line);
-    // The next key pressed is taken (Escape gives up waiting).
-    void take_next_key();
+    // The next key pressed is taken (Escape gives up waiting), or with
+    // `joystick_too` the next joystick button pushed or axis moved.
+    void take_next_key(bool joystick_too);
 
     // One frame: draws, reads the player's input, says what happened.
     happening frame();
@@ -62,6 +64,8 @@ private:
     int first_row_y() const;
     happening read_input();
     happening read_key();
+    int newly_held_joystick_input();
+    void take(int code);
     bool step_value(int step);
 
     img_mgr* tile;
@@ -75,7 +79,11 @@ private:
     menu_poll input;
     int scroll;
     bool waiting;
+    bool joystick_too;
     int key;
+    // The joystick's inputs when the page started waiting: one already held
+    // counts only once let go and pushed again.
+    bool joystick_held[input_code::END - input_code::JOYSTICK_FIRST];
 };
 
 #endif

@@ -203,9 +203,11 @@ void option_screens::act_on_choice() {
         page->set_note("Both players have the default keys");
         return;
     }
-    page->take_next_key();
-    page->set_note(std::string("Press the new key for ") + key_rebinding::slot_name(page->cursor()) +
-                   " (Escape keeps the old one)");
+    // The first player's source reads the joystick too.
+    const bool joystick = player() == 1 && screen.joystick_ok == 1;
+    page->take_next_key(joystick);
+    page->set_note(std::string("Press the new ") + (joystick ? "key or joystick input" : "key") + " for " +
+                   key_rebinding::slot_name(page->cursor()) + " (Escape keeps the old one)");
 }
 
 void option_screens::act_on_key() {

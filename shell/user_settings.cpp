@@ -10,6 +10,7 @@
 
 #include "config/config_file.h"
 #include "input/control_maps.h"
+#include "input/input_code.h"
 #include "input/key_rebinding.h"
 #include "shell/main_menu.h"
 #include "shell/match_request.h"
@@ -136,9 +137,19 @@ void user_settings::read_keys(const config_file& file) {
         for (int which = 0; which < key_rebinding::SLOTS; which++) {
             char key[KEY_FIELD];
             key_of(player, which, key);
-            int code = key_rebinding::key_in(layouts[player - 1], which);
-            if (file.has_key(key) && !take(file, key, 1, SDLK_LAST - 1, &code)) damaged[player - 1] = true;
-            key_rebinding::set_key_in(layouts[player - 1], which, code);
+            if (!file.has_key(key)) continue;
+            key_layout& layout = layouts[player - 1];
+            const int before = key_rebinding::key_in(layout, which);
+            int code = before;
+            std::string refusal;
+            if (!take(file, key, 1, input_code::END - 1, &code)) {
+                damaged[player - 1] = true;
+            } else if (!key_rebinding::can_bind(player, code, &refusal)) {
+                warn_damaged(key, file.get_string(key), before);
+                damaged[player - 1] = true;
+            } else {
+                key_rebinding::set_key_in(layout, which, code);
+            }
         }
     }
     for (int player = 1; player <= 2; player++) {

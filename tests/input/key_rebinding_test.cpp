@@ -6,6 +6,7 @@
 #include "input/combo.h"
 #include "input/control_maps.h"
 #include "input/controller.h"
+#include "input/input_code.h"
 #include "input/key_rebinding.h"
 #include "tests/input/scripted_input.h"
 
@@ -71,6 +72,38 @@ TEST_F(Rebinding, ANewKeyDrivesItsControlAndTheCombosSpelledWithIt) {
         if (step != -1) reported = step;
     }
     EXPECT_EQ(2, reported);
+}
+
+TEST_F(Rebinding, TheFirstPlayerMayBindAJoystickInputAndItsCombosFollow) {
+    std::string refusal;
+    ASSERT_TRUE(key_rebinding::bind(1, key_rebinding::KICK, input_code::button(6), &refusal)) << refusal;
+    ASSERT_TRUE(key_rebinding::bind(1, key_rebinding::DOWN, input_code::axis(3, +1), &refusal)) << refusal;
+    EXPECT_FALSE(key_rebinding::bind(2, key_rebinding::KICK, input_code::button(7), &refusal));
+    EXPECT_EQ("The joystick is Player 1's", refusal);
+
+    controller first;
+    first.add_source(controller::SOURCE_KEYS_ARROWS);
+    platform::set_joystick_button(6, true);
+    frame(first, {});
+    EXPECT_EQ(controller::ACTION_KICK, first.action);
+    platform::set_joystick_button(6, false);
+
+    combo special;
+    special.combo_type = 3;
+    special.steps = {*find_control(p1_controls, "down"), *find_control(p1_controls, "kick")};
+    std::vector<combo> combos = {special};
+    key_tracker tracker;
+    tracker.import_combos(&combos);
+    int reported = -1;
+    for (int step = 0; step < 7; step++) {
+        platform::set_joystick_axis(3, step == 1 || step == 2 ? 30000 : 0);
+        platform::set_joystick_button(6, step == 3 || step == 4);
+        next_frame({});
+        tracker.update();
+        const int found = tracker.combo_step();
+        if (found != -1) reported = found;
+    }
+    EXPECT_EQ(3, reported);
 }
 
 TEST_F(Rebinding, AKeyThatAlreadyDoesSomethingIsRefusedAndDefaultsComeBack) {

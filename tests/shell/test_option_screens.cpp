@@ -5,6 +5,7 @@
 #include "gfx/img_mgr.h"
 #include "gfx/txt_mgr.h"
 #include "input/control_maps.h"
+#include "input/input_code.h"
 #include "input/key_rebinding.h"
 #include "shell/option_screens.h"
 #include "shell/user_settings.h"
@@ -100,6 +101,19 @@ TEST_F(option_pages, a_key_is_bound_by_pressing_it_and_a_key_in_use_is_refused_w
     EXPECT_EQ(SDLK_s, keys_of_player(2).down);
     EXPECT_FALSE(tap(screens, SDLK_ESCAPE));
     EXPECT_NE(std::string::npos, saved().find("p2_up=120\np2_down=115\n")) << saved();
+}
+
+TEST_F(option_pages, the_first_player_binds_a_joystick_button_by_pushing_it) {
+    screen.joystick_ok = 1;
+    option_screens screens(&tile, &entry_face, &note_face, MENU_RATE, chosen);
+    screens.open(option_screens::PLAYER_1_PAGE);
+    EXPECT_TRUE(tap(screens, SDLK_RETURN));
+    EXPECT_TRUE(screens.frame());
+    EXPECT_TRUE(screens.shown_page()->waiting_for_key());
+    platform::set_joystick_button(5, true);
+    EXPECT_TRUE(screens.frame());
+    EXPECT_EQ(input_code::button(5), keys_of_player(1).up);
+    EXPECT_EQ("Up: joystick button 5", screens.shown_page()->entry(0).text());
 }
 
 TEST_F(option_pages, a_new_screen_size_applies_at_once_on_plain_surfaces) {
