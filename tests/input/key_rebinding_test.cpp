@@ -33,6 +33,31 @@ protected:
         next_frame(held);
         driver.update();
     }
+
+    // "down" then `second` of the first player's map, as a fighter file
+    // spells a combo, fed seven frames: the first pair holding down, the
+    // next pair the second control, through `hold(frame)`. The combo type
+    // reported, or -1.
+    template <class inputs>
+    static int down_then(const char* second, inputs hold) {
+        combo special;
+        special.combo_type = 2;
+        special.steps = {*find_control(p1_controls, "down"), *find_control(p1_controls, second)};
+        std::vector<combo> combos = {special};
+        key_tracker tracker;
+        tracker.import_combos(&combos);
+        int reported = -1;
+        for (int step = 0; step < 7; step++) {
+            next_frame({});
+            hold(step);
+            tracker.update();
+            const int found = tracker.combo_step();
+            if (found != -1) reported = found;
+        }
+        return reported;
+    }
+    static bool down_frame(int step) { return step == 1 || step == 2; }
+    static bool second_frame(int step) { return step == 3 || step == 4; }
 };
 
 TEST_F(Rebinding, ANewKeyDrivesItsControlAndTheCombosSpelledWithIt) {
@@ -57,21 +82,10 @@ TEST_F(Rebinding, ANewKeyDrivesItsControlAndTheCombosSpelledWithIt) {
     EXPECT_DOUBLE_EQ(0.0, second.horizontal);
 
     // A fighter file names controls: "down" then "punch" is now Down, j.
-    combo special;
-    special.combo_type = 2;
-    special.steps = {*find_control(p1_controls, "down"), *find_control(p1_controls, "punch")};
-    std::vector<combo> combos = {special};
-    key_tracker tracker;
-    tracker.import_combos(&combos);
-    const std::vector<std::vector<int>> presses = {{}, {SDLK_DOWN}, {SDLK_DOWN}, {SDLK_j}, {SDLK_j}, {}, {}};
-    int reported = -1;
-    for (const std::vector<int>& held : presses) {
-        next_frame(held);
-        tracker.update();
-        const int step = tracker.combo_step();
-        if (step != -1) reported = step;
-    }
-    EXPECT_EQ(2, reported);
+    EXPECT_EQ(2, down_then("punch", [](int step) {
+                  platform::set_key(SDLK_DOWN, down_frame(step));
+                  platform::set_key(SDLK_j, second_frame(step));
+              }));
 }
 
 TEST_F(Rebinding, TheFirstPlayerMayBindAJoystickInputAndItsCombosFollow) {
@@ -88,22 +102,10 @@ TEST_F(Rebinding, TheFirstPlayerMayBindAJoystickInputAndItsCombosFollow) {
     EXPECT_EQ(controller::ACTION_KICK, first.action);
     platform::set_joystick_button(6, false);
 
-    combo special;
-    special.combo_type = 3;
-    special.steps = {*find_control(p1_controls, "down"), *find_control(p1_controls, "kick")};
-    std::vector<combo> combos = {special};
-    key_tracker tracker;
-    tracker.import_combos(&combos);
-    int reported = -1;
-    for (int step = 0; step < 7; step++) {
-        platform::set_joystick_axis(3, step == 1 || step == 2 ? 30000 : 0);
-        platform::set_joystick_button(6, step == 3 || step == 4);
-        next_frame({});
-        tracker.update();
-        const int found = tracker.combo_step();
-        if (found != -1) reported = found;
-    }
-    EXPECT_EQ(3, reported);
+    EXPECT_EQ(2, down_then("kick", [](int step) {
+                  platform::set_joystick_axis(3, down_frame(step) ? 30000 : 0);
+                  platform::set_joystick_button(6, second_frame(step));
+              }));
 }
 
 TEST_F(Rebinding, AKeyThatAlreadyDoesSomethingIsRefusedAndDefaultsComeBack) {
