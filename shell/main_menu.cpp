@@ -49,7 +49,8 @@ const menu_mode MODES[] = {
 }  // namespace
 
 main_menu::main_menu()
-    : pacing(nullptr),
+    : player_settings(nullptr),
+      pacing(nullptr),
       rate(0),
       loop_music(nullptr),
       tile(nullptr),
@@ -64,8 +65,7 @@ main_menu::main_menu()
       input(menu_poll::column),
       scroll(0),
       entry_top(ENTRY_TOP),
-      entry_spacing(ENTRY_SPACING),
-      player_settings(nullptr) {}
+      entry_spacing(ENTRY_SPACING) {}
 
 main_menu::~main_menu() { release(); }
 

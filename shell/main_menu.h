@@ -90,6 +90,9 @@ public:
     // Where credit line 0 or 1 starts.
     int credit_top(int line) const;
 
+    // What the option screen changes and saves; set by the screen flow.
+    user_settings* player_settings;
+
 private:
     main_menu(const main_menu&);
     main_menu& operator=(const main_menu&);
@@ -123,10 +126,6 @@ private:
     // ENTRY_TOP and ENTRY_SPACING where they fit.
     int entry_top;
     int entry_spacing;
-
-public:
-    // What the option screen changes and saves; set by the screen flow.
-    user_settings* player_settings;
 };
 
 #endif

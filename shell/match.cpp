@@ -128,10 +128,11 @@ void match::load_fighters() {
     right()->target = LEFT;
 }
 
-// The right fighter is the first player's: arrow keys and the joystick.
 static_assert((int)match_request::EASY == (int)cpu::EASY && (int)match_request::NORMAL == (int)cpu::NORMAL &&
                   (int)match_request::HARD == (int)cpu::HARD,
               "a series' difficulty is handed to the CPU as it is");
+
+// The right fighter is the first player's: arrow keys and the joystick.
 
 void match::build_controllers() {
     int right_source = controller::SOURCE_KEYS_ARROWS;
