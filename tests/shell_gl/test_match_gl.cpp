@@ -81,4 +81,12 @@ TEST_F(match_on_gl, training_outlines_the_boxes_and_a_pause_darkens_the_picture)
     EXPECT_GT(paused.count(0, 0, 640, 480, 0xFFFFFF), 500) << "no pause list";
 }
 
+// A round time shows its seconds between the life bars.
+TEST_F(match_on_gl, a_round_time_shows_between_the_bars) {
+    request.round_seconds = 9;
+    start();
+    frames(2);
+    EXPECT_GT(near_count(probe::grab(), 270, 0, 100, 40, 0xF6CE7F, 40), 30);
+}
+
 }  // namespace
