@@ -242,10 +242,11 @@ void match::apply_quit_inputs() {
     if (keys && keys[SDLK_ESCAPE]) leave_series(*right());
 }
 
+// A training counts no wins: it leaves nothing behind.
 void match::leave_series(fighter_lifeform& given_the_series) {
     round_is_done = true;
     left_by_player = true;
-    add_wins(given_the_series, request.reqwins + 1);
+    if (!in_training()) add_wins(given_the_series, request.reqwins + 1);
 }
 
 // The one place the key trackers' clock is made: the platform's, less the

@@ -233,6 +233,12 @@ TEST_F(match_extras, training_refills_life_never_knocks_out_and_adds_up_a_string
     EXPECT_FALSE(series->round_done());
     EXPECT_EQ(left().max_life, left().life);
     EXPECT_STREQ("", series->display().result());
+
+    // Leaving counts no wins.
+    platform::set_key(SDLK_ESCAPE, true);
+    frames(1);
+    EXPECT_TRUE(end_round());
+    EXPECT_EQ(0, left().wins + right().wins);
 }
 
 // The player's inputs, newest first, and the frames a move lasts.
