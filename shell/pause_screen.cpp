@@ -83,7 +83,7 @@ void pause_screen::draw(const pause_menu& menu, int dummy_mode) const {
     if (!title || entries.count() < ENTRY_COUNT) return;
     int y = screen.height() / TITLE_ROW_DIVISOR;
     title->display(screen.width() / 2 - title->width() / 2, y);
-    y += title->height() + ROW_GAP * 4;
+    y += title->height() + TITLE_GAP;
     for (int row = 0; row < menu.rows(); row++) {
         img_mgr& picture = entries.picture(entry_of(menu, row, dummy_mode), row == menu.cursor());
         picture.display(screen.width() / 2 - picture.width() / 2, y);

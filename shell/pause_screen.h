@@ -13,7 +13,7 @@ class pause_menu;
 // under the cursor marked as the menus mark it.
 class pause_screen {
 public:
-    enum { SHADE_ALPHA = 160, TITLE_ROW_DIVISOR = 4, ROW_GAP = 4 };
+    enum { SHADE_ALPHA = 160, TITLE_ROW_DIVISOR = 4, TITLE_GAP = 16, ROW_GAP = 4 };
 
     pause_screen();
     ~pause_screen();

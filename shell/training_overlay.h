@@ -14,7 +14,7 @@ public:
     enum { COLUMN_TOP = 124, LINE_HEIGHT = 20, MARGIN = 8 };
 
     // Text of one input: its directions (U, D, L, R), its buttons and the
-    // frames it was held, as "DL+P 12". `out` holds at least 24 bytes.
+    // frames it was held, as "DL+P 12", into the `size` bytes at `out`.
     static void describe_input(unsigned char held, int frames, char* out, int size);
 
     static void draw(const training_session& session, const fighter_lifeform& left, const fighter_lifeform& right,
