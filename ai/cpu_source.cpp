@@ -6,7 +6,6 @@
 #include "input/controller.h"
 #include "objects/fighter_lifeform.h"
 #include "objects/game_objects.h"
-#include "shell/platform.h"
 #include "stage/level.h"
 
 namespace {
@@ -63,7 +62,7 @@ void approach_or_attack(controller& driver) {
 void perform_combo(controller& driver) {
     const int combo_total = driver.tracker.combo_count();
     if (combo_total >= 1) {
-        driver.tracker.insert_finished_candidate(rand() % combo_total, (int)platform::ticks() + 1);
+        driver.tracker.insert_finished_candidate(rand() % combo_total, driver.tracker.now + 1);
     }
     driver.behaviour = cpu::CHOOSE;
 }

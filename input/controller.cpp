@@ -5,6 +5,7 @@
 #include "ai/cpu_source.h"
 #include "input/control_maps.h"
 #include "input/input_code.h"
+#include "input/frame_input.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
 
@@ -62,6 +63,7 @@ controller::controller()
       facing(0),
       behaviour(-1),
       target(0),
+      held(0),
       cpu_weights(),
       difficulty(cpu::NORMAL),
       reaction_wait(0),
@@ -101,6 +103,9 @@ void controller::run_source(int type) {
             break;
         case SOURCE_IDLE:
             vertical = 0.0;
+            break;
+        case SOURCE_HELD:
+            held_controls();
             break;
         default:
             break;
@@ -142,4 +147,12 @@ void controller::keys_letters() {
     if (held(keys, layout.punch, layout.punch_twin)) action = ACTION_PUNCH;
     if (!touched_x) horizontal = 0.0;
     if (!touched_y) vertical = 0.0;
+}
+
+// As the keys would: the positive direction wins, the kick over the punch.
+void controller::held_controls() {
+    horizontal = (held & HELD_RIGHT) ? 1.0 : (held & HELD_LEFT) ? -1.0 : 0.0;
+    vertical = (held & HELD_DOWN) ? 1.0 : (held & HELD_UP) ? -1.0 : 0.0;
+    if (held & HELD_PUNCH) action = ACTION_PUNCH;
+    if (held & HELD_KICK) action = ACTION_KICK;
 }

@@ -25,7 +25,8 @@ public:
         SOURCE_KEYS_ARROWS = 3,   // arrows, Space/i punch, k kick, first joystick
         SOURCE_KEYS_LETTERS = 5,  // a d w s, Tab punch, z kick
         SOURCE_CPU = 6,
-        SOURCE_IDLE = 7           // projectiles: only clears vertical
+        SOURCE_IDLE = 7,          // projectiles: only clears vertical
+        SOURCE_HELD = 8           // the controls in `held`, set by the match (the training dummy)
     };
     enum action_value { NO_ACTION = -1, ACTION_PUNCH = 0, ACTION_KICK = 3, ACTION_BUTTON_4 = 4, ACTION_BUTTON_5 = 5 };
 
@@ -48,6 +49,7 @@ public:
     int facing;         // 1 faces right
     int behaviour;      // CPU state, -1 chooses afresh
     int target;         // index of the opponent in game_objects
+    Uint8 held;         // held_control bits that SOURCE_HELD plays
     key_tracker tracker;
     int cpu_weights[CPU_WEIGHT_COUNT];
     // How often and how soon the CPU acts (cpu::EASY, NORMAL, HARD), and
@@ -61,6 +63,7 @@ private:
     void run_source(int type);
     void keys_arrows();
     void keys_letters();
+    void held_controls();
     void read_joystick(bool* touched_x, bool* touched_y);
 };
 

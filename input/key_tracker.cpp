@@ -41,7 +41,7 @@ Uint8 raw_key(const Uint8* keys, int key) { return input_code::held(keys, key) ?
 
 }  // namespace
 
-key_tracker::key_tracker() : now(0), mirror_keys(0), verbose(0), maxkeep(0), combos(nullptr) {}
+key_tracker::key_tracker() : now(0), paused_ms(0), mirror_keys(0), verbose(0), maxkeep(0), combos(nullptr) {}
 
 void key_tracker::add_watched_key(int alternate, int key, Uint8 state, int twin) {
     for (const watched_key& known : watched) {
@@ -56,7 +56,7 @@ void key_tracker::add_watched_key(int alternate, int key, Uint8 state, int twin)
 }
 
 int key_tracker::update() {
-    now = (int)platform::ticks();
+    now = (int)(platform::ticks() - paused_ms);
     const Uint8* keys = platform::key_state();
     int changed = 0;
     for (watched_key& watched_entry : watched) {

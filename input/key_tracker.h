@@ -48,6 +48,9 @@ public:
     std::vector<key_event> history;
     std::vector<watched_key> watched;
     int now;          // ms, the clock at the last update
+    // The time the match stood paused, left out of the clock this tracker
+    // reads, so that no combo window runs out during a pause.
+    Uint32 paused_ms;
     int mirror_keys;  // read alternates: set from the owner's facing
     int verbose;      // log key changes and combo starts
     int maxkeep;      // ms a key event stays in history

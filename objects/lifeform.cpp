@@ -339,6 +339,13 @@ int lifeform::overlaps(const lifeform& other) const {
                : 0;
 }
 
+bool lifeform::hit_box(img_box* box) const {
+    if (!image) return false;
+    const camera view = current_camera();
+    *box = image->placed_bounds(to_pixels(x / scale - view.scroll_x), y - view.scroll_y, (float)(view.zoom * scale));
+    return true;
+}
+
 void lifeform::stop_moves() {
     if (anim_stack) anim_stack->clear();
 }

@@ -57,6 +57,9 @@ public:
     void display();
     // 1 when the pictures drawn last by the two objects touch.
     int overlaps(const lifeform& other) const;
+    // Where on screen the contact test places this object's visible pixels;
+    // false before it was first drawn.
+    bool hit_box(img_box* box) const;
     // Drops the running move; the still picture shows again.
     void stop_moves();
 

@@ -14,7 +14,8 @@
 #include "shell/screen_mgr.h"
 #include "sound/music.h"
 
-const char main_menu::entry_texts[ENTRIES][ENTRY_FIELD] = {"arcade", "versus", "survival", "demo", "options", "quit"};
+const char main_menu::entry_texts[ENTRIES][ENTRY_FIELD] = {"arcade",   "versus",  "survival", "demo",
+                                                           "training", "options", "quit"};
 
 const char main_menu::option_texts[OPTION_ENTRIES][menu_list::ENTRY_FIELD] = {
     "Game", "Player 1 controls", "Player 2 controls", "Video", "Cheats", "Back to Main Menu"};
@@ -38,13 +39,23 @@ TXT_MGR* make_face(const char* font, int size) {
     return face;
 }
 
-// Entries 0..3 start a match; "options" and "quit" start none.
+// Entries 0..4 start a match; "options" and "quit" start none. Training
+// chooses the player's fighter and the dummy.
 const menu_mode MODES[] = {
     {match_request::ARCADE, 3, 1, true},
     {match_request::VERSUS, 3, 2, true},
     {match_request::SURVIVAL, 0, 1, true},
     {match_request::DEMO, 3, 0, false},
+    {match_request::TRAINING, 3, 2, true},
 };
+
+// The column of menus, with this menu's entries.
+poll_layout entry_column() {
+    poll_layout layout = menu_poll::column;
+    layout.entries = main_menu::ENTRIES;
+    layout.quit_cursor = main_menu::QUIT_ENTRY;
+    return layout;
+}
 
 }  // namespace
 
@@ -62,7 +73,7 @@ main_menu::main_menu()
       credit_face(nullptr),
       scene_pictures(),
       scene(nullptr),
-      input(menu_poll::column),
+      input(entry_column()),
       scroll(0),
       entry_top(ENTRY_TOP),
       entry_spacing(ENTRY_SPACING) {}
@@ -173,7 +184,7 @@ int main_menu::credit_top(int line) const {
     return top;
 }
 
-// Six entries ENTRY_SPACING apart from ENTRY_TOP end below the bottom of a
+// Seven entries ENTRY_SPACING apart from ENTRY_TOP end below the bottom of a
 // 480-row screen (the default) and over the credit lines. On a screen that
 // short the entries close up until the last one ends above the credits; on
 // a screen shorter still they start higher, under the title, and where even

@@ -24,7 +24,7 @@ struct menu_mode {
     bool selection_music;
 };
 
-// The main menu: the scrolling tile, the dark logo, the title, the six
+// The main menu: the scrolling tile, the dark logo, the title, the seven
 // entries and the credit lines; its entry animation, its frames with the
 // menu music, the option screen behind "options", and the exit transition in
 // which the logo grows past the screen.
@@ -34,10 +34,10 @@ struct menu_mode {
 class main_menu {
 public:
     enum {
-        ENTRIES = 6,
+        ENTRIES = 7,
         ENTRY_FIELD = 9,
-        OPTIONS_ENTRY = 4,
-        QUIT_ENTRY = 5,
+        OPTIONS_ENTRY = 5,
+        QUIT_ENTRY = 6,
         OPTION_ENTRIES = 6,
         SCROLL_STEPS = 116,
         ENTRY_ANIMATION_STEP = 8,

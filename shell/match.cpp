@@ -18,6 +18,7 @@
 #include "shell/match_assets.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
+#include "shell/training_overlay.h"
 #include "sound/music.h"
 #include "stage/level.h"
 
@@ -30,6 +31,7 @@ const int DEFAULT_FPS = 60;
 const int MAX_WINS = 255;        // wins is a byte
 const int LEFT = 0;
 const int RIGHT = 1;
+const char* const TIME_OUT_TEXT = "TIME";
 
 // The computer's temperament in every match.
 const int WEIGHT_BLOCK_VALUE = 50;
@@ -77,7 +79,8 @@ match::match(const match_request& series, const match_assets& match_assets_in)
       left_by_player(false),
       opponent_choice(series.second_choice),
       opponents_beaten(0),
-      cheat_rules(series) {
+      cheat_rules(series),
+      pause(series.mode == match_request::TRAINING) {
     request.fps = checked_fps(request.fps);
 }
 
@@ -147,6 +150,9 @@ void match::build_controllers() {
     case match_request::DEMO:
         right_source = controller::SOURCE_CPU;
         break;
+    case match_request::TRAINING:
+        left_source = controller::SOURCE_HELD;
+        break;
     default:
         printf("WARNING: unknown match mode [%d], the computer plays both fighters\n", request.mode);
         right_source = controller::SOURCE_CPU;
@@ -213,6 +219,8 @@ void match::set_up() {
     view->first_view();
     over_limit = ROUND_END_SECONDS * request.fps;
     cheat_rules.make_mark(assets.win_text);
+    pause_view.build();
+    if (in_training()) training.start(request.fps, *left(), *right());
     running = true;
 }
 
@@ -220,6 +228,8 @@ void match::start_round() {
     music::start_loop(assets.music);
     round_is_done = false;
     round_over_frames = 0;
+    // The training never ends: it has no round time.
+    clock.start(in_training() ? 0 : request.round_seconds, request.fps);
 }
 
 void match::add_wins(fighter_lifeform& fighter, int count) {
@@ -232,17 +242,26 @@ void match::add_wins(fighter_lifeform& fighter, int count) {
 // still ends the series at once.
 void match::read_quit_inputs() {
     platform::pump_events();
-    if (platform::close_requested()) {
-        round_is_done = true;
-        left_by_player = true;
-        add_wins(*left(), request.reqwins + 1);
-    }
+    apply_quit_inputs();
+}
+
+void match::apply_quit_inputs() {
+    if (platform::close_requested()) leave_series(*left());
     const Uint8* keys = platform::key_state();
-    if (keys && keys[SDLK_ESCAPE]) {
-        round_is_done = true;
-        left_by_player = true;
-        add_wins(*right(), request.reqwins + 1);
-    }
+    if (keys && keys[SDLK_ESCAPE]) leave_series(*right());
+}
+
+// A training counts no wins: it leaves nothing behind.
+void match::leave_series(fighter_lifeform& given_the_series) {
+    round_is_done = true;
+    left_by_player = true;
+    if (!in_training()) add_wins(given_the_series, request.reqwins + 1);
+}
+
+// The one place the key trackers' clock is made: the platform's, less the
+// time the match stood paused.
+void match::hand_clock_to_trackers() {
+    for (int side = 0; side < 2; side++) controllers[side].tracker.paused_ms = pause.paused_ms();
 }
 
 void match::lay_down(fighter_lifeform& fighter) {
@@ -289,21 +308,67 @@ void match::play_effects() {
     }
 }
 
+// Once time is out nobody can be hurt any more: the result stands.
+void match::check_time() {
+    if (clock.expired()) {
+        display_elements.show_result(TIME_OUT_TEXT);
+        round_over_frames++;
+    } else if (round_over_frames == 0) {
+        clock.tick();
+    }
+}
+
+void match::show_training() {
+    training.after_moves(controllers[0], *left(), *right());
+    training_overlay::draw(training, *left(), *right(), assets.win_text);
+}
+
+// The picture of the frame just drawn stays on screen while paused.
+void match::open_pause() {
+    pause_view.keep_picture();
+    pause.open();
+}
+
+void match::paused_frame() {
+    music::keep_looping(assets.music);
+    const pause_menu::answer answer = pause.poll();
+    apply_quit_inputs();
+    if (answer == pause_menu::LEAVE && !round_is_done) leave_series(*right());
+    if (answer == pause_menu::NEXT_DUMMY_MODE) training.dummy.next_mode();
+    pause_view.draw(pause, training.dummy.current());
+    platform::frame_delay(request.framerate);
+    screen.flip();
+}
+
 void match::frame() {
     if (!running) return;
+    if (pause.paused()) {
+        paused_frame();
+        return;
+    }
     screen.clear_screen();
     music::keep_looping(assets.music);
     read_quit_inputs();
+    hand_clock_to_trackers();
+    if (in_training()) training.dummy.drive(controllers[1], *left(), *right());
     view->follow();
     if (left()->overlaps(*right())) exchange::between_fighters(*left(), *right());
     const bool projectile_alive = exchange::projectile_contacts(game_objects);
     cheat_rules.apply(*left(), *right());
+    const bool fighting = !clock.expired();
+    if (fighting && left()->overlaps(*right())) exchange::between_fighters(*left(), *right());
+    const bool projectile_alive = fighting && exchange::projectile_contacts(game_objects);
+    if (in_training()) training.after_blows(*left(), *right());
     check_knock_outs();
+    check_time();
     // By index to the current end: projectiles launched while an object is
     // drawn are appended and run in this same frame.
     for (size_t index = 0; index < game_objects.size(); index++) updater.run(index, projectile_alive);
     cheat_rules.draw_mark();
+    if (in_training()) show_training();
+    clock.draw(assets.name_face);
     play_effects();
+    if (!round_is_done && pause.pause_pressed()) open_pause();
     platform::frame_delay(request.framerate);
     screen.flip();
     if (round_over_frames > over_limit) round_is_done = true;
@@ -323,8 +388,8 @@ bool match::end_round() {
     printf("Loop finished\n");
     fighter_lifeform& left_fighter = *left();
     fighter_lifeform& right_fighter = *right();
-    if (!left_fighter.is_alive()) add_wins(right_fighter, 1);
-    if (!right_fighter.is_alive()) add_wins(left_fighter, 1);
+    if (lost_round(left_fighter, right_fighter)) add_wins(right_fighter, 1);
+    if (lost_round(right_fighter, left_fighter)) add_wins(left_fighter, 1);
     if (request.mode == match_request::SURVIVAL) return left_by_player || end_survival_round();
     printf("mode [%d] reqwins[%d] p1[%d] p2[%d]\n", request.mode, request.reqwins, right_fighter.wins,
            left_fighter.wins);
@@ -332,6 +397,13 @@ bool match::end_round() {
     if (left_fighter.wins > request.reqwins || right_fighter.wins > request.reqwins) return true;
     reset_for_next_round();
     return false;
+}
+
+// Knocked out; or, when time ran out, with less life than the opponent, or
+// as much (both lose, as in a double knock-out).
+bool match::lost_round(const fighter_lifeform& fighter, const fighter_lifeform& opponent) const {
+    if (!fighter.is_alive()) return true;
+    return clock.expired() && fighter.life <= opponent.life;
 }
 
 void match::show_opponents_beaten() const {
@@ -344,11 +416,11 @@ void match::show_opponents_beaten() const {
 // series ends with the first round the player loses.
 bool match::end_survival_round() {
     fighter_lifeform& player = *right();
-    if (!player.is_alive()) {
+    if (lost_round(player, *left())) {
         printf("Survival over: [%d] opponents beaten\n", opponents_beaten);
         return true;
     }
-    if (!left()->is_alive()) {
+    if (lost_round(*left(), player)) {
         opponents_beaten++;
         bring_next_opponent();
     }
@@ -390,6 +462,7 @@ void match::end_series() {
     controllers = nullptr;
     display_elements.clear_seats();
     cheat_rules.release_mark();
+    pause_view.release();
     // A spark still playing belongs to this series.
     effects.clear();
     running = false;

@@ -7,6 +7,10 @@
 #include "shell/hud.h"
 #include "shell/match_request.h"
 #include "shell/object_update.h"
+#include "shell/pause_menu.h"
+#include "shell/pause_screen.h"
+#include "shell/round_timer.h"
+#include "shell/training_session.h"
 
 class camera;
 class controller;
@@ -48,6 +52,10 @@ public:
     int round_limit() const { return over_limit; }
     int beaten() const { return opponents_beaten; }
     const hud& display() const { return display_elements; }
+    bool paused() const { return pause.paused(); }
+    const pause_menu& pause_list() const { return pause; }
+    const round_timer& timer() const { return clock; }
+    training_session& training_record() { return training; }
     // The left fighter is game_objects[0], the right one game_objects[1];
     // null outside a series.
     fighter_lifeform* left() const;
@@ -65,6 +73,15 @@ private:
     void place_fighters();
     void print_sizes() const;
     void read_quit_inputs();
+    void apply_quit_inputs();
+    void leave_series(fighter_lifeform& given_the_series);
+    void hand_clock_to_trackers();
+    void paused_frame();
+    void open_pause();
+    void check_time();
+    bool lost_round(const fighter_lifeform& fighter, const fighter_lifeform& opponent) const;
+    bool in_training() const { return request.mode == match_request::TRAINING; }
+    void show_training();
     void check_knock_outs();
     void knock_out(fighter_lifeform& fighter, const char* text);
     static void lay_down(fighter_lifeform& fighter);
@@ -93,6 +110,10 @@ private:
     int opponent_choice;
     int opponents_beaten;
     cheats cheat_rules;
+    pause_menu pause;
+    pause_screen pause_view;
+    round_timer clock;
+    training_session training;
 };
 
 // The screen flow's one call: runs a whole series and returns to the menu.

@@ -169,7 +169,9 @@ match_request screen_flow::plan_series(int entry) {
     if (mode->selection_music) music::start_loop(selection_music);
     if (mode->selections > 0) request.first_choice = choose_character(1);
     request.cancelled = request.first_choice == char_select::NO_CHOICE;
-    if (mode->selections > 1 && !request.cancelled) request.second_choice = choose_character(2);
+    const int second_chooser =
+        request.mode == match_request::TRAINING ? char_select::TRAINING_DUMMY : char_select::SECOND_PLAYER;
+    if (mode->selections > 1 && !request.cancelled) request.second_choice = choose_character(second_chooser);
     request.cancelled = request.cancelled || request.second_choice == char_select::NO_CHOICE;
     return request;
 }

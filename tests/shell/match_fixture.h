@@ -44,7 +44,7 @@ public:
                                                 guard + " rate1=2\n");
         text_file("game/fighter/lunet_swap.ini", "colors=1 color0source=200,0,40 color0target=0,0,200\n");
         const std::string font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-        for (const char* face : {"/rsrc/Veranda.ttf", "/rsrc/oldengl.ttf"}) {
+        for (const char* face : {"/rsrc/Veranda.ttf", "/rsrc/oldengl.ttf", "/rsrc/Medici_Text.ttf"}) {
             if (symlink(font.c_str(), (folder + face).c_str()) != 0) printf("no text face %s\n", face);
         }
         standard_fighter = fighter("standard", "hp=100 " + standard_keys());

@@ -87,4 +87,15 @@ TEST_F(character_selection, the_second_selection_is_the_second_players) {
     EXPECT_FALSE(first.frame());
 }
 
+// In training one player chooses both fighters: the dummy with the arrows
+// and Return too.
+TEST_F(character_selection, the_training_dummy_is_chosen_with_the_first_players_keys) {
+    char_select dummy(&wallpaper, pictures, MENU_RATE, char_select::TRAINING_DUMMY);
+    hold_only(SDLK_LEFT);
+    dummy.frame();
+    EXPECT_EQ(3, dummy.cursor());
+    hold_only(SDLK_RETURN);
+    EXPECT_TRUE(dummy.frame());
+}
+
 }  // namespace
