@@ -89,7 +89,7 @@ void fighter_lifeform::take_hit(fighter_lifeform& attacker) {
     if (attacker.kind != KIND_PROJECTILE) freeze_frames = HIT_FREEZE_FRAMES;
     printf("Reseting ax/vx\n");
     // Knocked back: a fighter backing away stops.
-    if ((facing == 1 && move_x < 0) || (facing == 0 && move_x > 0)) {
+    if (backing_away()) {
         move_x = 0.0;
         drift_x = 0.0;
     }

@@ -11,30 +11,9 @@
 #include "objects/fighter_loader.h"
 #include "objects/projectile.h"
 #include "shell/screen_mgr.h"
-#include "stage/level.h"
+#include "stage/level_camera.h"
 
 namespace {
-
-// The camera every object is drawn and clamped with. Without a level (tests,
-// screens before a series) nothing scrolls, nothing zooms and the play area
-// is the screen.
-struct camera {
-    int scroll_x;
-    int scroll_y;
-    double zoom;
-    double scale;
-    int level_width;
-};
-
-camera current_camera() {
-    if (!current_level) return camera{0, 0, 1.0, 1.0, screen.width()};
-    camera view{current_level->scroll_x, current_level->scroll_y, current_level->zoom,
-                current_level->scale, current_level->level_width};
-    // A zero zoom or scale from a broken stage would divide by zero below.
-    if (view.zoom <= 0.0) view.zoom = 1.0;
-    if (view.scale <= 0.0) view.scale = 1.0;
-    return view;
-}
 
 // Truncation toward zero that stays inside int: speeds and scales come from
 // data files, and a huge quotient must not overflow the conversion.
@@ -182,7 +161,7 @@ void lifeform::clamp_dying() {
 // The empty margin may leave the level; the visible body may not.
 void lifeform::clamp_holding() {
     const margins edge = side_margins();
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     const double limit = view.level_width / view.scale + edge.right - width;
     if (x < -edge.left) {
         x = -edge.left;
@@ -228,7 +207,7 @@ bool lifeform::move_running() const { return move_phase != PHASE_NONE && anim_st
 // floor line, half transparent.
 void lifeform::draw_shadow() {
     if (!image) return;
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     const Uint8 opacity = image->alpha;
     image->set_alpha((Uint8)(opacity > SHADOW_FADE ? opacity - SHADOW_FADE : 0));
     const int shadow_x = to_pixels(x / scale - view.scroll_x);
@@ -263,7 +242,7 @@ int lifeform::play_record(animation& record) {
 }
 
 void lifeform::draw_record(const animation& record) {
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     Anim_Mgr* definition = record.def;
     definition->mirrored = facing;
     definition->owner_scale = scale;
@@ -283,7 +262,7 @@ void lifeform::end_move() {
 }
 
 int lifeform::off_screen() {
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     if (x + width < view.scroll_x || x >= to_pixels((view.scroll_x + screen.width()) / view.zoom)) {
         printf("OFFSCREEN [%d,%d]\n", x, y);
         return 1;
@@ -311,7 +290,7 @@ void lifeform::draw_still() {
 }
 
 void lifeform::draw_picture(img_mgr* picture) {
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     const double zoom = view.zoom * scale;
     const int screen_x = to_pixels(x / scale - view.scroll_x);
     const int screen_y = y - view.scroll_y;
@@ -330,7 +309,7 @@ int lifeform::overlaps(const lifeform& other) const {
         printf("WARNING - Bound checks, never displayed [%x]\n", address_of(this));
         return 0;
     }
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     const int other_x = to_pixels(other.x / other.scale - view.scroll_x);
     const int own_x = to_pixels(x / scale - view.scroll_x);
     return other.image->overlaps(other_x, other.y - view.scroll_y, *image, own_x, y - view.scroll_y,

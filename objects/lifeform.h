@@ -86,6 +86,8 @@ public:
     void set_cpu_weights(int block, int spare, int reach, int jump, int duck, int approach);
     // On the floor: y + height is the display height.
     int on_floor() const;
+    // Walking against the way it faces.
+    bool backing_away() const { return (facing == 1 && move_x < 0) || (facing == 0 && move_x > 0); }
 
     std::vector<img_mgr*> images;
     int life;

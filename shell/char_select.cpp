@@ -39,8 +39,7 @@ char_select::char_select(img_mgr* wallpaper, img_mgr* const roster[ROSTER_SIZE],
       turn(0) {
     for (int i = 0; i < ROSTER_SIZE; i++) pictures[i] = roster[i];
     if (player == SECOND_PLAYER) input.use_keys(menu_poll::second_player_keys());
-    SDL_initFramerate(&pacing);
-    SDL_setFramerate(&pacing, rate);
+    menu_poll::start_pacing(pacing, rate);
 }
 
 int char_select::run() {

@@ -5,6 +5,7 @@
 
 #include "gfx/txt_mgr.h"
 #include "shell/menu_poll.h"
+#include "shell/roster.h"
 
 class img_mgr;
 
@@ -19,7 +20,6 @@ class img_mgr;
 class char_select {
 public:
     enum {
-        ROSTER_SIZE = 4,
         BUILD_UP_FRAMES = 32,
         BUILD_UP_ALPHA = 24,
         GHOSTS = 4,

@@ -39,7 +39,7 @@ public:
         OPTIONS_ENTRY = 5,
         QUIT_ENTRY = 6,
         OPTION_ENTRIES = 6,
-        SCROLL_STEPS = 116,
+        SCROLL_STEPS = menu_list::SCROLL_STEPS,
         ENTRY_ANIMATION_STEP = 8,
         EXIT_FRAMES = 255,
         EXIT_MENU_FRAMES = 100,

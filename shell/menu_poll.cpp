@@ -41,6 +41,11 @@ menu_poll::menu_poll(const poll_layout& layout)
     reset();
 }
 
+void menu_poll::start_pacing(FPSmanager& pacing, int rate) {
+    SDL_initFramerate(&pacing);
+    SDL_setFramerate(&pacing, rate);
+}
+
 void menu_poll::use_keys(const key_set& keys) {
     keys_used = keys;
     reset();

@@ -3,36 +3,19 @@
 #include <cstdio>
 
 #include "gfx/img_mgr.h"
+#include "shell/asset_files.h"
 #include "shell/char_select.h"
 #include "shell/colour_swap_file.h"
 #include "shell/delete_and_clear.h"
 #include "shell/match.h"
 #include "shell/platform.h"
+#include "shell/roster.h"
 #include "shell/screen_mgr.h"
 #include "shell/startup.h"
 #include "shell/user_settings.h"
 #include "sound/music.h"
 
 namespace {
-
-const char* const LOGO_FILE = "rsrc/pqm_logo2_640x480.png";
-const char* const WALLPAPER_FILE = "rsrc/QM_wallpaper02_1024.jpg";
-const char* const INTRO_MUSIC = "rsrc/menu_intro.ogg";
-const char* const MENU_MUSIC = "rsrc/jazz_loop.ogg";
-const char* const MATCH_MUSIC = "rsrc/tech_loop.ogg";
-const char* const SELECTION_MUSIC = "rsrc/ramp.ogg";
-
-struct roster_entry {
-    const char* fighter_file;
-    const char* picture_file;
-};
-
-const roster_entry ROSTER[screen_flow::ROSTER_SIZE] = {
-    {"game/fighter/lunet_char.ini", "rsrc/lunet/lunet_action_shot.png"},
-    {"game/fighter/halvard_char.ini", "rsrc/halvard/halvard_action_shot_ha.png"},
-    {"game/fighter/tamsin_char.ini", "rsrc/tamsin/tamsin_action_shot.png"},
-    {"game/fighter/morrow_char.ini", "rsrc/morrow/morrow_action_shot.png"},
-};
 
 void free_tune(Mix_Music*& tune) {
     if (tune) Mix_FreeMusic(tune);

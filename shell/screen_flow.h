@@ -10,6 +10,7 @@
 #include "shell/main_menu.h"
 #include "shell/match_assets.h"
 #include "shell/match_request.h"
+#include "shell/roster.h"
 
 class img_mgr;
 class startup;
@@ -24,7 +25,7 @@ class user_settings;
 // is let go only once the shut-down has faded it out.
 class screen_flow {
 public:
-    enum { ROSTER_SIZE = 4, LOGO_FADE_IN_STEP = 4, LOGO_FADE_OUT_STEP = 8 };
+    enum { LOGO_FADE_IN_STEP = 4, LOGO_FADE_OUT_STEP = 8 };
 
     screen_flow();
     // Frees the music.

@@ -25,7 +25,7 @@ std::map<int, int> choice_counts(const int weights[]) {
     return counts;
 }
 
-TEST(CpuChoice, MatchWeightsGiveTheirShareOfTheRange) {
+TEST(cpu_choice, match_weights_give_their_share_of_the_range) {
     EXPECT_EQ(300, cpu::choice_range(MATCH_WEIGHTS));
     const std::map<int, int> expected = {{cpu::BLOCKING, 51}, {cpu::APPROACHING, 50}, {cpu::JUMPING, 25},
                                          {cpu::DUCKING, 25},  {cpu::SPECIAL, 100},    {cpu::EVADING, 49}};
@@ -37,7 +37,7 @@ TEST(CpuChoice, MatchWeightsGiveTheirShareOfTheRange) {
     EXPECT_EQ(expected_after_jump, after_jump);
 }
 
-TEST(CpuChoice, WithoutWeightsOnlyZeroBlocksAndEverythingElseIsSpecial) {
+TEST(cpu_choice, without_weights_only_zero_blocks_and_everything_else_is_special) {
     EXPECT_EQ(100, cpu::choice_range(NO_WEIGHTS));
     EXPECT_EQ(cpu::BLOCKING, cpu::choose(NO_WEIGHTS, 0));
     const std::map<int, int> expected = {{cpu::BLOCKING, 1}, {cpu::SPECIAL, 99}};
@@ -53,7 +53,7 @@ TEST(CpuChoice, WithoutWeightsOnlyZeroBlocksAndEverythingElseIsSpecial) {
 }
 
 // A CPU fighter facing an opponent on a 1600-pixel level.
-class CpuTest : public ::testing::Test {
+class cpu_test : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::use_script(true);
@@ -89,7 +89,7 @@ protected:
     controller driver;
 };
 
-TEST_F(CpuTest, BehavioursHoldTowardOrAwayFromTheOpponent) {
+TEST_F(cpu_test, behaviours_hold_toward_or_away_from_the_opponent) {
     for (int facing = 0; facing <= 1; facing++) {
         driver.facing = facing;
         const double toward = facing ? 1.0 : -1.0;
@@ -111,7 +111,7 @@ TEST_F(CpuTest, BehavioursHoldTowardOrAwayFromTheOpponent) {
     EXPECT_DOUBLE_EQ(1.0, driver.vertical);
 }
 
-TEST_F(CpuTest, ApproachingCpuAttacksOnlyStrictlyWithinReach) {
+TEST_F(cpu_test, approaching_cpu_attacks_only_strictly_within_reach) {
     driver.pos_x = 840;  // 160 apart: exactly the reach of 10 % of 1600
     act(cpu::APPROACHING);
     EXPECT_DOUBLE_EQ(1.0, driver.horizontal);
@@ -129,7 +129,7 @@ TEST_F(CpuTest, ApproachingCpuAttacksOnlyStrictlyWithinReach) {
     EXPECT_GT(blows[controller::ACTION_KICK], 0);
 }
 
-TEST_F(CpuTest, OpponentItCannotMeasureIsOutOfReachAndReportedOnce) {
+TEST_F(cpu_test, opponent_it_cannot_measure_is_out_of_reach_and_reported_once) {
     const struct {
         int target;
         bool with_level;
@@ -175,7 +175,7 @@ int settled(int behaviour) { return behaviour == cpu::SPECIAL ? cpu::CHOOSE : be
 
 // One frame of the whole source, replayed from known rand() draws: the
 // first draw decides the reset (4 in 100), the second the new behaviour.
-TEST_F(CpuTest, RunResetsFourTimesInAHundredAndHandsOverTheFrameAfterAJump) {
+TEST_F(cpu_test, run_resets_four_times_in_a_hundred_and_hands_over_the_frame_after_a_jump) {
     driver.pos_x = 0;  // far out of reach
     int resets = 0;
     for (unsigned seed = 1; seed <= 3000; seed++) {
@@ -210,7 +210,7 @@ combo numbered_combo(int combo_type) {
     return made;
 }
 
-TEST_F(CpuTest, SpecialPerformsOneOfItsCombosInTheSameFrame) {
+TEST_F(cpu_test, special_performs_one_of_its_combos_in_the_same_frame) {
     act(cpu::SPECIAL);  // nothing to perform
     EXPECT_EQ(cpu::CHOOSE, driver.behaviour);
     EXPECT_EQ(-1, driver.tracker.combo_step());

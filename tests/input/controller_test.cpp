@@ -10,16 +10,16 @@
 
 namespace {
 
-class ControllerTest : public ScriptedInputTest {
+class controller_test : public scripted_input_test {
 protected:
     void SetUp() override {
-        ScriptedInputTest::SetUp();
+        scripted_input_test::SetUp();
         saved_joystick_ok = screen.joystick_ok;
         screen.joystick_ok = 0;
     }
     void TearDown() override {
         screen.joystick_ok = saved_joystick_ok;
-        ScriptedInputTest::TearDown();
+        scripted_input_test::TearDown();
     }
 
     // One update, the inputs entering as the owner's think hands them over.
@@ -48,7 +48,7 @@ struct key_case {
     int action;
 };
 
-TEST_F(ControllerTest, KeyboardSourcesLetTheLaterKeyWin) {
+TEST_F(controller_test, keyboard_sources_let_the_later_key_win) {
     const int arrows = controller::SOURCE_KEYS_ARROWS;
     const int letters = controller::SOURCE_KEYS_LETTERS;
     const key_case cases[] = {
@@ -71,7 +71,7 @@ TEST_F(ControllerTest, KeyboardSourcesLetTheLaterKeyWin) {
     }
 }
 
-TEST_F(ControllerTest, JoystickStepsAtItsThresholdsAndYieldsToTheKeyboard) {
+TEST_F(controller_test, joystick_steps_at_its_thresholds_and_yields_to_the_keyboard) {
     driver.add_source(controller::SOURCE_KEYS_ARROWS);
     screen.joystick_ok = 1;
     const struct {
@@ -101,7 +101,7 @@ TEST_F(ControllerTest, JoystickStepsAtItsThresholdsAndYieldsToTheKeyboard) {
     expect_inputs(0.0, 0.0, -1);
 }
 
-TEST_F(ControllerTest, SourcesTakeTurnsAndTheTableRefusesAHundredAndFirst) {
+TEST_F(controller_test, sources_take_turns_and_the_table_refuses_a_hundred_and_first) {
     driver.add_source(controller::SOURCE_KEYS_LETTERS);
     driver.add_source(controller::SOURCE_IDLE);
     driver.add_source(42);  // unknown: does nothing
@@ -128,7 +128,7 @@ TEST_F(ControllerTest, SourcesTakeTurnsAndTheTableRefusesAHundredAndFirst) {
     EXPECT_EQ(1, driver.cursor);
 }
 
-TEST_F(ControllerTest, ControllersLeaveTheEventQueueToTheFramesPump) {
+TEST_F(controller_test, controllers_leave_the_event_queue_to_the_frames_pump) {
     controller other;
     driver.add_source(controller::SOURCE_KEYS_ARROWS);
     other.add_source(controller::SOURCE_IDLE);

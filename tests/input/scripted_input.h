@@ -8,7 +8,7 @@
 #include "shell/platform.h"
 
 // Input tests run frame by frame on a scripted clock and keyboard.
-class ScriptedInputTest : public ::testing::Test {
+class scripted_input_test : public ::testing::Test {
 protected:
     enum { FRAME_MS = 16, START_MS = 1000 };
 

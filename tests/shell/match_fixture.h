@@ -19,6 +19,7 @@
 #include "shell/screen_mgr.h"
 #include "stage/level.h"
 #include "tests/objects/objects_fixture.h"
+#include "tests/support/captured_log.h"
 
 // A small data tree made on the spot, entered as the working folder for the
 // test: a road stage two screens wide in one flat colour, the spark and
@@ -75,14 +76,12 @@ public:
 // scripted, the match assets preloaded from the data above, and the rand()
 // sequence fixed. Versus mode unless a test says otherwise: no key held,
 // both fighters stand still.
-class match_test : public testing::Test {
+class match_test : public scripted_screen_test {
 protected:
     enum { FPS = 60 };
 
-    static void SetUpTestSuite() { ensure_surface_screen(); }
-
     void SetUp() override {
-        platform::use_script(true);
+        scripted_screen_test::SetUp();
         srand(7);
         char* cwd = getcwd(nullptr, 0);
         home = cwd ? cwd : ".";
@@ -103,14 +102,12 @@ protected:
             assets.release();
         });
         if (chdir(home.c_str()) != 0) ADD_FAILURE() << "cannot return to " << home;
-        platform::use_script(false);
+        scripted_screen_test::TearDown();
     }
 
     template <class F>
     std::string quiet(F work) {
-        testing::internal::CaptureStdout();
-        work();
-        return testing::internal::GetCapturedStdout();
+        return captured_log(work);
     }
 
     // Series set-up and the first round's start; returns the log.

@@ -13,15 +13,15 @@ protected:
     void SetUp() override {
         menu_test::SetUp();
         wallpaper.set_surface(screen.create_surface(320, 240, 32, 0));
-        for (int i = 0; i < char_select::ROSTER_SIZE; i++) {
+        for (int i = 0; i < ROSTER_SIZE; i++) {
             roster[i].set_surface(screen.create_surface(100 + 10 * i, 200, 32, 0));
             pictures[i] = &roster[i];
         }
     }
 
     img_mgr wallpaper;
-    img_mgr roster[char_select::ROSTER_SIZE];
-    img_mgr* pictures[char_select::ROSTER_SIZE];
+    img_mgr roster[ROSTER_SIZE];
+    img_mgr* pictures[ROSTER_SIZE];
 };
 
 TEST_F(character_selection, arrows_wrap_and_each_press_moves_once) {

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/rgb_copy.h"
+
 namespace {
 
 std::string read_file(const std::string& path) {
@@ -157,16 +159,7 @@ screen_area window_area(const std::string& shot_path, int width, int height) {
 bool screenshot::load(const std::string& path) {
     SDL_Surface* loaded = IMG_Load(path.c_str());
     if (!loaded) return false;
-    SDL_PixelFormat format = {};
-    format.BitsPerPixel = 24;
-    format.BytesPerPixel = 3;
-    format.Rmask = 0x0000FF;
-    format.Gmask = 0x00FF00;
-    format.Bmask = 0xFF0000;
-    format.Rshift = 0;
-    format.Gshift = 8;
-    format.Bshift = 16;
-    SDL_Surface* converted = SDL_ConvertSurface(loaded, &format, SDL_SWSURFACE);
+    SDL_Surface* converted = rgb_copy(loaded, 3);
     SDL_FreeSurface(loaded);
     if (!converted) return false;
     width = converted->w;
