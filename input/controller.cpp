@@ -13,16 +13,16 @@ namespace {
 
 // A key of a layout (or the joystick input bound in its place), or its
 // twin when it has one, is down.
-bool held(const Uint8* keys, int key, int twin) { return input_code::held(keys, key) || input_code::held(keys, twin); }
+bool key_held(const Uint8* keys, int key, int twin) { return input_code::held(keys, key) || input_code::held(keys, twin); }
 
 // Keyboard direction: the positive key wins when both are held.
 bool read_key_axis(const Uint8* keys, int negative_key, int positive_key, double* value) {
     bool touched = false;
-    if (held(keys, negative_key, key_req::NO_ALTERNATE)) {
+    if (key_held(keys, negative_key, key_req::NO_ALTERNATE)) {
         *value = -1.0;
         touched = true;
     }
-    if (held(keys, positive_key, key_req::NO_ALTERNATE)) {
+    if (key_held(keys, positive_key, key_req::NO_ALTERNATE)) {
         *value = 1.0;
         touched = true;
     }
@@ -124,8 +124,8 @@ void controller::keys_arrows() {
     if (!touched_x) horizontal = 0.0;
     if (!touched_y) vertical = 0.0;
     // The kick wins over the punch.
-    if (held(keys, layout.punch, layout.punch_twin)) action = ACTION_PUNCH;
-    if (held(keys, layout.kick, layout.kick_twin)) action = ACTION_KICK;
+    if (key_held(keys, layout.punch, layout.punch_twin)) action = ACTION_PUNCH;
+    if (key_held(keys, layout.kick, layout.kick_twin)) action = ACTION_KICK;
 }
 
 void controller::read_joystick(bool* touched_x, bool* touched_y) {
@@ -143,8 +143,8 @@ void controller::keys_letters() {
     const bool touched_x = read_key_axis(keys, layout.left, layout.right, &horizontal);
     const bool touched_y = read_key_axis(keys, layout.up, layout.down, &vertical);
     // The punch wins over the kick.
-    if (held(keys, layout.kick, layout.kick_twin)) action = ACTION_KICK;
-    if (held(keys, layout.punch, layout.punch_twin)) action = ACTION_PUNCH;
+    if (key_held(keys, layout.kick, layout.kick_twin)) action = ACTION_KICK;
+    if (key_held(keys, layout.punch, layout.punch_twin)) action = ACTION_PUNCH;
     if (!touched_x) horizontal = 0.0;
     if (!touched_y) vertical = 0.0;
 }

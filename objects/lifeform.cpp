@@ -320,7 +320,7 @@ int lifeform::overlaps(const lifeform& other) const {
 
 bool lifeform::hit_box(img_box* box) const {
     if (!image) return false;
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     *box = image->placed_bounds(to_pixels(x / scale - view.scroll_x), y - view.scroll_y, (float)(view.zoom * scale));
     return true;
 }

@@ -352,12 +352,10 @@ void match::frame() {
     hand_clock_to_trackers();
     if (in_training()) training.dummy.drive(controllers[1], *left(), *right());
     view->follow();
-    if (left()->overlaps(*right())) exchange::between_fighters(*left(), *right());
-    const bool projectile_alive = exchange::projectile_contacts(game_objects);
-    cheat_rules.apply(*left(), *right());
     const bool fighting = !clock.expired();
     if (fighting && left()->overlaps(*right())) exchange::between_fighters(*left(), *right());
     const bool projectile_alive = fighting && exchange::projectile_contacts(game_objects);
+    cheat_rules.apply(*left(), *right());
     if (in_training()) training.after_blows(*left(), *right());
     check_knock_outs();
     check_time();

@@ -41,8 +41,7 @@ option_page::option_page(img_mgr* tile, TXT_MGR* face, TXT_MGR* note_face, int r
       joystick_too(false),
       key(0),
       joystick_held() {
-    SDL_initFramerate(&pacing);
-    SDL_setFramerate(&pacing, rate);
+    menu_poll::start_pacing(pacing, rate);
 }
 
 option_page::~option_page() { delete note_picture; }

@@ -230,7 +230,7 @@ TEST_F(cpu_test, special_performs_one_of_its_combos_in_the_same_frame) {
 // Easy and hard change how often the computer chooses afresh and how soon
 // it acts on a choice, never what it may do; normal acts the frame it
 // chooses, as its own pace always did.
-TEST_F(CpuTest, DifficultyChangesHowOftenAndHowSoonItActs) {
+TEST_F(cpu_test, difficulty_changes_how_often_and_how_soon_it_acts) {
     driver.pos_x = 0;  // far out of reach: approaching walks
     std::vector<combo> combos = {numbered_combo(7)};
     driver.tracker.import_combos(&combos);

@@ -15,18 +15,18 @@ namespace {
 // The maps are built as the preloading builds them; every test leaves the
 // default keys behind. Key names come from SDL's video subsystem, which the
 // game has running whenever a screen shows them.
-class Rebinding : public ScriptedInputTest {
+class rebinding : public scripted_input_test {
 protected:
     static void SetUpTestSuite() { SDL_InitSubSystem(SDL_INIT_VIDEO); }
 
     void SetUp() override {
-        ScriptedInputTest::SetUp();
+        scripted_input_test::SetUp();
         build_control_maps();
     }
     void TearDown() override {
         key_rebinding::restore_defaults();
         release_control_maps();
-        ScriptedInputTest::TearDown();
+        scripted_input_test::TearDown();
     }
 
     static void frame(controller& driver, const std::vector<int>& held) {
@@ -60,7 +60,7 @@ protected:
     static bool second_frame(int step) { return step == 3 || step == 4; }
 };
 
-TEST_F(Rebinding, ANewKeyDrivesItsControlAndTheCombosSpelledWithIt) {
+TEST_F(rebinding, a_new_key_drives_its_control_and_the_combos_spelled_with_it) {
     std::string refusal;
     ASSERT_TRUE(key_rebinding::bind(1, key_rebinding::PUNCH, SDLK_j, &refusal)) << refusal;
     ASSERT_TRUE(key_rebinding::bind(2, key_rebinding::LEFT, SDLK_f, &refusal)) << refusal;
@@ -88,7 +88,7 @@ TEST_F(Rebinding, ANewKeyDrivesItsControlAndTheCombosSpelledWithIt) {
               }));
 }
 
-TEST_F(Rebinding, TheFirstPlayerMayBindAJoystickInputAndItsCombosFollow) {
+TEST_F(rebinding, the_first_player_may_bind_a_joystick_input_and_its_combos_follow) {
     std::string refusal;
     ASSERT_TRUE(key_rebinding::bind(1, key_rebinding::KICK, input_code::button(6), &refusal)) << refusal;
     ASSERT_TRUE(key_rebinding::bind(1, key_rebinding::DOWN, input_code::axis(3, +1), &refusal)) << refusal;
@@ -108,7 +108,7 @@ TEST_F(Rebinding, TheFirstPlayerMayBindAJoystickInputAndItsCombosFollow) {
               }));
 }
 
-TEST_F(Rebinding, AKeyThatAlreadyDoesSomethingIsRefusedAndDefaultsComeBack) {
+TEST_F(rebinding, a_key_that_already_does_something_is_refused_and_defaults_come_back) {
     std::string refusal;
     EXPECT_FALSE(key_rebinding::bind(1, key_rebinding::UP, SDLK_w, &refusal));
     EXPECT_EQ("w is already Player 2's Up", refusal);
