@@ -55,14 +55,14 @@ void approach_or_attack(controller& driver) {
         driver.horizontal = toward_opponent(driver);
         return;
     }
-    const int blow = rand() % 4;
+    const int blow = driver.chance.below(4);
     driver.action = (blow == 0 || blow == 2) ? controller::ACTION_PUNCH : controller::ACTION_KICK;
 }
 
 void perform_combo(controller& driver) {
     const int combo_total = driver.tracker.combo_count();
     if (combo_total >= 1) {
-        driver.tracker.insert_finished_candidate(rand() % combo_total, driver.tracker.now + 1);
+        driver.tracker.insert_finished_candidate(driver.chance.below(combo_total), driver.tracker.now + 1);
     }
     driver.behaviour = cpu::CHOOSE;
 }
@@ -88,13 +88,13 @@ void cpu::run(controller& driver) {
     driver.horizontal = 0.0;
     driver.vertical = 0.0;
     const pace& speed = pace_of(driver);
-    if (rand() % 100 > speed.fresh_choice_above) driver.behaviour = CHOOSE;
+    if (driver.chance.below(100) > speed.fresh_choice_above) driver.behaviour = CHOOSE;
     if (driver.behaviour == JUMPING) driver.behaviour = AFTER_JUMP;
     if (driver.behaviour == AFTER_JUMP) {
-        driver.behaviour = after_jump(driver.cpu_weights, rand() % after_jump_range(driver.cpu_weights));
+        driver.behaviour = after_jump(driver.cpu_weights, driver.chance.below(after_jump_range(driver.cpu_weights)));
     }
     if (driver.behaviour == CHOOSE) {
-        driver.behaviour = choose(driver.cpu_weights, rand() % choice_range(driver.cpu_weights));
+        driver.behaviour = choose(driver.cpu_weights, driver.chance.below(choice_range(driver.cpu_weights)));
         driver.reaction_wait = speed.reaction_frames;
     }
     if (driver.reaction_wait > 0) {

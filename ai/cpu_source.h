@@ -5,7 +5,7 @@ class controller;
 
 // The computer opponent: a controller source that feeds the same inputs a
 // player's keys do. A small random state machine kept in the controller's
-// `behaviour`; rand() is its only source of chance.
+// `behaviour`; the controller's seeded dice are its only source of chance.
 class cpu {
 public:
     enum behaviour_value {

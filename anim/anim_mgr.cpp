@@ -174,9 +174,9 @@ void Anim_Mgr::draw_frame(int x, int y, int index) {
         // Scaling keeps the bottom edge at y + height; only x follows the zoom.
         const int screen_x = (int)(x * zoom);
         const int screen_y = (int)((y + height) - height * (double)z);
-        picture->display(screen_x, screen_y, screen.surface, z, z, angle);
+        if (screen.painting) picture->display(screen_x, screen_y, screen.surface, z, z, angle);
     }
-    if (shown.has_sound && shown.sound) shown.sound->play(-1, 0);
+    if (screen.painting && shown.has_sound && shown.sound) shown.sound->play(-1, 0);
     start_screen_effects(shown);
 }
 

@@ -3,51 +3,19 @@
 #include <cstdio>
 
 #include "ai/cpu_source.h"
+#include "config/state_buffer.h"
 #include "input/control_maps.h"
-#include "input/input_code.h"
-#include "input/frame_input.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
 
 namespace {
 
-// A key of a layout (or the joystick input bound in its place), or its
-// twin when it has one, is down.
-bool key_held(const Uint8* keys, int key, int twin) { return input_code::held(keys, key) || input_code::held(keys, twin); }
+// A stick step is half a unit of input: -3 .. 3 gives -1.5 .. 1.5.
+const double STICK_UNIT = 0.5;
 
 // Keyboard direction: the positive key wins when both are held.
-bool read_key_axis(const Uint8* keys, int negative_key, int positive_key, double* value) {
-    bool touched = false;
-    if (key_held(keys, negative_key, key_req::NO_ALTERNATE)) {
-        *value = -1.0;
-        touched = true;
-    }
-    if (key_held(keys, positive_key, key_req::NO_ALTERNATE)) {
-        *value = 1.0;
-        touched = true;
-    }
-    return touched;
-}
-
-// Joystick axis in three steps; each threshold passed overrides the one
-// before, so a harder push gives a larger step.
-bool read_joystick_axis(Sint16 position, double* value) {
-    static const struct {
-        int threshold;
-        double step;
-    } steps[] = {{3200, 0.5}, {10000, 1.0}, {17000, 1.5}};
-    bool touched = false;
-    for (const auto& axis_step : steps) {
-        if (position > axis_step.threshold) {
-            *value = axis_step.step;
-            touched = true;
-        }
-        if (position < -axis_step.threshold) {
-            *value = -axis_step.step;
-            touched = true;
-        }
-    }
-    return touched;
+bool read_key_axis(bool negative, bool positive, double* value) {
+    if (negative) *value = -1.0;
+    if (positive) *value = 1.0;
+    return negative || positive;
 }
 
 }  // namespace
@@ -63,11 +31,13 @@ controller::controller()
       facing(0),
       behaviour(-1),
       target(0),
-      held(0),
+      scripted_held(0),
       cpu_weights(),
       difficulty(cpu::NORMAL),
       reaction_wait(0),
-      reach_warned(0) {}
+      reach_warned(0),
+      input(),
+      player(1) {}
 
 int controller::add_source(int type) {
     if (source_count >= MAX_SOURCES) {
@@ -83,7 +53,7 @@ int controller::add_source(int type) {
 void controller::update() {
     action = NO_ACTION;
     tracker.mirror_keys = facing;
-    tracker.update();
+    tracker.update(input, keys_of_player(player));
     if (cursor < 0 || cursor >= source_count) cursor = 0;
     if (source_count > 0) run_source(sources[cursor]);
     cursor++;
@@ -112,47 +82,81 @@ void controller::run_source(int type) {
     }
 }
 
+// The joystick's buttons are in the held bits as the punch, the kick and
+// the two extra buttons; a later one overrides, so the keyboard's kick wins
+// over its punch.
 void controller::keys_arrows() {
     bool touched_x = false;
     bool touched_y = false;
-    if (screen.joystick_ok == 1) read_joystick(&touched_x, &touched_y);
+    read_stick(&touched_x, &touched_y);
     // The keyboard overrides the joystick.
-    const Uint8* keys = platform::key_state();
-    const key_layout& layout = keys_of_player(1);
-    touched_x = read_key_axis(keys, layout.left, layout.right, &horizontal) || touched_x;
-    touched_y = read_key_axis(keys, layout.up, layout.down, &vertical) || touched_y;
+    touched_x = read_key_axis(held(HELD_LEFT), held(HELD_RIGHT), &horizontal) || touched_x;
+    touched_y = read_key_axis(held(HELD_UP), held(HELD_DOWN), &vertical) || touched_y;
     if (!touched_x) horizontal = 0.0;
     if (!touched_y) vertical = 0.0;
-    // The kick wins over the punch.
-    if (key_held(keys, layout.punch, layout.punch_twin)) action = ACTION_PUNCH;
-    if (key_held(keys, layout.kick, layout.kick_twin)) action = ACTION_KICK;
+    if (held(HELD_PUNCH)) action = ACTION_PUNCH;
+    if (held(HELD_KICK)) action = ACTION_KICK;
+    if (held(HELD_BUTTON_4)) action = ACTION_BUTTON_4;
+    if (held(HELD_BUTTON_5)) action = ACTION_BUTTON_5;
 }
 
-void controller::read_joystick(bool* touched_x, bool* touched_y) {
-    static const int button_actions[] = {ACTION_PUNCH, ACTION_KICK, ACTION_BUTTON_4, ACTION_BUTTON_5};
-    for (int button = 0; button < 4; button++) {
-        if (platform::joystick_button(button)) action = button_actions[button];
+void controller::read_stick(bool* touched_x, bool* touched_y) {
+    if (input.stick_x != 0) {
+        horizontal = input.stick_x * STICK_UNIT;
+        *touched_x = true;
     }
-    *touched_x = read_joystick_axis(platform::joystick_axis(0), &horizontal);
-    *touched_y = read_joystick_axis(platform::joystick_axis(1), &vertical);
+    if (input.stick_y != 0) {
+        vertical = input.stick_y * STICK_UNIT;
+        *touched_y = true;
+    }
 }
 
+// The punch wins over the kick on the second player's keys.
 void controller::keys_letters() {
-    const Uint8* keys = platform::key_state();
-    const key_layout& layout = keys_of_player(2);
-    const bool touched_x = read_key_axis(keys, layout.left, layout.right, &horizontal);
-    const bool touched_y = read_key_axis(keys, layout.up, layout.down, &vertical);
-    // The punch wins over the kick.
-    if (key_held(keys, layout.kick, layout.kick_twin)) action = ACTION_KICK;
-    if (key_held(keys, layout.punch, layout.punch_twin)) action = ACTION_PUNCH;
+    const bool touched_x = read_key_axis(held(HELD_LEFT), held(HELD_RIGHT), &horizontal);
+    const bool touched_y = read_key_axis(held(HELD_UP), held(HELD_DOWN), &vertical);
+    if (held(HELD_KICK)) action = ACTION_KICK;
+    if (held(HELD_PUNCH)) action = ACTION_PUNCH;
     if (!touched_x) horizontal = 0.0;
     if (!touched_y) vertical = 0.0;
 }
 
 // As the keys would: the positive direction wins, the kick over the punch.
 void controller::held_controls() {
-    horizontal = (held & HELD_RIGHT) ? 1.0 : (held & HELD_LEFT) ? -1.0 : 0.0;
-    vertical = (held & HELD_DOWN) ? 1.0 : (held & HELD_UP) ? -1.0 : 0.0;
-    if (held & HELD_PUNCH) action = ACTION_PUNCH;
-    if (held & HELD_KICK) action = ACTION_KICK;
+    horizontal = (scripted_held & HELD_RIGHT) ? 1.0 : (scripted_held & HELD_LEFT) ? -1.0 : 0.0;
+    vertical = (scripted_held & HELD_DOWN) ? 1.0 : (scripted_held & HELD_UP) ? -1.0 : 0.0;
+    if (scripted_held & HELD_PUNCH) action = ACTION_PUNCH;
+    if (scripted_held & HELD_KICK) action = ACTION_KICK;
+}
+
+void controller::save(state_buffer& out) const {
+    out.put(cursor, "cursor");
+    out.put(action, "action");
+    out.put(horizontal, "horizontal");
+    out.put(vertical, "vertical");
+    out.put(pos_x, "pos_x");
+    out.put(facing, "facing");
+    out.put(behaviour, "behaviour");
+    out.put(target, "target");
+    for (int weight : cpu_weights) out.put(weight, "cpu weight");
+    out.put(reaction_wait, "reaction_wait");
+    out.put(reach_warned, "reach_warned");
+    chance.save(out);
+    tracker.save(out);
+}
+
+void controller::restore(state_buffer& in) {
+    in.get(cursor);
+    in.get(action);
+    in.get(horizontal);
+    in.get(vertical);
+    in.get(pos_x);
+    in.get(facing);
+    in.get(behaviour);
+    in.get(target);
+    for (int& weight : cpu_weights) in.get(weight);
+    in.get(reaction_wait);
+    in.get(reach_warned);
+    chance.restore(in);
+    tracker.restore(in);
 }

@@ -10,6 +10,7 @@
 #include "anim/anim_group.h"
 #include "input/control_maps.h"
 #include "input/controller.h"
+#include "input/live_input.h"
 #include "objects/fighter_lifeform.h"
 #include "objects/game_objects.h"
 #include "shell/camera.h"
@@ -40,6 +41,13 @@ const int WEIGHT_REACH_VALUE = 10;
 const int WEIGHT_JUMP_VALUE = 25;
 const int WEIGHT_DUCK_VALUE = 25;
 const int WEIGHT_APPROACH_VALUE = 50;
+
+// Room for the inputs of ten minutes at 60 frames a second, so that keeping
+// them does not allocate while a usual series is played.
+const size_t PLAYED_FRAMES_RESERVED = 10 * 60 * 60;
+// The right fighter's dice start one past the left one's: two sequences
+// from one seed.
+const Uint32 RIGHT_DICE_OFFSET = 1;
 
 }  // namespace
 
@@ -80,7 +88,10 @@ match::match(const match_request& series, const match_assets& match_assets_in)
       opponent_choice(series.second_choice),
       opponents_beaten(0),
       cheat_rules(series),
-      pause(series.mode == match_request::TRAINING) {
+      pause(series.mode == match_request::TRAINING),
+      seed(0),
+      fed(nullptr),
+      checker(series.synctest_frames) {
     request.fps = checked_fps(request.fps);
 }
 
@@ -162,6 +173,33 @@ void match::build_controllers() {
     controllers[0].add_source(right_source);
     controllers[1].add_source(left_source);
     for (int side = 0; side < 2; side++) controllers[side].difficulty = request.cpu_difficulty;
+    controllers[0].player = 1;
+    controllers[1].player = 2;
+}
+
+// Once per series, from the request's seed or else the clock, so that a
+// series can be played again turn for turn.
+void match::seed_dice() {
+    seed = request.seed_given ? request.seed : platform::ticks();
+    printf("Series seed [%u]\n", seed);
+    controllers[1].chance.seed(seed);
+    controllers[0].chance.seed((Uint64)seed + RIGHT_DICE_OFFSET);
+}
+
+void match::feed_inputs(const std::vector<frame_input>* inputs) { fed = inputs; }
+
+bool match::take_inputs(frame_input* inputs) {
+    if (fed) {
+        if (played.size() >= fed->size()) return false;
+        *inputs = (*fed)[played.size()];
+    } else {
+        *inputs = live_input::read();
+        // The key trackers' clock stands still while the match is paused,
+        // so no combo window runs out behind the pause list.
+        for (side_input& side : inputs->sides) side.clock_ms -= pause.paused_ms();
+    }
+    played.push_back(*inputs);
+    return true;
 }
 
 // Each fighter on its side of the stage's middle, on the floor, with its
@@ -212,8 +250,12 @@ void match::set_up() {
 
     load_fighters();
     build_controllers();
+    seed_dice();
+    played.clear();
+    played.reserve(PLAYED_FRAMES_RESERVED);
     place_fighters();
     print_sizes();
+    index_definitions();
 
     view = new camera(*stage, *left(), *right());
     view->first_view();
@@ -225,6 +267,7 @@ void match::set_up() {
 }
 
 void match::start_round() {
+    checker.forget();
     music::start_loop(assets.music);
     round_is_done = false;
     round_over_frames = 0;
@@ -256,12 +299,6 @@ void match::leave_series(fighter_lifeform& given_the_series) {
     round_is_done = true;
     left_by_player = true;
     if (!in_training()) add_wins(given_the_series, request.reqwins + 1);
-}
-
-// The one place the key trackers' clock is made: the platform's, less the
-// time the match stood paused.
-void match::hand_clock_to_trackers() {
-    for (int side = 0; side < 2; side++) controllers[side].tracker.paused_ms = pause.paused_ms();
 }
 
 void match::lay_down(fighter_lifeform& fighter) {
@@ -346,10 +383,30 @@ void match::frame() {
         paused_frame();
         return;
     }
-    screen.clear_screen();
+    if (screen.painting) screen.clear_screen();
     music::keep_looping(assets.music);
     read_quit_inputs();
-    hand_clock_to_trackers();
+    frame_input inputs;
+    if (!take_inputs(&inputs)) {
+        // A fed series ends where its inputs end.
+        round_is_done = true;
+        left_by_player = true;
+        return;
+    }
+    if (checker.on()) {
+        checker.step_and_check(*this, inputs);
+    } else {
+        step(inputs);
+    }
+    if (!round_is_done && pause.pause_pressed()) open_pause();
+    platform::frame_delay(request.framerate);
+    if (screen.painting) screen.flip();
+}
+
+void match::step(const frame_input& inputs) {
+    if (!running) return;
+    controllers[0].input = inputs.sides[0];
+    controllers[1].input = inputs.sides[1];
     if (in_training()) training.dummy.drive(controllers[1], *left(), *right());
     view->follow();
     const bool fighting = !clock.expired();
@@ -366,9 +423,6 @@ void match::frame() {
     if (in_training()) show_training();
     clock.draw(assets.name_face);
     play_effects();
-    if (!round_is_done && pause.pause_pressed()) open_pause();
-    platform::frame_delay(request.framerate);
-    screen.flip();
     if (round_over_frames > over_limit) round_is_done = true;
 }
 
@@ -442,11 +496,13 @@ void match::bring_next_opponent() {
     display_elements.seat(hud::LEFT_SEAT, opponent, fighter_name(fighter_file(opponent_choice)));
     delete view;
     view = new camera(*stage, *opponent, *right());
+    index_definitions();
     printf("Survival: opponent [%d] after [%d] beaten\n", opponent_choice, opponents_beaten);
 }
 
 void match::end_series() {
     if (!running) return;
+    if (checker.on()) checker.report();
     stage->unload();
     printf("Level Unloaded\n");
     delete view;

@@ -30,7 +30,7 @@ void centre_window_unless_placed() {
 screen_mgr screen __attribute__((init_priority(101)));
 
 screen_mgr::screen_mgr()
-    : surface(nullptr), sdl_ok(1), video_ok(0), joystick_ok(0), audio_ok(0), video_flags(0) {
+    : surface(nullptr), sdl_ok(1), video_ok(0), joystick_ok(0), audio_ok(0), video_flags(0), painting(true) {
     // The log is followed while the game runs: flush standard output at every
     // line end and standard error at once.
     setvbuf(stdout, nullptr, _IOLBF, 0);

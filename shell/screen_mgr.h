@@ -42,6 +42,11 @@ public:
     Sint32 joystick_ok;
     Sint32 audio_ok;
     Uint32 video_flags;
+    // Off while a match frame is stepped that nobody sees (a sync test's
+    // second run, a headless series): every rule a draw carries still runs
+    // (the picture that decides the next contact, a frame that fires, the
+    // flash a frame starts), but no pixel is written and no sound plays.
+    bool painting;
 
 private:
     void print_video_info() const;

@@ -3,7 +3,6 @@
 #include <SDL/SDL_mixer.h>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
@@ -58,7 +57,6 @@ int startup::run() {
     atexit(SDL_Quit);
     print_sdl_version();
     enter_data_tree(options.data_folder());
-    srand((unsigned)time(nullptr));
     print_type_sizes();
     ini.load("game/game.ini");
     screen.video_flags = SDL_HWSURFACE | SDL_DOUBLEBUF;

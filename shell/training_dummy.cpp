@@ -51,5 +51,5 @@ void training_dummy::drive(controller& driver, const fighter_lifeform& dummy, co
     if (driver.source_count > 0 && driver.sources[0] != source) driver.behaviour = -1;
     driver.sources[0] = source;
     driver.source_count = 1;
-    driver.held = held_controls(dummy, attacker);
+    driver.scripted_held = held_controls(dummy, attacker);
 }

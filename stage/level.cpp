@@ -7,6 +7,7 @@
 #include "anim/loading_group.h"
 #include "config/config_file.h"
 #include "config/numbered_key.h"
+#include "config/state_buffer.h"
 #include "gfx/img_mgr.h"
 #include "shell/screen_mgr.h"
 
@@ -328,6 +329,10 @@ void level::draw_step() {
     verbose = 0;
     advance_shake();
     zoom = scale * zoom;
+    if (!screen.painting) {
+        fade_flash();
+        return;
+    }
     const hidden_rows hidden = skip_hidden_rows ? most_hidden_rows() : hidden_rows{parts.size(), 0, {0, 0}};
     if (hidden.rows.empty()) {
         draw_parts(0, parts.size());
@@ -417,6 +422,31 @@ void level::draw_flash() {
     } else {
         draw_flash_sw();
     }
+    fade_flash();
+}
+
+void level::fade_flash() {
+    if (flash == 0) return;
     flash -= std::max(flash_rate, 1);
     if (flash < 0) flash = 0;
+}
+
+void level::save(state_buffer& out) const {
+    out.put(scroll_x, "scroll_x");
+    out.put(scroll_y, "scroll_y");
+    out.put(zoom, "zoom");
+    out.put(verbose, "verbose");
+    out.put(shake, "shake");
+    out.put(flash, "flash");
+    out.put(flash_rate, "flash_rate");
+}
+
+void level::restore(state_buffer& in) {
+    in.get(scroll_x);
+    in.get(scroll_y);
+    in.get(zoom);
+    in.get(verbose);
+    in.get(shake);
+    in.get(flash);
+    in.get(flash_rate);
 }

@@ -67,7 +67,7 @@ protected:
         driver.target = 1;
         driver.facing = 1;
         for (int i = 0; i < CPU_WEIGHT_COUNT; i++) driver.cpu_weights[i] = MATCH_WEIGHTS[i];
-        srand(7);
+        driver.chance.seed(7);
     }
     void TearDown() override {
         game_objects.clear();
@@ -161,11 +161,12 @@ TEST_F(cpu_test, opponent_it_cannot_measure_is_out_of_reach_and_reported_once) {
     }
 }
 
-// The next `count` values rand() gives after srand(seed).
-std::vector<int> draws(unsigned seed, int count) {
-    srand(seed);
-    std::vector<int> values;
-    for (int i = 0; i < count; i++) values.push_back(rand());
+// The next `count` values the CPU's dice give after seeding them with `seed`.
+std::vector<Uint32> draws(unsigned seed, int count) {
+    random_source dice;
+    dice.seed(seed);
+    std::vector<Uint32> values;
+    for (int i = 0; i < count; i++) values.push_back(dice.next());
     return values;
 }
 
@@ -173,26 +174,26 @@ std::vector<int> draws(unsigned seed, int count) {
 // chooses again.
 int settled(int behaviour) { return behaviour == cpu::SPECIAL ? cpu::CHOOSE : behaviour; }
 
-// One frame of the whole source, replayed from known rand() draws: the
+// One frame of the whole source, replayed from known draws: the
 // first draw decides the reset (4 in 100), the second the new behaviour.
 TEST_F(cpu_test, run_resets_four_times_in_a_hundred_and_hands_over_the_frame_after_a_jump) {
     driver.pos_x = 0;  // far out of reach
     int resets = 0;
     for (unsigned seed = 1; seed <= 3000; seed++) {
-        const std::vector<int> next = draws(seed, 2);
+        const std::vector<Uint32> next = draws(seed, 2);
         const bool reset = next[0] % 100 > 95;
         resets += reset;
         const int chosen = settled(cpu::choose(MATCH_WEIGHTS, next[1] % cpu::choice_range(MATCH_WEIGHTS)));
 
         // A lasting behaviour lasts until the reset.
-        srand(seed);
+        driver.chance.seed(seed);
         driver.behaviour = cpu::DUCKING;
         cpu::run(driver);
         EXPECT_EQ(reset ? chosen : cpu::DUCKING, driver.behaviour) << "seed " << seed;
 
         // The frame after a jump waits or turns to blocking or approaching;
         // it never presses up again by itself.
-        srand(seed);
+        driver.chance.seed(seed);
         driver.behaviour = cpu::JUMPING;
         cpu::run(driver);
         const int after_jump = cpu::after_jump(MATCH_WEIGHTS, next[1] % cpu::after_jump_range(MATCH_WEIGHTS));

@@ -33,7 +33,7 @@ protected:
 
     int frame(std::initializer_list<int> held, int ms = FRAME_MS) {
         next_frame(held, ms);
-        tracker.update();
+        tracker.update(held_now(), keys_of_player(1));
         return tracker.combo_step();
     }
 

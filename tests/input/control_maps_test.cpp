@@ -82,6 +82,7 @@ protected:
         next_frame(held);
         driver.horizontal = 0.0;
         driver.vertical = 0.0;
+        driver.input = held_now();
         driver.update();
         const int reported = driver.tracker.combo_step();
         if (reported != -1) reports.push_back(reported);

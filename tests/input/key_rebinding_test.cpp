@@ -31,6 +31,7 @@ protected:
 
     static void frame(controller& driver, const std::vector<int>& held) {
         next_frame(held);
+        driver.input = held_now(driver.player);
         driver.update();
     }
 
@@ -50,7 +51,7 @@ protected:
         for (int step = 0; step < 7; step++) {
             next_frame({});
             hold(step);
-            tracker.update();
+            tracker.update(held_now(), keys_of_player(1));
             const int found = tracker.combo_step();
             if (found != -1) reported = found;
         }
@@ -75,6 +76,7 @@ TEST_F(rebinding, a_new_key_drives_its_control_and_the_combos_spelled_with_it) {
     EXPECT_EQ(controller::ACTION_PUNCH, first.action) << "the second punch key stays";
 
     controller second;
+    second.player = 2;
     second.add_source(controller::SOURCE_KEYS_LETTERS);
     frame(second, {SDLK_f});
     EXPECT_DOUBLE_EQ(-1.0, second.horizontal);

@@ -11,7 +11,7 @@ class key_tracker_test : public scripted_input_test {
 protected:
     int frame(std::initializer_list<int> held) {
         next_frame(held);
-        return tracker.update();
+        return tracker.update(held_now(), keys_of_player(1));
     }
 
     key_tracker tracker;
