@@ -114,11 +114,9 @@ void hud::draw_wins(const fighter_lifeform& fighter, const side& at) const {
     }
 }
 
-void hud::draw(fighter_lifeform& fighter) const {
+void hud::draw(const fighter_lifeform& fighter) const {
     const int seat = seat_of(fighter);
-    if (seat < 0) return;
-    catch_up(fighter);
-    if (!screen.painting) return;
+    if (seat < 0 || !screen.painting) return;
     const side at = side_of(seat);
     draw_pictures(at, seats[seat].name);
     draw_bar(at, bar_length(fighter.shown_life, fighter.max_life), assets.damage_colour);

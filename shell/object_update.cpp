@@ -349,7 +349,11 @@ void object_update::run(size_t index, bool projectile_alive) const {
     object->move_step(1);
     push_apart(index);
     choose_picture(at);
-    if (is_fighter) display_elements.draw(*object);
+    if (is_fighter) {
+        // The life bar's catch-up is a rule of the frame, not of its drawing.
+        hud::catch_up(*object);
+        display_elements.draw(*object);
+    }
     object->display();
     display_elements.draw_hit_count(*object);
 }
