@@ -6,6 +6,7 @@
 #include "shell/hud.h"
 #include "shell/match_request.h"
 #include "shell/object_update.h"
+#include "shell/round_intro.h"
 
 class camera;
 class controller;
@@ -34,11 +35,14 @@ public:
     static std::string fighter_name(const std::string& path);
 
     void set_up();
+    // Plays the round's introduction first: see round_intro.
     void start_round();
     void frame();
     // Counts the round's wins and readies the next round; true when the
     // series is over.
     bool end_round();
+    // The winner's screen of a series that was played to its end.
+    void show_victory();
     void end_series();
 
     bool round_done() const { return round_is_done; }
@@ -46,6 +50,11 @@ public:
     int round_over_count() const { return round_over_frames; }
     int round_limit() const { return over_limit; }
     int beaten() const { return opponents_beaten; }
+    const round_intro& introduction() const { return intro; }
+    // The side (hud seat) that won the series; -1 while it runs, for a draw
+    // and when a player left it with Escape or the window's close.
+    int winner() const { return winning_side; }
+    bool left_by_a_player() const { return left_by_player; }
     const hud& display() const { return display_elements; }
     // The left fighter is game_objects[0], the right one game_objects[1];
     // null outside a series.
@@ -61,6 +70,17 @@ private:
     void load_fighters();
     void build_controllers();
     void place_fighter(fighter_lifeform& fighter, int side);
+    void stand_at_start(fighter_lifeform& fighter, int side) const;
+    void ready_for_round(fighter_lifeform& fighter, int side, bool full_life);
+    void end_projectiles();
+    void show_introduction();
+    void play();
+    void run_object(size_t index, bool projectile_alive);
+    void celebrate(fighter_lifeform& winner);
+    bool count_round();
+    int series_winner() const;
+    std::string seat_name(int side) const;
+    std::string score_line() const;
     void place_fighters();
     void print_sizes() const;
     void read_quit_inputs();
@@ -87,6 +107,11 @@ private:
     int over_limit;
     // Escape or the window's close: the series ends whatever the mode.
     bool left_by_player;
+    round_intro intro;
+    int rounds_started;
+    // The winner of the round showing its victory after the knock-out.
+    fighter_lifeform* celebrating;
+    int winning_side;
     // Survival: the roster index of the opponent now playing, and how many
     // went down before it.
     int opponent_choice;
