@@ -83,10 +83,20 @@ void camera::first_view() {
     draw_background();
 }
 
-void camera::follow() {
+int camera::aim() {
     set_scroll_y();
     const span_edges edges = face_each_other(left, right);
     frame(edges.near_edge, edges.far_edge);
-    printf("Current Zoom [%f] [%d] [%d]\n", stage.zoom, edges.far_edge, left.width);
+    return edges.far_edge;
+}
+
+void camera::follow() {
+    const int far_edge = aim();
+    printf("Current Zoom [%f] [%d] [%d]\n", stage.zoom, far_edge, left.width);
+    draw_background();
+}
+
+void camera::redraw() {
+    aim();
     draw_background();
 }

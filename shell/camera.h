@@ -16,12 +16,17 @@ public:
     void first_view();
     // Every frame: facing, scroll and zoom (logged), then the background.
     void follow();
+    // The view follow() takes, drawn without its log line: the backdrop of a
+    // screen shown over the stage once the fighting is over.
+    void redraw();
 
     // The level's width as the fighters measure it (level pixels / scale).
     static double play_width(const level& stage);
 
 private:
     void set_scroll_y();
+    // Facing, scroll and zoom from where the fighters stand; the far edge.
+    int aim();
     // Scroll and zoom for a view around the two edges; zoom 1 when there is
     // nothing to frame (a stage that failed to load has no width).
     void frame(int near_edge, int far_edge);

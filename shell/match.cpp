@@ -16,10 +16,12 @@
 #include "shell/camera.h"
 #include "shell/colour_swap_file.h"
 #include "shell/exchange.h"
+#include "shell/fighter_pose.h"
 #include "shell/match_assets.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
 #include "shell/training_overlay.h"
+#include "shell/victory_screen.h"
 #include "sound/music.h"
 #include "stage/level.h"
 
@@ -85,6 +87,10 @@ match::match(const match_request& series, const match_assets& match_assets_in)
       round_over_frames(0),
       over_limit(0),
       left_by_player(false),
+      intro(match_assets_in),
+      rounds_started(0),
+      celebrating(nullptr),
+      winning_side(-1),
       opponent_choice(series.second_choice),
       opponents_beaten(0),
       cheat_rules(series),
@@ -107,6 +113,7 @@ void match::run() {
         start_round();
         while (!round_is_done) frame();
     } while (!end_round());
+    show_victory();
     end_series();
 }
 
@@ -202,16 +209,21 @@ bool match::take_inputs(frame_input* inputs) {
     return true;
 }
 
-// Each fighter on its side of the stage's middle, on the floor, with its
-// controller; the left one faces right.
-void match::place_fighter(fighter_lifeform& fighter, int side) {
+// Each fighter on its side of the stage's middle, on the floor; the left one
+// faces right.
+void match::stand_at_start(fighter_lifeform& fighter, int side) const {
     const int middle = (int)(camera::play_width(*stage) * 0.5);
-    controller& driver = controllers[side == LEFT ? 1 : 0];
-    fighter.controller = &driver;
-    driver.tracker.import_combos(fighter.combos);
     fighter.facing = side == LEFT ? 1 : 0;
     fighter.x = side == LEFT ? middle - START_DISTANCE : middle + START_DISTANCE;
     fighter.y = screen.height() - fighter.height;
+}
+
+// A fighter at its start with its controller.
+void match::place_fighter(fighter_lifeform& fighter, int side) {
+    controller& driver = controllers[side == LEFT ? 1 : 0];
+    fighter.controller = &driver;
+    driver.tracker.import_combos(fighter.combos);
+    stand_at_start(fighter, side);
     fighter.team = side;
     fighter.set_cpu_weights(WEIGHT_BLOCK_VALUE, WEIGHT_SPARE_VALUE, WEIGHT_REACH_VALUE, WEIGHT_JUMP_VALUE,
                             WEIGHT_DUCK_VALUE, WEIGHT_APPROACH_VALUE);
@@ -221,8 +233,8 @@ void match::place_fighter(fighter_lifeform& fighter, int side) {
 void match::place_fighters() {
     place_fighter(*left(), LEFT);
     place_fighter(*right(), RIGHT);
-    display_elements.seat(hud::LEFT_SEAT, left(), fighter_name(fighter_file(request.second_choice)));
-    display_elements.seat(hud::RIGHT_SEAT, right(), fighter_name(fighter_file(request.first_choice)));
+    display_elements.seat(hud::LEFT_SEAT, left(), seat_name(hud::LEFT_SEAT));
+    display_elements.seat(hud::RIGHT_SEAT, right(), seat_name(hud::RIGHT_SEAT));
 }
 
 void match::print_sizes() const {
@@ -273,6 +285,10 @@ void match::start_round() {
     round_over_frames = 0;
     // The training never ends: it has no round time.
     clock.start(in_training() ? 0 : request.round_seconds, request.fps);
+    celebrating = nullptr;
+    rounds_started++;
+    printf("Round [%d]\n", rounds_started);
+    intro.begin(rounds_started, request.fps);
 }
 
 void match::add_wins(fighter_lifeform& fighter, int count) {
@@ -323,6 +339,7 @@ void match::check_knock_outs() {
     const bool right_down = right_fighter.life < 0;
     if (left_down) knock_out(left_fighter, "Player 1 Wins");
     if (right_down) knock_out(right_fighter, "Player 2 Wins");
+    if (left_down != right_down) celebrate(left_down ? right_fighter : left_fighter);
     if (right_down && request.mode == match_request::SURVIVAL) show_opponents_beaten();
     if (left_down && right_down) {
         display_elements.show_result("Double Death");
@@ -330,6 +347,15 @@ void match::check_knock_outs() {
         lay_down(right_fighter);
         round_over_frames++;
     }
+}
+
+// The winner stops where it stands and shows its victory until the round
+// ends.
+void match::celebrate(fighter_lifeform& winner) {
+    if (celebrating == &winner) return;
+    fighter_pose::stand_still(winner);
+    celebrating = &winner;
+    printf("Knock-out: the %s fighter wins the round\n", &winner == left() ? "left" : "right");
 }
 
 void match::play_effects() {
@@ -409,6 +435,27 @@ void match::step(const frame_input& inputs) {
     controllers[1].input = inputs.sides[1];
     if (in_training()) training.dummy.drive(controllers[1], *left(), *right());
     view->follow();
+    if (intro.running()) {
+        show_introduction();
+    } else {
+        play();
+    }
+    cheat_rules.draw_mark();
+    clock.draw(assets.name_face);
+    play_effects();
+    if (round_over_frames > over_limit) round_is_done = true;
+}
+
+// While the round is introduced the fighters stand ready and nothing of the
+// rules runs: no control acts.
+void match::show_introduction() {
+    fighter_pose::draw(*left(), lifeform::SHOW_READY, display_elements);
+    fighter_pose::draw(*right(), lifeform::SHOW_READY, display_elements);
+    intro.draw();
+    intro.step();
+}
+
+void match::play() {
     const bool fighting = !clock.expired();
     if (fighting && left()->overlaps(*right())) exchange::between_fighters(*left(), *right());
     const bool projectile_alive = fighting && exchange::projectile_contacts(game_objects);
@@ -418,25 +465,49 @@ void match::step(const frame_input& inputs) {
     check_time();
     // By index to the current end: projectiles launched while an object is
     // drawn are appended and run in this same frame.
-    for (size_t index = 0; index < game_objects.size(); index++) updater.run(index, projectile_alive);
-    cheat_rules.draw_mark();
+    for (size_t index = 0; index < game_objects.size(); index++) run_object(index, projectile_alive);
     if (in_training()) show_training();
-    clock.draw(assets.name_face);
-    play_effects();
-    if (round_over_frames > over_limit) round_is_done = true;
+}
+
+void match::run_object(size_t index, bool projectile_alive) {
+    fighter_lifeform* const object = game_objects[index];
+    if (object == celebrating && object->is_alive()) {
+        fighter_pose::draw(*object, lifeform::SHOW_VICTORY, display_elements);
+    } else {
+        updater.run(index, projectile_alive);
+    }
+}
+
+// Every round starts afresh at the start places, the camera following them
+// there; a fighter that keeps its life (survival's player) keeps only that.
+void match::ready_for_round(fighter_lifeform& fighter, int side, bool full_life) {
+    fighter_pose::stand_still(fighter);
+    stand_at_start(fighter, side);
+    if (full_life) fighter.life = fighter.max_life;
+    fighter.shown_life = fighter.life;
+}
+
+// A projectile still flying when a round ends is gone in the next.
+void match::end_projectiles() {
+    for (size_t index = RIGHT + 1; index < game_objects.size(); index++) {
+        if (game_objects[index]->is_alive()) game_objects[index]->life = -1;
+    }
 }
 
 void match::reset_for_next_round() {
-    for (fighter_lifeform* fighter : {left(), right()}) {
-        fighter->hits_taken = 0;
-        fighter->state = lifeform::STATE_NEUTRAL;
-        fighter->move_kind = fighter_lifeform::KIND_NONE;
-        fighter->life = fighter->max_life;
-    }
+    ready_for_round(*left(), LEFT, true);
+    ready_for_round(*right(), RIGHT, true);
+    end_projectiles();
 }
 
 bool match::end_round() {
     if (!running) return true;
+    const bool over = count_round();
+    if (over && !left_by_player) winning_side = series_winner();
+    return over;
+}
+
+bool match::count_round() {
     printf("Loop finished\n");
     fighter_lifeform& left_fighter = *left();
     fighter_lifeform& right_fighter = *right();
@@ -476,10 +547,57 @@ bool match::end_survival_round() {
         opponents_beaten++;
         bring_next_opponent();
     }
-    player.hits_taken = 0;
-    player.state = lifeform::STATE_NEUTRAL;
-    player.move_kind = fighter_lifeform::KIND_NONE;
+    ready_for_round(player, RIGHT, false);
+    ready_for_round(*left(), LEFT, true);
+    end_projectiles();
     return false;
+}
+
+// Survival ends with the player down: the opponent standing won it.
+int match::series_winner() const {
+    const fighter_lifeform& left_fighter = *left();
+    const fighter_lifeform& right_fighter = *right();
+    if (request.mode == match_request::SURVIVAL) return left_fighter.is_alive() ? hud::LEFT_SEAT : -1;
+    if (left_fighter.wins == right_fighter.wins) return -1;
+    return left_fighter.wins > right_fighter.wins ? hud::LEFT_SEAT : hud::RIGHT_SEAT;
+}
+
+std::string match::seat_name(int side) const {
+    return fighter_name(fighter_file(side == hud::LEFT_SEAT ? opponent_choice : request.first_choice));
+}
+
+// Survival counts the opponents beaten; a series of rounds its score, the
+// winner's first.
+std::string match::score_line() const {
+    char text[48];
+    if (request.mode == match_request::SURVIVAL) {
+        snprintf(text, sizeof(text), "Opponents beaten: %d", opponents_beaten);
+    } else {
+        const int left_wins = left()->wins;
+        const int right_wins = right()->wins;
+        const bool left_first = winning_side == hud::LEFT_SEAT;
+        snprintf(text, sizeof(text), "%d - %d", left_first ? left_wins : right_wins,
+                 left_first ? right_wins : left_wins);
+    }
+    return text;
+}
+
+void match::show_victory() {
+    if (!running || left_by_player) return;
+    fighter_lifeform* const winner = winning_side < 0 ? nullptr : game_objects[winning_side];
+    const std::string name = winner ? seat_name(winning_side) : "";
+    const std::string score = score_line();
+    victory_screen victory(assets, winner, winning_side, name, score, request.fps);
+    printf("Victory: [%s] [%s] [%s]\n", victory.headline(), name.c_str(), score.c_str());
+    while (victory.step()) {
+        screen.clear_screen();
+        view->redraw();
+        victory.draw();
+        platform::frame_delay(request.framerate);
+        screen.flip();
+    }
+    // Escape or a close on the way out leaves whatever the series was part of.
+    if (victory.left()) left_by_player = true;
 }
 
 // The next fighter of the roster takes the beaten one's place, fresh, at
@@ -493,7 +611,7 @@ void match::bring_next_opponent() {
     opponent->target = RIGHT;
     controllers[1].behaviour = -1;
     place_fighter(*opponent, LEFT);
-    display_elements.seat(hud::LEFT_SEAT, opponent, fighter_name(fighter_file(opponent_choice)));
+    display_elements.seat(hud::LEFT_SEAT, opponent, seat_name(hud::LEFT_SEAT));
     delete view;
     view = new camera(*stage, *opponent, *right());
     index_definitions();

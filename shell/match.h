@@ -17,6 +17,7 @@
 #include "shell/round_timer.h"
 #include "shell/training_session.h"
 #include "shell/sync_test.h"
+#include "shell/round_intro.h"
 
 class anim_group;
 class camera;
@@ -46,6 +47,7 @@ public:
     static std::string fighter_name(const std::string& path);
 
     void set_up();
+    // Plays the round's introduction first: see round_intro.
     void start_round();
     // One frame as the player sees it: inputs (live or fed), the step,
     // then the picture on screen at the frame rate.
@@ -58,6 +60,8 @@ public:
     // Counts the round's wins and readies the next round; true when the
     // series is over.
     bool end_round();
+    // The winner's screen of a series that was played to its end.
+    void show_victory();
     void end_series();
 
     // Over the saved state of the match: equal states, equal sums.
@@ -80,6 +84,11 @@ public:
     int round_over_count() const { return round_over_frames; }
     int round_limit() const { return over_limit; }
     int beaten() const { return opponents_beaten; }
+    const round_intro& introduction() const { return intro; }
+    // The side (hud seat) that won the series; -1 while it runs, for a draw
+    // and when a player left it with Escape or the window's close.
+    int winner() const { return winning_side; }
+    bool left_by_a_player() const { return left_by_player; }
     const hud& display() const { return display_elements; }
     bool paused() const { return pause.paused(); }
     const pause_menu& pause_list() const { return pause; }
@@ -99,6 +108,17 @@ private:
     void load_fighters();
     void build_controllers();
     void place_fighter(fighter_lifeform& fighter, int side);
+    void stand_at_start(fighter_lifeform& fighter, int side) const;
+    void ready_for_round(fighter_lifeform& fighter, int side, bool full_life);
+    void end_projectiles();
+    void show_introduction();
+    void play();
+    void run_object(size_t index, bool projectile_alive);
+    void celebrate(fighter_lifeform& winner);
+    bool count_round();
+    int series_winner() const;
+    std::string seat_name(int side) const;
+    std::string score_line() const;
     void place_fighters();
     void print_sizes() const;
     void read_quit_inputs();
@@ -142,6 +162,11 @@ private:
     int over_limit;
     // Escape or the window's close: the series ends whatever the mode.
     bool left_by_player;
+    round_intro intro;
+    int rounds_started;
+    // The winner of the round showing its victory after the knock-out.
+    fighter_lifeform* celebrating;
+    int winning_side;
     // Survival: the roster index of the opponent now playing, and how many
     // went down before it.
     int opponent_choice;

@@ -16,6 +16,7 @@
 namespace {
 
 const int FIGHTERS = 2;
+const int NO_SIDE = -1;
 // More objects or sparks than this is not a saved state of ours.
 const size_t MOST_SAVED_OBJECTS = 4096;
 const size_t MOST_SAVED_SPARKS = 1024;
@@ -47,6 +48,14 @@ Uint8 kind_of(const anim_group& spark) {
     return guard ? GUARD_SPARK : HIT_SPARK;
 }
 
+// The fighter posing for its won round, by its place in the object list.
+int side_of(const fighter_lifeform* fighter) {
+    for (int side = 0; side < FIGHTERS && side < (int)game_objects.size(); side++) {
+        if (game_objects[side] == fighter) return side;
+    }
+    return NO_SIDE;
+}
+
 }  // namespace
 
 void match::index_definitions() {
@@ -65,6 +74,11 @@ void match::save_state(state_buffer& out) const {
     out.put((Uint8)left_by_player, "left_by_player");
     out.put(opponent_choice, "opponent_choice");
     out.put(opponents_beaten, "opponents_beaten");
+    out.put(rounds_started, "rounds_started");
+    out.put(side_of(celebrating), "celebrating");
+    out.put(winning_side, "winning_side");
+    intro.save(out);
+    clock.save(out);
     out.set_context("level");
     stage->save(out);
     out.set_context("definitions");
@@ -108,6 +122,13 @@ bool match::restore_state(state_buffer& in) {
     left_by_player = flag != 0;
     in.get(opponent_choice);
     in.get(opponents_beaten);
+    in.get(rounds_started);
+    int celebrating_side = NO_SIDE;
+    in.get(celebrating_side);
+    celebrating = celebrating_side == NO_SIDE ? nullptr : game_objects[celebrating_side == 0 ? 0 : 1];
+    in.get(winning_side);
+    intro.restore(in);
+    clock.restore(in);
     stage->restore(in);
     definitions.restore_turns(in);
     controllers[0].restore(in);

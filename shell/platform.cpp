@@ -119,6 +119,13 @@ bool platform::close_requested() { return pumped.close; }
 
 int platform::presses(int key) { return key >= 0 && key < SDLK_LAST ? pumped.presses[key] : 0; }
 
+bool platform::any_press() {
+    for (int key = 0; key < SDLK_LAST; key++) {
+        if (pumped.presses[key]) return true;
+    }
+    return false;
+}
+
 Sint16 platform::joystick_axis(int axis) {
     if (script.on) return (axis >= 0 && axis < SCRIPT_AXES) ? script.axes[axis] : 0;
     SDL_Joystick* joystick = first_joystick();

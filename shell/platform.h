@@ -23,6 +23,8 @@ public:
     static bool close_requested();
     // How many times `key` went down between the last two pumps.
     static int presses(int key);
+    // Whether any key went down between the last two pumps.
+    static bool any_press();
     static Sint16 joystick_axis(int axis);
     static Uint8 joystick_button(int button);
     // Waits for the end of the frame; in scripted mode the clock advances by

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "config/state_buffer.h"
 #include "gfx/txt_mgr.h"
 #include "shell/screen_mgr.h"
 
@@ -26,6 +27,10 @@ void round_timer::start(int seconds, int frames_per_second) {
     }
     frames_left = seconds > 0 ? seconds * fps : NO_LIMIT;
 }
+
+void round_timer::save(state_buffer& out) const { out.put(frames_left, "timer frames_left"); }
+
+void round_timer::restore(state_buffer& in) { in.get(frames_left); }
 
 void round_timer::tick() {
     if (frames_left > 0) frames_left--;

@@ -2,6 +2,7 @@
 #define SHELL_ROUND_TIMER_H
 
 class TXT_MGR;
+class state_buffer;
 
 // The time a round may last, counted down in frames of play (a paused match
 // does not count), and its seconds at the top centre between the life bars.
@@ -20,6 +21,9 @@ public:
     int seconds_left() const;
 
     void draw(TXT_MGR* face) const;
+    // The frames left are state; the frame rate comes with the series.
+    void save(state_buffer& out) const;
+    void restore(state_buffer& in);
 
 private:
     int frames_left;  // -1: no limit

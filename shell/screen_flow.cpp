@@ -4,6 +4,7 @@
 
 #include "gfx/img_mgr.h"
 #include "shell/asset_files.h"
+#include "shell/arcade_ladder.h"
 #include "shell/char_select.h"
 #include "shell/colour_swap_file.h"
 #include "shell/delete_and_clear.h"
@@ -56,7 +57,7 @@ void screen_flow::run(startup& boot) {
         if (entry == main_menu::QUIT_ENTRY || menu.quit_requested()) break;
         screen.clear_screen();
         const match_request request = plan_series(entry);
-        if (!request.cancelled) run_match_series(request, assets);
+        if (!request.cancelled) play(request);
         // The selection's or the match's music gives way to the menu's.
         music::start_loop(menu_music);
     }
@@ -125,6 +126,17 @@ void screen_flow::preload() {
 void screen_flow::hide_logo() {
     for (int alpha = 255; alpha > 0; alpha -= LOGO_FADE_OUT_STEP) draw_logo(alpha);
     printf("Fade Out done\n");
+}
+
+// Arcade climbs a ladder of series; every other mode is one series.
+void screen_flow::play(const match_request& request) {
+    if (request.mode != match_request::ARCADE) {
+        run_match_series(request, assets);
+        return;
+    }
+    const ladder_art art = {wallpaper, roster_pictures, recoloured_pictures, ROSTER_SIZE};
+    arcade_ladder ladder(request, assets, art);
+    ladder.run();
 }
 
 img_mgr* const* screen_flow::selection_pictures(int player) const {

@@ -42,6 +42,7 @@ public:
     // Music and character selections of the entry's mode; the series it
     // hands to the match.
     match_request plan_series(int entry);
+    void play(const match_request& request);
     // The roster's pictures as player 1's or player 2's selection shows them.
     img_mgr* const* selection_pictures(int player) const;
     void release();

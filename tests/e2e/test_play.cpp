@@ -56,18 +56,32 @@ const char* WHOLE_SESSION =
     "wait_log 60 MAIN MENU:\n"
     "wait 1\n"
     "shot menu\n"
-    // arcade: the selection, then a match against the computer
+    // arcade: the selection, then a ladder against the computer
     "key Return\n"
     "wait 2.5\n"
     "shot select\n"
     "press_until 60 Return 1 Setting FPS [60]\n"
-    "wait 3\n"
+    "wait_log 30 Round [1]\n"
+    "wait 0.6\n"
+    "shot intro\n"
+    "wait 1.5\n"
     "shot match\n"
     "hold Left 1.2\n"
     "key space\nwait 0.3\nkey k\nwait 0.3\nkey i\nwait 0.3\nkey space\nwait 0.3\nkey k\nwait 0.3\n"
     "hold Left 0.6\n"
     "key space\nwait 0.3\nkey k\nwait 0.3\nkey i\nwait 0.3\nkey space\nwait 0.3\nkey k\nwait 0.3\n"
     "shot blows\n"
+    // The first series won, however many rounds it takes: the victory, then
+    // who comes next; Escape in the second series leaves the ladder.
+    "down Left\n"
+    "press_until 150 space 1 Victory: [\n"
+    "up Left\n"
+    "wait 1\n"
+    "shot victory\n"
+    "wait_log 30 Next: [\n"
+    "wait 0.6\n"
+    "shot next\n"
+    "wait_logn 60 2 Round [1]\n"
     "key Escape\n"
     "wait_logn 60 2 MAIN MENU:\n"
     "wait 1\n"
@@ -110,7 +124,7 @@ const char* WHOLE_SESSION =
     "key Return\n"
     "wait_log 60 CHARACTER SELECTION: player [1]\n"
     "press_until 60 Return 1 CHARACTER SELECTION: player [2]\n"
-    "press_until 60 Tab 2 Setting FPS [60]\n"
+    "press_until 60 Tab 3 Setting FPS [60]\n"
     "wait 3\n"
     "down Right\ndown d\nwait 1\nup Right\nup d\n"
     "key space\nkey Tab\nwait 0.3\nkey k\nkey z\nwait 0.3\nkey space\nkey Tab\nwait 0.3\n"
@@ -121,7 +135,7 @@ const char* WHOLE_SESSION =
     // demo: computer against computer
     "tap_until 30 Down cursor [3]\n"
     "key Return\n"
-    "wait_logn 60 3 Setting FPS [60]\n"
+    "wait_logn 60 4 Setting FPS [60]\n"
     "wait 5\n"
     "shot demo\n"
     "key Escape\n"
@@ -133,7 +147,7 @@ const char* WHOLE_SESSION =
     "key Return\n"
     "wait_log 60 CHARACTER SELECTION: player [1]\n"
     "press_until 60 Return 1 CHARACTER SELECTION: player [3]\n"
-    "press_until 60 Return 4 Setting FPS [60]\n"
+    "press_until 60 Return 5 Setting FPS [60]\n"
     "wait 2\n"
     "hold Left 0.8\n"
     "key space\nwait 0.3\nkey k\nwait 0.3\ndown Down\nkey space\nup Down\nwait 0.2\n"
@@ -154,12 +168,22 @@ const char* WHOLE_SESSION =
     // quit
     "press_until 30 Escape 1 Cleaning Image_Manager Cache\n";
 
+// The arcade ladder's opponents fall to a single blow in the session's copy
+// of the fighters, so the player wins the first series by playing it.
+const char* WEAK_OPPONENTS =
+    "rm game/fighter\n"
+    "cp -r '" BRAWLER_SOURCE_DIR "/game/fighter' game/fighter\n"
+    "sed -i 's/^hp=.*/hp=1/' game/fighter/halvard_char.ini game/fighter/tamsin_char.ini "
+    "game/fighter/morrow_char.ini\n";
+
 TEST_P(play, whole_session_from_logo_to_quit) {
     game_run_options options = options_for("session");
     options.key_script = WHOLE_SESSION;
     // Settings saved by an earlier run: read at the start, kept through the
     // session's own changes.
-    options.prepare = "mkdir -p config/quillmoor\nprintf 'music_volume=7\\n' >config/quillmoor/settings.ini";
+    options.prepare = std::string(WEAK_OPPONENTS) +
+                      "mkdir -p config/quillmoor\nprintf 'music_volume=7\\n' >config/quillmoor/settings.ini";
+    options.timeout_seconds = 300;
     const game_run_result run = run_game(options);
     const std::string where = " (run folder " + run.run_dir + ")";
 
@@ -179,9 +203,12 @@ TEST_P(play, whole_session_from_logo_to_quit) {
     for (const char* kept : {"rounds_to_win=5\n", "music_volume=7\n", "p1_punch=106\n", "p1_kick=107\n"}) {
         EXPECT_NE(std::string::npos, saved.find(kept)) << kept << " not in the saved settings" << where;
     }
-    EXPECT_EQ(4, run.log_count("Setting FPS [60]\n")) << where;
-    EXPECT_EQ(4, run.log_count("Level Unloaded\n")) << where;
-    EXPECT_EQ(4, run.log_count("Clearing Gameobjects\n")) << where;
+    EXPECT_EQ(5, run.log_count("Setting FPS [60]\n")) << where;
+    EXPECT_EQ(5, run.log_count("Level Unloaded\n")) << where;
+    EXPECT_EQ(5, run.log_count("Clearing Gameobjects\n")) << where;
+    EXPECT_EQ(1, run.log_count("Victory: [Player 1 Wins]")) << where;
+    EXPECT_EQ(1, run.log_count("Next: [")) << where;
+    EXPECT_TRUE(run.log_has("Arcade ladder left after [1] of [3]")) << where;
     EXPECT_TRUE(run.log_has("Current Zoom [")) << where;
     EXPECT_TRUE(run.log_has("Reseting ax/vx\n")) << "no blow landed" << where;
     EXPECT_TRUE(run.log_has("Cleaning Image_Manager Cache\n")) << where;
@@ -191,8 +218,8 @@ TEST_P(play, whole_session_from_logo_to_quit) {
     // The screen at each stage: pictures, not an empty window. (The logo is
     // on screen for about half a second only; its shot is kept for a person
     // to look at, not judged.)
-    for (const char* name : {"menu", "select", "match", "blows", "options", "option_game", "option_keys",
-                             "option_video", "option_cheats", "versus", "demo", "training", "paused"}) {
+    for (const char* name : {"menu", "select", "intro", "match", "blows", "victory", "next", "options", "option_game",
+                             "option_keys", "option_video", "option_cheats", "versus", "demo", "training", "paused"}) {
         const screenshot picture = shot_named(run, name);
         ASSERT_EQ(1280, picture.width) << name << where;
         EXPECT_GT(picture.colour_variety(0, 0, 640, 480), 4) << name << " looks empty" << where;
@@ -218,6 +245,10 @@ TEST_P(play, whole_session_from_logo_to_quit) {
     EXPECT_GT(paused.share_near(30, 13, 200, 6, LIFE_R / 3, LIFE_G / 3, LIFE_B / 3, 30), 0.2) << where;
     EXPECT_GT(paused.share_near(160, 100, 320, 300, 255, 255, 255, 8), 0.03) << where;
     EXPECT_TRUE(run.log_has("Training dummy [Dummy: crouch]")) << where;
+    // "Round 1" in white in the middle; the next opponent's name in gold at
+    // the top.
+    EXPECT_GT(shot_named(run, "intro").share_near(270, 220, 100, 40, 255, 255, 255, 60), 0.05) << where;
+    EXPECT_GT(shot_named(run, "next").share_near(220, 15, 200, 30, LIFE_R, LIFE_G, LIFE_B, 40), 0.1) << where;
     // Nothing is drawn outside the 640x480 window, which opens in the middle
     // of the screen on every SDL library.
     const screenshot menu = shot_named(run, "menu");

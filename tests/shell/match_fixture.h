@@ -110,12 +110,14 @@ protected:
         return captured_log(work);
     }
 
-    // Series set-up and the first round's start; returns the log.
+    // Series set-up and the first round's start with its introduction, so
+    // the controls act from the next frame; returns the log.
     std::string start() {
         series.reset(new match(request, assets));
         return quiet([&] {
             series->set_up();
             series->start_round();
+            while (series->introduction().running()) series->frame();
         });
     }
 

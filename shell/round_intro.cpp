@@ -1,0 +1,46 @@
+#include "shell/round_intro.h"
+
+#include "config/state_buffer.h"
+
+#include <string>
+
+#include "shell/match_assets.h"
+#include "shell/screen_mgr.h"
+
+namespace {
+
+const int TENTHS_PER_SECOND = 10;
+const char* const FIGHT_LINE = "Fight!";
+
+int frames_of(int tenths, int fps) { return tenths * fps / TENTHS_PER_SECOND; }
+
+}  // namespace
+
+round_intro::round_intro(const match_assets& match_assets_in)
+    : assets(match_assets_in), frames_left(0), fight_frames(0) {}
+
+void round_intro::begin(int round, int fps) {
+    round_line.set(assets.win_text, "Round " + std::to_string(round));
+    fight_line.set(assets.win_text, FIGHT_LINE);
+    fight_frames = frames_of(FIGHT_LINE_TENTHS, fps);
+    frames_left = frames_of(ROUND_LINE_TENTHS, fps) + fight_frames;
+}
+
+void round_intro::step() {
+    if (frames_left > 0) frames_left--;
+}
+
+const char* round_intro::text() const {
+    if (!running()) return "";
+    return fight_line_due() ? fight_line.text().c_str() : round_line.text().c_str();
+}
+
+void round_intro::draw() const {
+    if (!running()) return;
+    const text_picture& line = fight_line_due() ? fight_line : round_line;
+    line.draw_centred(screen.width() / 2, screen.height() / 2 - line.height() * TEXT_ZOOM / 2, TEXT_ZOOM);
+}
+
+void round_intro::save(state_buffer& out) const { out.put(frames_left, "intro frames_left"); }
+
+void round_intro::restore(state_buffer& in) { in.get(frames_left); }

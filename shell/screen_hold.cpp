@@ -1,0 +1,21 @@
+#include "shell/screen_hold.h"
+
+#include <SDL/SDL.h>
+
+#include "shell/platform.h"
+
+screen_hold::screen_hold(int frames, int grace_frames)
+    : limit(frames), grace(grace_frames), shown(0), over(false), leaving(false) {}
+
+bool screen_hold::step() {
+    if (over) return false;
+    platform::pump_events();
+    if (platform::close_requested() || platform::presses(SDLK_ESCAPE) > 0) {
+        leaving = true;
+        over = true;
+    } else if (shown >= limit || (shown >= grace && platform::any_press())) {
+        over = true;
+    }
+    if (!over) shown++;
+    return !over;
+}
