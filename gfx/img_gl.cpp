@@ -29,6 +29,62 @@ void img_mgr::bind_texture(bool texel_per_pixel) const {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
 }
 
+const img_mgr::drawing_path img_mgr::GL_PATH = {
+    &img_mgr::tohw_gl,          &img_mgr::display_gl,    &img_mgr::display_floor_gl,
+    &img_mgr::display_tiled_gl, &img_mgr::show_alpha_gl, &img_mgr::mirror_gl,
+};
+
+void img_mgr::display_gl(int x, int y, SDL_Surface* dest, float zx, float zy, int angle) {
+    if (dest == screen.surface) {
+        tohw_gl();
+    } else {
+        note_other_destination();
+        if (!has_surface()) download();
+    }
+    // The quad covers the logical rectangle and is mirrored about it.
+    const int x0 = (int)(x + (mirrored ? -trim.left : trim.left) * zx);
+    draw_gl(x0, stored_top(y, zy), zx, zy, angle);
+}
+
+// The quad takes the opacity as its colour's alpha at every draw.
+void img_mgr::show_alpha_gl(Uint8) {}
+
+// The draw swaps the texture coordinates instead of the pixels.
+void img_mgr::mirror_gl() { mirrored = !mirrored; }
+
+// Copies draw with the texture of the picture they were copied from.
+void img_mgr::share_texture(const img_mgr& src) {
+    if (src.gl_tiles != gl_tiles) {
+        let_go_of_texture();
+        texture_users::hold(src.gl_tiles);
+    }
+    gl_tiles = src.gl_tiles;
+    display_list = src.display_list;
+    cells = src.cells;
+    tex_w = src.tex_w;
+    tex_h = src.tex_h;
+}
+
+void img_mgr::let_go_of_texture() {
+    if (gl_tiles == -1) return;
+    const bool last_user = texture_users::release(gl_tiles);
+    if (screen.is_gl()) {
+        // Copies share a texture: only the last one deletes it, and only
+        // while the GL context is still there.
+        if (last_user && SDL_GetVideoSurface()) {
+            printf("opengl: Freeing [%d]\n", gl_tiles);
+            const GLuint texture = (GLuint)gl_tiles;
+            glDeleteTextures(1, &texture);
+            if (display_list != 0) glDeleteLists(display_list, DISPLAY_LISTS);
+        } else {
+            printf("Would be ");
+            printf("opengl: Freeing [%d]\n", gl_tiles);
+        }
+    }
+    gl_tiles = -1;
+    display_list = 0;
+}
+
 bool img_mgr::check_uploaded() const {
     if (gl_tiles != -1) return true;
     printf("ERROR displaying non-uploadedGL image [%lx]->NULL\n", (unsigned long)this);
@@ -105,7 +161,7 @@ void img_mgr::download() {
     surface->store(read_texture());
 }
 
-void img_mgr::display_floor_gl(int x, int y, double zoom, double depth) {
+void img_mgr::display_floor_gl(int x, int y, SDL_Surface*, double zoom, double depth) {
     tohw();
     if (!check_uploaded()) return;
     dst_rect.x = (Sint16)(int)(x * zoom);

@@ -32,7 +32,7 @@ void img_mgr::finish_upload() {
     compile_rects(display_list + 1, cells.blended(), tex_w, tex_h);
 }
 
-void img_mgr::display_gl(int x0, int y0, float zx, float zy, int angle) {
+void img_mgr::draw_gl(int x0, int y0, float zx, float zy, int angle) {
     if (!check_uploaded()) return;
     const int tw = trimmed_w();
     const int th = trimmed_h();

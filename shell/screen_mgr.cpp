@@ -1,8 +1,6 @@
 #include "shell/screen_mgr.h"
 
-#include <GL/gl.h>
 #include <algorithm>
-#include <SDL/SDL_gfxPrimitives.h>
 #include <SDL/SDL_image.h>
 #include <cstdio>
 #include <cstdlib>
@@ -97,35 +95,6 @@ void screen_mgr::print_video_info() const {
     printf("\n\n\t\tTotal amount of video_mem: %d\n", info->video_mem);
 }
 
-void screen_mgr::set_gl_attributes(int bpp) const {
-    printf("Setting GL Atts [%d]\n", is_gl());
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, bpp);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, (video_flags & SDL_DOUBLEBUF) ? 1 : 0);
-}
-
-// One GL unit is one screen pixel and y grows downward, as on the surface path.
-void screen_mgr::setup_gl_2d() const {
-    printf("Setting up OpenGL 2D\n");
-    GLint max_texture_size = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_texture_size);
-    printf("Max texture size[%d]\n", max_texture_size);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_CULL_FACE);
-    glClearColor(0, 0, 0, 1);
-    glViewport(0, 0, surface->w, surface->h);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    const int half_width = surface->w / 2;
-    glOrtho(0, surface->w, surface->h, 0, -half_width, half_width);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 0, 0);
-    glClearColor(0, 0, 0, 0);
-}
-
 int screen_mgr::set_video_mode(int width, int height, int bpp) {
     if (!sdl_ok) return -1;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) == -1) {
@@ -194,9 +163,9 @@ void screen_mgr::toggle_fullscreen() {
 
 void screen_mgr::clear_screen() {
     if (is_gl()) {
-        glClear(GL_COLOR_BUFFER_BIT);
+        clear_gl();
     } else if (surface) {
-        boxRGBA(surface, 0, 0, surface->w, surface->h, 0, 0, 0, 255);
+        clear_sw();
     }
 }
 
@@ -204,28 +173,25 @@ void screen_mgr::clip_rows(int top, int bottom) {
     top = std::max(top, 0);
     bottom = std::max(std::min(bottom, height()), top);
     if (is_gl()) {
-        // The scissor box counts rows from the bottom of the window.
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(0, height() - bottom, width(), bottom - top);
+        clip_rows_gl(top, bottom);
     } else if (surface) {
-        SDL_Rect rows = {0, (Sint16)top, (Uint16)width(), (Uint16)(bottom - top)};
-        SDL_SetClipRect(surface, &rows);
+        clip_rows_sw(top, bottom);
     }
 }
 
 void screen_mgr::unclip() {
     if (is_gl()) {
-        glDisable(GL_SCISSOR_TEST);
+        unclip_gl();
     } else if (surface) {
-        SDL_SetClipRect(surface, nullptr);
+        unclip_sw();
     }
 }
 
 void screen_mgr::flip() {
     if (is_gl()) {
-        SDL_GL_SwapBuffers();
+        flip_gl();
     } else if (surface) {
-        SDL_Flip(surface);
+        flip_sw();
     }
 }
 

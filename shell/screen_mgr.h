@@ -41,8 +41,21 @@ public:
 
 private:
     void print_video_info() const;
+
+    // The OpenGL half (screen_mgr_gl.cpp).
     void set_gl_attributes(int bpp) const;
     void setup_gl_2d() const;
+    void clear_gl();
+    void clip_rows_gl(int top, int bottom);
+    void unclip_gl();
+    void flip_gl();
+
+    // The surface half (screen_mgr_sw.cpp).
+    void clear_sw();
+    void clip_rows_sw(int top, int bottom);
+    void unclip_sw();
+    void flip_sw();
+
     void set_window_icon() const;
     bool reset_mode(Uint32 flags);
 };
