@@ -2,6 +2,7 @@
 // strip, the tiled backdrop and reading a texture back.
 #include <GL/gl.h>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -16,6 +17,22 @@ namespace {
 // The backdrop texture repeats once every 115 x 140 pixels.
 const double TILE_U_PER_PIXEL = 0.008695652173913044;
 const double TILE_V_PER_PIXEL = 0.007142857142857143;
+
+// A texture read back before a video mode change, under its name.
+struct kept_texture {
+    GLuint name;
+    int w, h;
+    std::vector<Uint8> texels;
+};
+
+std::vector<kept_texture> kept_textures;
+
+bool is_kept(GLuint name) {
+    for (const kept_texture& kept : kept_textures) {
+        if (kept.name == name) return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -200,4 +217,41 @@ void img_mgr::display_tiled_gl(int x1, int y1, int x2, int y2) {
     begin_textured_quads(gl_tiles, alpha);
     textured_quad((float)x1, (float)y1, (float)x2, (float)y2, u_left, 0.0f, u_right, v);
     end_textured_quads();
+}
+
+void img_mgr::keep_textures() {
+    kept_textures.clear();
+    for (img_mgr* picture = first_live; picture; picture = picture->next_live) {
+        const GLuint name = (GLuint)picture->gl_tiles;
+        if (picture->gl_tiles == -1 || is_kept(name)) continue;
+        kept_textures.push_back(kept_texture{name, picture->tex_w, picture->tex_h, {}});
+        kept_texture& kept = kept_textures.back();
+        kept.texels.resize((size_t)kept.w * kept.h * 4);
+        glBindTexture(GL_TEXTURE_2D, name);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, kept.texels.data());
+    }
+}
+
+void img_mgr::restore_textures(bool context_is_new) {
+    if (context_is_new) {
+        // Binding a name the context never gave out makes a texture of that
+        // name, and later uploads are given other names.
+        for (const kept_texture& kept : kept_textures) {
+            glBindTexture(GL_TEXTURE_2D, kept.name);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB5_A1, kept.w, kept.h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                         kept.texels.data());
+        }
+        printf("opengl: uploaded [%d] textures again for the new context\n", (int)kept_textures.size());
+        std::vector<unsigned int> remade;
+        for (img_mgr* picture = first_live; picture; picture = picture->next_live) {
+            const unsigned int list = picture->display_list;
+            if (list == 0 || std::find(remade.begin(), remade.end(), list) != remade.end()) continue;
+            picture->remake_lists();
+            remade.push_back(list);
+        }
+    }
+    kept_textures.clear();
+    kept_textures.shrink_to_fit();
 }

@@ -28,6 +28,10 @@ void compile_rects(unsigned int list, const std::vector<texel_rect>& rects, int 
 
 void img_mgr::finish_upload() {
     display_list = glGenLists(DISPLAY_LISTS);
+    remake_lists();
+}
+
+void img_mgr::remake_lists() {
     compile_rects(display_list, cells.solid(), tex_w, tex_h);
     compile_rects(display_list + 1, cells.blended(), tex_w, tex_h);
 }

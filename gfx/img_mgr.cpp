@@ -161,12 +161,28 @@ void recolour(SDL_Surface* pixels, Uint32 from, Uint32 to) {
 
 }  // namespace
 
+img_mgr* img_mgr::first_live = nullptr;
+
+void img_mgr::join_live() {
+    next_live = first_live;
+    if (first_live) first_live->previous_live = this;
+    first_live = this;
+}
+
+void img_mgr::leave_live() {
+    if (previous_live) previous_live->next_live = next_live;
+    if (next_live) next_live->previous_live = previous_live;
+    if (first_live == this) first_live = next_live;
+}
+
 img_mgr::img_mgr() {
+    join_live();
     image_count++;
     printf("___Creating image [%lx] images[%d] estsz[%d]\n", (unsigned long)this, image_count, estimated_memory());
 }
 
 img_mgr::img_mgr(const img_mgr& src) {
+    join_live();
     image_count++;
     printf(" images[%d] estmemusage[%d]", image_count, estimated_memory());
     printf("\n");
@@ -213,6 +229,7 @@ img_mgr& img_mgr::operator=(const img_mgr& src) {
 }
 
 img_mgr::~img_mgr() {
+    leave_live();
     image_count--;
     printf("___NOTICE: deconstring an image[%lx] images[%d] mysize[%d]\n", (unsigned long)this, image_count,
            (int)sizeof(img_mgr));

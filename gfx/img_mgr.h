@@ -64,6 +64,14 @@ public:
         return y + logical_h - logical_h * zoom + (trim.top - window_top + row) * zoom;
     }
 
+    // A video mode change may give OpenGL a new context without the old
+    // one's textures. Before the change, keep_textures reads the texture of
+    // every live picture back; after it, restore_textures uploads them again
+    // under the same names when the context is new (copies share names), and
+    // lets go of what was kept.
+    static void keep_textures();
+    static void restore_textures(bool context_is_new);
+
     // OpenGL mode: uploads the texture (once); surface mode: moves the
     // pixels to a video-memory surface.
     void tohw();
@@ -159,7 +167,16 @@ private:
     // The program's own OpenGL drawing: img_gl_immediate.cpp in brawler,
     // img_gl_scaled.cpp in brawler_scaled.
     void finish_upload();
+    // Compiles the display lists again under their names, in a new context.
+    void remake_lists();
     void draw_gl(int x0, int y0, float zx, float zy, int angle);
+
+    // Every live picture, so a new GL context can get their textures back.
+    static img_mgr* first_live;
+    img_mgr* previous_live = nullptr;
+    img_mgr* next_live = nullptr;
+    void join_live();
+    void leave_live();
 
     bool moved_to_video = false;
     // The parts of the texture to draw, and which of them need blending.

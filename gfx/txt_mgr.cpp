@@ -30,6 +30,7 @@ void TXT_MGR::set_defaults(SDL_Surface* print_target) {
     text_h = 0;
     text_w = 0;
     cache_enabled = 0;
+    cache_context = 0;
     // SDL_ttf counts its users, so every manager may start it.
     if (TTF_Init() < 0) fprintf(stderr, "Couldn't initialize TTF: %s\n", SDL_GetError());
 }

@@ -39,6 +39,7 @@ public:
     int text_h, text_w;
     int cache_enabled;          // keep print's textures, keyed by first character
     std::map<int, GLuint> char_cache;
+    int cache_context;          // the GL context (screen_mgr::gl_context) the cache's textures live in
 
 private:
     TXT_MGR(const TXT_MGR&);

@@ -28,9 +28,10 @@ const char* const TITLE_TEXT = "QuillmooR";
 const char* const CREDIT_TEXTS[2] = {"QuillmooR (c) 2026", "Artwork and code by the QuillmooR project"};
 
 // The menus' texts are white, solid, and sized by the screen width so that
-// they keep their place on any screen.
+// they keep their place on any screen. They print on whatever the screen is
+// at the time: a mode change may give it a new surface.
 TXT_MGR* make_face(const char* font, int size) {
-    TXT_MGR* face = new TXT_MGR(screen.surface);
+    TXT_MGR* face = new TXT_MGR();
     face->size = size;
     face->mode = TXT_MGR::MODE_SOLID;
     face->open_font(font);

@@ -100,15 +100,14 @@ int screen_mgr::set_video_mode(int width, int height, int bpp) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) == -1) {
         printf("Couldn't initialize SDL Video: %s.\n", SDL_GetError());
     }
-    SDL_WM_SetCaption(GAME_NAME, GAME_NAME);
-    // Without a video subsystem SDL would crash setting the icon.
-    if (SDL_WasInit(SDL_INIT_VIDEO)) set_window_icon();
+    name_window();
     print_video_info();
     video_ok = 1;
     // SDL crashes when GL attributes are set without a video subsystem; the
     // mode below then fails in order instead.
     if (is_gl() && SDL_WasInit(SDL_INIT_VIDEO)) set_gl_attributes(bpp);
     centre_window_unless_placed();
+    mode_bpp = bpp;
     surface = SDL_SetVideoMode(width, height, bpp, video_flags);
     if (!surface) {
         fprintf(stderr, "Couldn't set %d x %d x %d video mode: %s\n", width, height, bpp, SDL_GetError());
@@ -119,12 +118,21 @@ int screen_mgr::set_video_mode(int width, int height, int bpp) {
         video_ok = 0;
         return -2;
     }
-    if (is_gl()) setup_gl_2d();
+    if (is_gl()) {
+        gl_context++;
+        setup_gl_2d();
+    }
     return 0;
 }
 
-// Must come before the first video mode: SDL gives the icon to the window
-// when it creates it.
+void screen_mgr::name_window() const {
+    SDL_WM_SetCaption(GAME_NAME, GAME_NAME);
+    // Without a video subsystem SDL would crash setting the icon.
+    if (SDL_WasInit(SDL_INIT_VIDEO)) set_window_icon();
+}
+
+// Must come before the video mode: SDL gives the icon to the window when it
+// creates it.
 void screen_mgr::set_window_icon() const {
     SDL_Surface* icon = IMG_Load(WINDOW_ICON);
     if (!icon) {
@@ -133,32 +141,6 @@ void screen_mgr::set_window_icon() const {
     }
     SDL_WM_SetIcon(icon, nullptr);
     SDL_FreeSurface(icon);
-}
-
-bool screen_mgr::reset_mode(Uint32 flags) {
-    SDL_Surface* changed = SDL_SetVideoMode(surface->w, surface->h, surface->format->BitsPerPixel, flags);
-    if (!changed) return false;
-    surface = changed;
-    video_flags = flags;
-    return true;
-}
-
-void screen_mgr::toggle_fullscreen() {
-    if (!surface) return;
-    const Uint32 wanted = video_flags ^ SDL_FULLSCREEN;
-    // The in-place switch keeps the surface and the GL context. Setting the
-    // mode again would give OpenGL a new context without the textures the
-    // pictures hold, so that path is only taken for plain surfaces, whose
-    // pictures live in memory of their own.
-    if (SDL_WM_ToggleFullScreen(surface)) {
-        video_flags = wanted;
-    } else if (is_gl() || !reset_mode(wanted)) {
-        printf("Can't switch full screen: %s\n", SDL_GetError());
-        return;
-    }
-    const bool full = (video_flags & SDL_FULLSCREEN) != 0;
-    show_cursor(full ? SDL_DISABLE : SDL_ENABLE);
-    printf("Full screen [%d]\n", full ? 1 : 0);
 }
 
 void screen_mgr::clear_screen() {

@@ -14,9 +14,13 @@ public:
     int init_audio();
     int init_joysticks(int max_to_open);
     int set_video_mode(int width, int height, int bpp);
-    // Switches between window and full screen, keeping what is on screen
-    // and, on OpenGL, the context with every texture.
+    // Switches between window and full screen, keeping what is on screen;
+    // on OpenGL the pictures' textures come back when the library gives
+    // the new mode a new context.
     void toggle_fullscreen();
+    // Gives the window (or the full screen) a new size, in the same way;
+    // false, with the mode in force kept, when the library refuses it.
+    bool set_size(int width, int height);
 
     // The one switch between the OpenGL and the plain surface drawing.
     Uint32 is_gl() const { return video_flags & (SDL_OPENGL | SDL_OPENGLBLIT); }
@@ -38,6 +42,9 @@ public:
     Sint32 joystick_ok;
     Sint32 audio_ok;
     Uint32 video_flags;
+    // Counts the OpenGL contexts made so far: GL names kept from an earlier
+    // count belong to a context that is gone.
+    int gl_context = 0;
 
 private:
     void print_video_info() const;
@@ -49,6 +56,7 @@ private:
     void clip_rows_gl(int top, int bottom);
     void unclip_gl();
     void flip_gl();
+    bool change_mode_gl(int width, int height, Uint32 flags);
 
     // The surface half (screen_mgr_sw.cpp).
     void clear_sw();
@@ -56,8 +64,18 @@ private:
     void unclip_sw();
     void flip_sw();
 
+    // Caption and icon, for the window the next video mode opens.
+    void name_window() const;
     void set_window_icon() const;
-    bool reset_mode(Uint32 flags);
+    bool change_mode(int width, int height, Uint32 flags);
+    bool reset_mode(int width, int height, Uint32 flags);
+    // Where the window lay on the X screen before full screen; w 0 when unknown.
+    void remember_window_place();
+    void fit_window(int width, int height) const;
+    SDL_Rect window_place = {0, 0, 0, 0};
+
+    // The bits per pixel the game asked for; a mode change asks again.
+    int mode_bpp = 0;
 };
 
 extern screen_mgr screen;

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <cstdio>
 
+#include "gfx/img_mgr.h"
 #include "shell/screen_mgr.h"
 
 void screen_mgr::set_gl_attributes(int bpp) const {
@@ -45,3 +46,24 @@ void screen_mgr::clip_rows_gl(int top, int bottom) {
 void screen_mgr::unclip_gl() { glDisable(GL_SCISSOR_TEST); }
 
 void screen_mgr::flip_gl() { SDL_GL_SwapBuffers(); }
+
+// Some libraries keep the context through a mode change, others make a new
+// one. A texture made just before the change tells which: a new context has
+// never heard of it. The pictures' textures are read back first, so they can
+// be uploaded again.
+bool screen_mgr::change_mode_gl(int width, int height, Uint32 flags) {
+    GLuint marker = 0;
+    glGenTextures(1, &marker);
+    glBindTexture(GL_TEXTURE_2D, marker);
+    img_mgr::keep_textures();
+    const bool changed = reset_mode(width, height, flags);
+    const bool context_is_new = !glIsTexture(marker);
+    if (context_is_new) {
+        gl_context++;
+    } else {
+        glDeleteTextures(1, &marker);
+    }
+    if (surface) setup_gl_2d();
+    img_mgr::restore_textures(context_is_new && surface);
+    return changed;
+}
