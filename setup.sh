@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 packages=(
     build-essential cmake pkg-config ccache
     libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev libsdl-gfx1.2-dev
-    libgl-dev libgl1-mesa-dri
+    libgl-dev libgl1-mesa-dri libx11-dev
     libgtest-dev
     xvfb xauth xdotool imagemagick
     file desktop-file-utils appstream

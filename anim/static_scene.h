@@ -34,6 +34,7 @@ public:
 
     std::vector<entry> entries;
     std::vector<unsigned int> display_lists;  // GL names, empty until the first OpenGL draw
+    int lists_context = 0;                    // the GL context (screen_mgr::gl_context) they live in
 
 private:
     static_scene(const static_scene&);

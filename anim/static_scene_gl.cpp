@@ -5,9 +5,12 @@
 #include "anim/anim_mgr.h"
 #include "gfx/frame.h"
 #include "gfx/img_mgr.h"
+#include "shell/screen_mgr.h"
 
 // The scene never changes, so its drawing is compiled once and replayed.
 void static_scene::draw_gl() {
+    // Lists made in a context that is gone are compiled again in this one.
+    if (lists_context != screen.gl_context) display_lists.clear();
     if (!display_lists.empty()) {
         for (unsigned int list : display_lists) glCallList(list);
         return;
@@ -25,6 +28,7 @@ void static_scene::draw_gl() {
     draw_pictures();
     glEndList();
     display_lists.push_back(list);
+    lists_context = screen.gl_context;
 }
 
 void static_scene::upload_pictures() const {
@@ -37,6 +41,8 @@ void static_scene::upload_pictures() const {
 }
 
 void static_scene::free_display_lists() {
+    // Names from a context that is gone may belong to others' lists now.
+    if (lists_context != screen.gl_context) display_lists.clear();
     for (unsigned int list : display_lists) glDeleteLists(list, 1);
     display_lists.clear();
 }

@@ -2,6 +2,7 @@
 // strip, the tiled backdrop and reading a texture back.
 #include <GL/gl.h>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -18,6 +19,22 @@ namespace {
 const double TILE_U_PER_PIXEL = 1.0 / TILE_STEP_X;
 const double TILE_V_PER_PIXEL = 1.0 / TILE_STEP_Y;
 
+// A texture read back before a video mode change, under its name.
+struct kept_texture {
+    GLuint name;
+    int w, h;
+    std::vector<Uint8> texels;
+};
+
+std::vector<kept_texture> kept_textures;
+
+bool is_kept(GLuint name) {
+    for (const kept_texture& kept : kept_textures) {
+        if (kept.name == name) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 // A quad that puts each texel on one pixel, unturned, shows the texels
@@ -28,6 +45,62 @@ void img_mgr::bind_texture(bool texel_per_pixel) const {
     glBindTexture(GL_TEXTURE_2D, (GLuint)gl_tiles);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+}
+
+const img_mgr::drawing_path img_mgr::GL_PATH = {
+    &img_mgr::tohw_gl,          &img_mgr::display_gl,    &img_mgr::display_floor_gl,
+    &img_mgr::display_tiled_gl, &img_mgr::show_alpha_gl, &img_mgr::mirror_gl,
+};
+
+void img_mgr::display_gl(int x, int y, SDL_Surface* dest, float zx, float zy, int angle) {
+    if (dest == screen.surface) {
+        tohw_gl();
+    } else {
+        note_other_destination();
+        if (!has_surface()) download();
+    }
+    // The quad covers the logical rectangle and is mirrored about it.
+    const int x0 = (int)(x + (mirrored ? -trim.left : trim.left) * zx);
+    draw_gl(x0, stored_top(y, zy), zx, zy, angle);
+}
+
+// The quad takes the opacity as its colour's alpha at every draw.
+void img_mgr::show_alpha_gl(Uint8) {}
+
+// The draw swaps the texture coordinates instead of the pixels.
+void img_mgr::mirror_gl() { mirrored = !mirrored; }
+
+// Copies draw with the texture of the picture they were copied from.
+void img_mgr::share_texture(const img_mgr& src) {
+    if (src.gl_tiles != gl_tiles) {
+        let_go_of_texture();
+        texture_users::hold(src.gl_tiles);
+    }
+    gl_tiles = src.gl_tiles;
+    display_list = src.display_list;
+    cells = src.cells;
+    tex_w = src.tex_w;
+    tex_h = src.tex_h;
+}
+
+void img_mgr::let_go_of_texture() {
+    if (gl_tiles == -1) return;
+    const bool last_user = texture_users::release(gl_tiles);
+    if (screen.is_gl()) {
+        // Copies share a texture: only the last one deletes it, and only
+        // while the GL context is still there.
+        if (last_user && SDL_GetVideoSurface()) {
+            printf("opengl: Freeing [%d]\n", gl_tiles);
+            const GLuint texture = (GLuint)gl_tiles;
+            glDeleteTextures(1, &texture);
+            if (display_list != 0) glDeleteLists(display_list, DISPLAY_LISTS);
+        } else {
+            printf("Would be ");
+            printf("opengl: Freeing [%d]\n", gl_tiles);
+        }
+    }
+    gl_tiles = -1;
+    display_list = 0;
 }
 
 bool img_mgr::check_uploaded() const {
@@ -106,7 +179,7 @@ void img_mgr::download() {
     surface->store(read_texture());
 }
 
-void img_mgr::display_floor_gl(int x, int y, double zoom, double depth) {
+void img_mgr::display_floor_gl(int x, int y, SDL_Surface*, double zoom, double depth) {
     tohw();
     if (!check_uploaded()) return;
     dst_rect.x = (Sint16)(int)(x * zoom);
@@ -145,4 +218,41 @@ void img_mgr::display_tiled_gl(int x1, int y1, int x2, int y2) {
     begin_textured_quads(gl_tiles, alpha);
     textured_quad((float)x1, (float)y1, (float)x2, (float)y2, u_left, 0.0f, u_right, v);
     end_textured_quads();
+}
+
+void img_mgr::keep_textures() {
+    kept_textures.clear();
+    for (img_mgr* picture = first_live; picture; picture = picture->next_live) {
+        const GLuint name = (GLuint)picture->gl_tiles;
+        if (picture->gl_tiles == -1 || is_kept(name)) continue;
+        kept_textures.push_back(kept_texture{name, picture->tex_w, picture->tex_h, {}});
+        kept_texture& kept = kept_textures.back();
+        kept.texels.resize((size_t)kept.w * kept.h * 4);
+        glBindTexture(GL_TEXTURE_2D, name);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, kept.texels.data());
+    }
+}
+
+void img_mgr::restore_textures(bool context_is_new) {
+    if (context_is_new) {
+        // Binding a name the context never gave out makes a texture of that
+        // name, and later uploads are given other names.
+        for (const kept_texture& kept : kept_textures) {
+            glBindTexture(GL_TEXTURE_2D, kept.name);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB5_A1, kept.w, kept.h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                         kept.texels.data());
+        }
+        printf("opengl: uploaded [%d] textures again for the new context\n", (int)kept_textures.size());
+        std::vector<unsigned int> remade;
+        for (img_mgr* picture = first_live; picture; picture = picture->next_live) {
+            const unsigned int list = picture->display_list;
+            if (list == 0 || std::find(remade.begin(), remade.end(), list) != remade.end()) continue;
+            picture->remake_lists();
+            remade.push_back(list);
+        }
+    }
+    kept_textures.clear();
+    kept_textures.shrink_to_fit();
 }

@@ -68,7 +68,9 @@ void turn_about(int x, int y, int cx, int cy, int angle) {
 
 void img_mgr::finish_upload() {}
 
-void img_mgr::display_gl(int x0, int y0, float zx, float zy, int angle) {
+void img_mgr::remake_lists() {}
+
+void img_mgr::draw_gl(int x0, int y0, float zx, float zy, int angle) {
     if (!check_uploaded()) return;
     dst_rect.x = (Sint16)x0;
     dst_rect.y = (Sint16)y0;

@@ -28,11 +28,15 @@ void compile_rects(unsigned int list, const std::vector<texel_rect>& rects, int 
 
 void img_mgr::finish_upload() {
     display_list = glGenLists(DISPLAY_LISTS);
+    remake_lists();
+}
+
+void img_mgr::remake_lists() {
     compile_rects(display_list, cells.solid(), tex_w, tex_h);
     compile_rects(display_list + 1, cells.blended(), tex_w, tex_h);
 }
 
-void img_mgr::display_gl(int x0, int y0, float zx, float zy, int angle) {
+void img_mgr::draw_gl(int x0, int y0, float zx, float zy, int angle) {
     if (!check_uploaded()) return;
     const int tw = trimmed_w();
     const int th = trimmed_h();

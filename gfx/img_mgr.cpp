@@ -1,12 +1,10 @@
 #include "gfx/img_mgr.h"
 
-#include <GL/gl.h>
 #include <SDL/SDL_image.h>
 #include <cstdio>
 #include <cstring>
 
 #include "gfx/surface_convert.h"
-#include "gfx/texture_users.h"
 #include "shell/screen_mgr.h"
 
 int image_count = 0;
@@ -161,19 +159,30 @@ void recolour(SDL_Surface* pixels, Uint32 from, Uint32 to) {
     if (SDL_MUSTLOCK(pixels)) SDL_UnlockSurface(pixels);
 }
 
-// Keeps a surface's SDL opacity in step with the picture's.
-void apply_alpha(SDL_Surface* pixels, Uint8 alpha) {
-    if (pixels && pixels->format->alpha != alpha) SDL_SetAlpha(pixels, SDL_SRCALPHA, alpha);
-}
-
 }  // namespace
 
+img_mgr* img_mgr::first_live = nullptr;
+
+void img_mgr::join_live() {
+    next_live = first_live;
+    if (first_live) first_live->previous_live = this;
+    first_live = this;
+}
+
+void img_mgr::leave_live() {
+    if (previous_live) previous_live->next_live = next_live;
+    if (next_live) next_live->previous_live = previous_live;
+    if (first_live == this) first_live = next_live;
+}
+
 img_mgr::img_mgr() {
+    join_live();
     image_count++;
     printf("___Creating image [%lx] images[%d] estsz[%d]\n", (unsigned long)this, image_count, estimated_memory());
 }
 
 img_mgr::img_mgr(const img_mgr& src) {
+    join_live();
     image_count++;
     printf(" images[%d] estmemusage[%d]", image_count, estimated_memory());
     printf("\n");
@@ -220,6 +229,7 @@ img_mgr& img_mgr::operator=(const img_mgr& src) {
 }
 
 img_mgr::~img_mgr() {
+    leave_live();
     image_count--;
     printf("___NOTICE: deconstring an image[%lx] images[%d] mysize[%d]\n", (unsigned long)this, image_count,
            (int)sizeof(img_mgr));
@@ -231,19 +241,11 @@ img_mgr::~img_mgr() {
 }
 
 void img_mgr::copy_attributes(const img_mgr& src) {
-    if (src.gl_tiles != gl_tiles) {
-        let_go_of_texture();
-        texture_users::hold(src.gl_tiles);
-    }
+    share_texture(src);
     dst_rect = src.dst_rect;
     src_rect = src.src_rect;
     bounds = src.bounds;
     trim = src.trim;
-    gl_tiles = src.gl_tiles;
-    display_list = src.display_list;
-    cells = src.cells;
-    tex_w = src.tex_w;
-    tex_h = src.tex_h;
     logical_w = src.logical_w;
     logical_h = src.logical_h;
     alpha = src.alpha;
@@ -374,26 +376,6 @@ bool img_mgr::reload_pixels_from_file() {
     return true;
 }
 
-void img_mgr::let_go_of_texture() {
-    if (gl_tiles == -1) return;
-    const bool last_user = texture_users::release(gl_tiles);
-    if (screen.is_gl()) {
-        // Copies share a texture: only the last one deletes it, and only
-        // while the GL context is still there.
-        if (last_user && SDL_GetVideoSurface()) {
-            printf("opengl: Freeing [%d]\n", gl_tiles);
-            const GLuint texture = (GLuint)gl_tiles;
-            glDeleteTextures(1, &texture);
-            if (display_list != 0) glDeleteLists(display_list, DISPLAY_LISTS);
-        } else {
-            printf("Would be ");
-            printf("opengl: Freeing [%d]\n", gl_tiles);
-        }
-    }
-    gl_tiles = -1;
-    display_list = 0;
-}
-
 void img_mgr::swap_color(Uint32 from, Uint32 to) {
     if (!has_surface() && gl_tiles != -1) reload_pixels_from_file();
     SDL_Surface* pixels = surface->surface;
@@ -406,27 +388,11 @@ void img_mgr::swap_color(Uint32 from, Uint32 to) {
 }
 
 void img_mgr::set_alpha(Uint8 value) {
-    if (!screen.is_gl() && value != alpha && has_surface()) {
-        SDL_SetAlpha(surface.pixels(), SDL_SRCALPHA, value);
-    }
+    (this->*path().show_alpha)(value);
     alpha = value;
 }
 
-void img_mgr::mirror() {
-    if (mirror_surface.is_null() && !screen.is_gl()) {
-        SDL_Surface* pixels = surface->surface;
-        if (pixels) {
-            mirror_surface.attach_new();
-            mirror_surface->store(zoomed_display_copy(pixels, nullptr, pixels->w, pixels->h, 0.0, -1.0, 1.0));
-            mirror_surface->green2alpha();
-        }
-    }
-    mirrored = !mirrored;
-    if (!screen.is_gl()) {
-        surface.swap(mirror_surface);
-        apply_alpha(surface.pixels(), alpha);
-    }
-}
+void img_mgr::mirror() { (this->*path().mirror)(); }
 
 img_box img_mgr::placed_bounds(int x, int y, float zoom) const {
     const int left = mirrored ? x + (logical_w - bounds.right) : x + bounds.left;
@@ -461,33 +427,15 @@ row_span img_mgr::solid_rows() const {
     return longest;
 }
 
-void img_mgr::tohw() {
-    if (screen.is_gl()) {
-        tohw_gl();
-    } else {
-        tohw_sw();
-    }
-}
+const img_mgr::drawing_path& img_mgr::path() { return screen.is_gl() ? GL_PATH : SURFACE_PATH; }
+
+void img_mgr::tohw() { (this->*path().tohw)(); }
 
 void img_mgr::display(int x, int y, SDL_Surface* dest, float zx, float zy, int angle) {
-    const int y0 = (int)(y + trim.top * zy);
-    if (dest == screen.surface) {
-        if (screen.is_gl()) tohw();
-    } else {
-        printf("Detected non-screen output for [%s]\n", filename);
-        if (!has_surface()) download();
-    }
-    if (screen.is_gl()) {
-        // The quad covers the logical rectangle and is mirrored about it.
-        const int x0 = (int)(x + (mirrored ? -trim.left : trim.left) * zx);
-        display_gl(x0, y0, zx, zy, angle);
-    } else {
-        // The stored picture is the trimmed part: placed where that part of
-        // the logical rectangle lands, facing either way.
-        const int x0 = (int)(x + stored_left() * zx);
-        display_sw(x0, y0, dest, zx, zy, angle);
-    }
+    (this->*path().display)(x, y, dest, zx, zy, angle);
 }
+
+void img_mgr::note_other_destination() const { printf("Detected non-screen output for [%s]\n", filename); }
 
 void img_mgr::display(int x, int y) { display(x, y, screen.surface, 1.0f, 1.0f, 0); }
 
@@ -504,18 +452,12 @@ void img_mgr::display_scaled(int x, int y, SDL_Surface* dest, double zoom) {
 void img_mgr::display_floor(int x, int y, SDL_Surface* dest, double zoom, double depth) {
     if (zoom == 1.0) {
         display(x, y, dest, 1.0f, 1.0f, 0);
-    } else if (screen.is_gl()) {
-        display_floor_gl(x, y, zoom, depth);
     } else {
-        display_floor_sw(x, y, dest, zoom, depth);
+        (this->*path().display_floor)(x, y, dest, zoom, depth);
     }
 }
 
 void img_mgr::display_tiled(int x1, int y1, int x2, int y2) {
     tohw();
-    if (screen.is_gl()) {
-        display_tiled_gl(x1, y1, x2, y2);
-    } else {
-        display_tiled_sw(x1, y1, x2, y2);
-    }
+    (this->*path().display_tiled)(x1, y1, x2, y2);
 }

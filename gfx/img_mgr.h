@@ -67,6 +67,14 @@ public:
         return y + logical_h - logical_h * zoom + (trim.top - window_top + row) * zoom;
     }
 
+    // A video mode change may give OpenGL a new context without the old
+    // one's textures. Before the change, keep_textures reads the texture of
+    // every live picture back; after it, restore_textures uploads them again
+    // under the same names when the context is new (copies share names), and
+    // lets go of what was kept.
+    static void keep_textures();
+    static void restore_textures(bool context_is_new);
+
     // OpenGL mode: uploads the texture (once); surface mode: moves the
     // pixels to a video-memory surface.
     void tohw();
@@ -107,7 +115,9 @@ private:
     void reset_rects();
     void copy_attributes(const img_mgr& src);
     bool reload_pixels_from_file();
-    void let_go_of_texture();
+    void note_other_destination() const;
+    // Where display(x, y, ..., zy) puts the top of the stored pixels.
+    int stored_top(int y, float zy) const { return (int)(y + trim.top * zy); }
     int trimmed_w() const { return trim.right - trim.left; }
     // The logical column where the stored pixels start on the surface path,
     // where a mirrored picture stores its flipped pixels: its right trim
@@ -115,9 +125,25 @@ private:
     int stored_left() const { return mirrored ? logical_w - trim.right : trim.left; }
     int trimmed_h() const { return trim.bottom - trim.top; }
 
+    // What each drawing path does its own way. Each path file defines its
+    // table; path() gives the running one, so the rest of the class reads
+    // the same on both.
+    struct drawing_path {
+        void (img_mgr::*tohw)();
+        void (img_mgr::*display)(int x, int y, SDL_Surface* dest, float zx, float zy, int angle);
+        void (img_mgr::*display_floor)(int x, int y, SDL_Surface* dest, double zoom, double depth);
+        void (img_mgr::*display_tiled)(int x1, int y1, int x2, int y2);
+        void (img_mgr::*show_alpha)(Uint8 value);
+        void (img_mgr::*mirror)();
+    };
+    static const drawing_path SURFACE_PATH;
+    static const drawing_path GL_PATH;
+    static const drawing_path& path();
+
     // Drawing on plain surfaces (img_sw.cpp).
     void tohw_sw();
-    void display_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, int angle);
+    void display_sw(int x, int y, SDL_Surface* dest, float zx, float zy, int angle);
+    void draw_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, int angle);
     void display_floor_sw(int x, int y, SDL_Surface* dest, double zoom, double depth);
     void display_tiled_sw(int x1, int y1, int x2, int y2);
     bool needs_patch(const SDL_Surface* dest, float zx, float zy) const;
@@ -125,19 +151,35 @@ private:
     bool keep_zoomed(SDL_Surface* picture, int key, const zoom_view& view);
     void place_zoomed(int picture_w, int picture_h, float zx, float zy, int angle);
     bool display_zoomed_part(SDL_Surface* dest, float zx, float zy);
+    void show_alpha_sw(Uint8 value);
+    void mirror_sw();
 
     // OpenGL upload and the drawing common to both programs (img_gl.cpp).
     void tohw_gl();
-    void display_floor_gl(int x, int y, double zoom, double depth);
+    void display_gl(int x, int y, SDL_Surface* dest, float zx, float zy, int angle);
+    void display_floor_gl(int x, int y, SDL_Surface* dest, double zoom, double depth);
     void display_tiled_gl(int x1, int y1, int x2, int y2);
     SDL_Surface* read_texture() const;
     bool check_uploaded() const;
     void bind_texture(bool texel_per_pixel) const;
+    void show_alpha_gl(Uint8 value);
+    void mirror_gl();
+    void let_go_of_texture();
+    void share_texture(const img_mgr& src);
 
     // The program's own OpenGL drawing: img_gl_immediate.cpp in brawler,
     // img_gl_scaled.cpp in brawler_scaled.
     void finish_upload();
-    void display_gl(int x0, int y0, float zx, float zy, int angle);
+    // Compiles the display lists again under their names, in a new context.
+    void remake_lists();
+    void draw_gl(int x0, int y0, float zx, float zy, int angle);
+
+    // Every live picture, so a new GL context can get their textures back.
+    static img_mgr* first_live;
+    img_mgr* previous_live = nullptr;
+    img_mgr* next_live = nullptr;
+    void join_live();
+    void leave_live();
 
     bool moved_to_video = false;
     // The parts of the texture to draw, and which of them need blending.

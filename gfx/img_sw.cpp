@@ -265,6 +265,32 @@ std::vector<int> floor_rows;
 
 }  // namespace
 
+const img_mgr::drawing_path img_mgr::SURFACE_PATH = {
+    &img_mgr::tohw_sw,          &img_mgr::display_sw,    &img_mgr::display_floor_sw,
+    &img_mgr::display_tiled_sw, &img_mgr::show_alpha_sw, &img_mgr::mirror_sw,
+};
+
+void img_mgr::show_alpha_sw(Uint8 value) {
+    if (value != alpha && has_surface()) SDL_SetAlpha(surface.pixels(), SDL_SRCALPHA, value);
+}
+
+// The facing copy is made once; turning exchanges the two, so `surface`
+// always holds the picture facing the current way.
+void img_mgr::mirror_sw() {
+    if (mirror_surface.is_null()) {
+        SDL_Surface* pixels = surface->surface;
+        if (pixels) {
+            mirror_surface.attach_new();
+            mirror_surface->store(zoomed_display_copy(pixels, nullptr, pixels->w, pixels->h, 0.0, -1.0, 1.0));
+            mirror_surface->green2alpha();
+        }
+    }
+    mirrored = !mirrored;
+    surface.swap(mirror_surface);
+    SDL_Surface* facing = surface.pixels();
+    if (facing && facing->format->alpha != alpha) SDL_SetAlpha(facing, SDL_SRCALPHA, alpha);
+}
+
 void img_mgr::tohw_sw() {
     if (surface.is_null()) {
         printf("ERROR uploading null image\n");
@@ -381,7 +407,14 @@ bool img_mgr::display_zoomed_part(SDL_Surface* dest, float zx, float zy) {
     return true;
 }
 
-void img_mgr::display_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, int angle) {
+void img_mgr::display_sw(int x, int y, SDL_Surface* dest, float zx, float zy, int angle) {
+    if (dest != screen.surface) note_other_destination();
+    // The stored picture is the trimmed part: placed where that part of the
+    // logical rectangle lands, facing either way.
+    draw_sw((int)(x + stored_left() * zx), stored_top(y, zy), dest, zx, zy, angle);
+}
+
+void img_mgr::draw_sw(int x0, int y0, SDL_Surface* dest, float zx, float zy, int angle) {
     if (!has_surface() || !dest) {
         printf("ERROR displayingtozoom empty image [%lx]->NULL [%s]\n", (unsigned long)this, filename);
         return;

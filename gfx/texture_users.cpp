@@ -23,8 +23,3 @@ bool texture_users::release(int texture) {
     users().erase(found);
     return true;
 }
-
-int texture_users::count(int texture) {
-    const auto found = users().find(texture);
-    return found == users().end() ? 0 : found->second;
-}

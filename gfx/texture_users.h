@@ -10,7 +10,6 @@ public:
     static void hold(int texture);
     // True when `texture` was held and now has no user left.
     static bool release(int texture);
-    static int count(int texture);
 };
 
 #endif

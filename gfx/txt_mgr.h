@@ -39,6 +39,7 @@ public:
     int text_h = 0, text_w = 0;
     int cache_enabled = 0;                // keep print's textures, keyed by first character
     std::map<int, GLuint> char_cache;
+    int cache_context;          // the GL context (screen_mgr::gl_context) the cache's textures live in
 
 private:
     TXT_MGR(const TXT_MGR&);

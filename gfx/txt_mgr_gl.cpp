@@ -44,6 +44,11 @@ void draw_text_quad(GLuint texture, int x, int y, int w, int h, float u, float v
 void TXT_MGR::print_gl(SDL_Surface* rendered, int first_char) {
     GLuint texture = 0;
     bool need_upload = true;
+    if (cache_context != screen.gl_context) {
+        // The textures went with the context they were made in.
+        char_cache.clear();
+        cache_context = screen.gl_context;
+    }
     if (cache_enabled) {
         std::map<int, GLuint>::const_iterator cached = char_cache.find(first_char);
         if (cached != char_cache.end()) {

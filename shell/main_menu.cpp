@@ -28,7 +28,8 @@ const char* const TITLE_TEXT = "QuillmooR";
 const char* const CREDIT_TEXTS[2] = {"QuillmooR (c) 2026", "Artwork and code by the QuillmooR project"};
 
 // The menus' texts are white, solid, and sized by the screen width so that
-// they keep their place on any screen.
+// they keep their place on any screen. They print on whatever the screen is
+// at the time: a mode change may give it a new surface.
 const SDL_Color MENU_TEXT_COLOUR = {255, 255, 255, 0};
 
 // The dark logo rests at half size. It grows into that from a tenth while
@@ -102,9 +103,9 @@ void main_menu::load(FPSmanager* menu_pacing, int menu_rate, Mix_Music* menu_mus
 }
 
 void main_menu::load_faces() {
-    title_face = new_solid_face(TITLE_FONT, screen.width() / 10, MENU_TEXT_COLOUR, screen.surface);
-    entry_face = new_solid_face(TITLE_FONT, screen.width() / 14, MENU_TEXT_COLOUR, screen.surface);
-    credit_face = new_solid_face(PLAIN_FONT, screen.width() / 45, MENU_TEXT_COLOUR, screen.surface);
+    title_face = new_solid_face(TITLE_FONT, screen.width() / 10, MENU_TEXT_COLOUR, nullptr);
+    entry_face = new_solid_face(TITLE_FONT, screen.width() / 14, MENU_TEXT_COLOUR, nullptr);
+    credit_face = new_solid_face(PLAIN_FONT, screen.width() / 45, MENU_TEXT_COLOUR, nullptr);
 }
 
 void main_menu::prepare() {

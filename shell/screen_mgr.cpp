@@ -1,8 +1,6 @@
 #include "shell/screen_mgr.h"
 
-#include <GL/gl.h>
 #include <algorithm>
-#include <SDL/SDL_gfxPrimitives.h>
 #include <SDL/SDL_image.h>
 #include <cstdio>
 #include <cstdlib>
@@ -97,49 +95,19 @@ void screen_mgr::print_video_info() const {
     printf("\n\n\t\tTotal amount of video_mem: %d\n", info->video_mem);
 }
 
-void screen_mgr::set_gl_attributes(int bpp) const {
-    printf("Setting GL Atts [%d]\n", is_gl());
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, bpp);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, (video_flags & SDL_DOUBLEBUF) ? 1 : 0);
-}
-
-// One GL unit is one screen pixel and y grows downward, as on the surface path.
-void screen_mgr::setup_gl_2d() const {
-    printf("Setting up OpenGL 2D\n");
-    GLint max_texture_size = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_texture_size);
-    printf("Max texture size[%d]\n", max_texture_size);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_CULL_FACE);
-    glClearColor(0, 0, 0, 1);
-    glViewport(0, 0, surface->w, surface->h);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    const int half_width = surface->w / 2;
-    glOrtho(0, surface->w, surface->h, 0, -half_width, half_width);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 0, 0);
-    glClearColor(0, 0, 0, 0);
-}
-
 int screen_mgr::set_video_mode(int width, int height, int bpp) {
     if (!sdl_ok) return -1;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) == -1) {
         printf("Couldn't initialize SDL Video: %s.\n", SDL_GetError());
     }
-    SDL_WM_SetCaption(GAME_NAME, GAME_NAME);
-    // Without a video subsystem SDL would crash setting the icon.
-    if (SDL_WasInit(SDL_INIT_VIDEO)) set_window_icon();
+    name_window();
     print_video_info();
     video_ok = 1;
     // SDL crashes when GL attributes are set without a video subsystem; the
     // mode below then fails in order instead.
     if (is_gl() && SDL_WasInit(SDL_INIT_VIDEO)) set_gl_attributes(bpp);
     centre_window_unless_placed();
+    mode_bpp = bpp;
     surface = SDL_SetVideoMode(width, height, bpp, video_flags);
     if (!surface) {
         fprintf(stderr, "Couldn't set %d x %d x %d video mode: %s\n", width, height, bpp, SDL_GetError());
@@ -150,12 +118,21 @@ int screen_mgr::set_video_mode(int width, int height, int bpp) {
         video_ok = 0;
         return -2;
     }
-    if (is_gl()) setup_gl_2d();
+    if (is_gl()) {
+        gl_context++;
+        setup_gl_2d();
+    }
     return 0;
 }
 
-// Must come before the first video mode: SDL gives the icon to the window
-// when it creates it.
+void screen_mgr::name_window() const {
+    SDL_WM_SetCaption(GAME_NAME, GAME_NAME);
+    // Without a video subsystem SDL would crash setting the icon.
+    if (SDL_WasInit(SDL_INIT_VIDEO)) set_window_icon();
+}
+
+// Must come before the video mode: SDL gives the icon to the window when it
+// creates it.
 void screen_mgr::set_window_icon() const {
     SDL_Surface* icon = IMG_Load(WINDOW_ICON);
     if (!icon) {
@@ -166,55 +143,11 @@ void screen_mgr::set_window_icon() const {
     SDL_FreeSurface(icon);
 }
 
-bool screen_mgr::reset_mode(int width, int height, int bpp, Uint32 flags) {
-    SDL_Surface* changed = SDL_SetVideoMode(width, height, bpp, flags);
-    if (!changed) return false;
-    surface = changed;
-    video_flags = flags;
-    return true;
-}
-
-// Setting the mode again gives OpenGL a new context without the pictures'
-// textures: there a new size waits for the next start.
-bool screen_mgr::set_size(int width, int height) {
-    if (!surface || is_gl()) return false;
-    if (width == surface->w && height == surface->h) return true;
-    const int old_width = surface->w;
-    const int old_height = surface->h;
-    const int bpp = surface->format->BitsPerPixel;
-    if (!reset_mode(width, height, bpp, video_flags)) {
-        printf("Can't set the size to [%d,%d]: %s\n", width, height, SDL_GetError());
-        // A refused mode may leave no screen at all: take the old one back.
-        if (!reset_mode(old_width, old_height, bpp, video_flags)) surface = SDL_GetVideoSurface();
-        return false;
-    }
-    printf("Screen size [%d,%d]\n", width, height);
-    return true;
-}
-
-void screen_mgr::toggle_fullscreen() {
-    if (!surface) return;
-    const Uint32 wanted = video_flags ^ SDL_FULLSCREEN;
-    // The in-place switch keeps the surface and the GL context. Setting the
-    // mode again would give OpenGL a new context without the textures the
-    // pictures hold, so that path is only taken for plain surfaces, whose
-    // pictures live in memory of their own.
-    if (SDL_WM_ToggleFullScreen(surface)) {
-        video_flags = wanted;
-    } else if (is_gl() || !reset_mode(surface->w, surface->h, surface->format->BitsPerPixel, wanted)) {
-        printf("Can't switch full screen: %s\n", SDL_GetError());
-        return;
-    }
-    const bool full = (video_flags & SDL_FULLSCREEN) != 0;
-    show_cursor(full ? SDL_DISABLE : SDL_ENABLE);
-    printf("Full screen [%d]\n", full ? 1 : 0);
-}
-
 void screen_mgr::clear_screen() {
     if (is_gl()) {
-        glClear(GL_COLOR_BUFFER_BIT);
+        clear_gl();
     } else if (surface) {
-        boxRGBA(surface, 0, 0, surface->w, surface->h, 0, 0, 0, 255);
+        clear_sw();
     }
 }
 
@@ -222,28 +155,25 @@ void screen_mgr::clip_rows(int top, int bottom) {
     top = std::max(top, 0);
     bottom = std::max(std::min(bottom, height()), top);
     if (is_gl()) {
-        // The scissor box counts rows from the bottom of the window.
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(0, height() - bottom, width(), bottom - top);
+        clip_rows_gl(top, bottom);
     } else if (surface) {
-        SDL_Rect rows = {0, (Sint16)top, (Uint16)width(), (Uint16)(bottom - top)};
-        SDL_SetClipRect(surface, &rows);
+        clip_rows_sw(top, bottom);
     }
 }
 
 void screen_mgr::unclip() {
     if (is_gl()) {
-        glDisable(GL_SCISSOR_TEST);
+        unclip_gl();
     } else if (surface) {
-        SDL_SetClipRect(surface, nullptr);
+        unclip_sw();
     }
 }
 
 void screen_mgr::flip() {
     if (is_gl()) {
-        SDL_GL_SwapBuffers();
+        flip_gl();
     } else if (surface) {
-        SDL_Flip(surface);
+        flip_sw();
     }
 }
 

@@ -14,12 +14,12 @@ public:
     int init_audio();
     int init_joysticks(int max_to_open);
     int set_video_mode(int width, int height, int bpp);
-    // Switches between window and full screen, keeping what is on screen
-    // and, on OpenGL, the context with every texture.
+    // Switches between window and full screen, keeping what is on screen;
+    // on OpenGL the pictures' textures come back when the library gives
+    // the new mode a new context.
     void toggle_fullscreen();
-    // A new screen size on the same path, where SDL can set the mode again
-    // without losing the pictures; false when it can't (OpenGL, a size the
-    // display refuses), the old size then stays.
+    // Gives the window (or the full screen) a new size, in the same way;
+    // false, with the mode in force kept, when the library refuses it.
     bool set_size(int width, int height);
 
     // The one switch between the OpenGL and the plain surface drawing.
@@ -47,13 +47,40 @@ public:
     // (the picture that decides the next contact, a frame that fires, the
     // flash a frame starts), but no pixel is written and no sound plays.
     bool painting;
+    // Counts the OpenGL contexts made so far: GL names kept from an earlier
+    // count belong to a context that is gone.
+    int gl_context = 0;
 
 private:
     void print_video_info() const;
+
+    // The OpenGL half (screen_mgr_gl.cpp).
     void set_gl_attributes(int bpp) const;
     void setup_gl_2d() const;
+    void clear_gl();
+    void clip_rows_gl(int top, int bottom);
+    void unclip_gl();
+    void flip_gl();
+    bool change_mode_gl(int width, int height, Uint32 flags);
+
+    // The surface half (screen_mgr_sw.cpp).
+    void clear_sw();
+    void clip_rows_sw(int top, int bottom);
+    void unclip_sw();
+    void flip_sw();
+
+    // Caption and icon, for the window the next video mode opens.
+    void name_window() const;
     void set_window_icon() const;
-    bool reset_mode(int width, int height, int bpp, Uint32 flags);
+    bool change_mode(int width, int height, Uint32 flags);
+    bool reset_mode(int width, int height, Uint32 flags);
+    // Where the window lay on the X screen before full screen; w 0 when unknown.
+    void remember_window_place();
+    void fit_window(int width, int height) const;
+    SDL_Rect window_place = {0, 0, 0, 0};
+
+    // The bits per pixel the game asked for; a mode change asks again.
+    int mode_bpp = 0;
 };
 
 extern screen_mgr screen;

@@ -171,6 +171,63 @@ TEST_F(gl_path, a_shared_texture_is_deleted_with_its_last_picture) {
     EXPECT_FALSE(glIsTexture(texture));
 }
 
+// A video mode change may come with a new GL context, empty of textures
+// and lists: what was read back before it is uploaded again under the same
+// names, so pictures and their copies draw as they did.
+TEST_F(gl_path, pictures_and_their_copies_draw_the_same_in_a_new_context) {
+    img_mgr picture;
+    picture.load(placed_picture_file().c_str());
+    picture.tohw();
+    img_mgr turned(picture);
+    turned.mirror();
+    const auto draw = [&] {
+        glClear(GL_COLOR_BUFFER_BIT);
+        picture.display(10, 20, screen.surface, 1.5f, 1.5f, 0);
+        turned.display(180, 40);
+        read_back();
+    };
+    draw();
+    const std::vector<Uint8> before = framebuffer;
+    const int texture = picture.gl_tiles;
+
+    img_mgr::keep_textures();
+    // What a new context lacks: every texture and list the pictures hold.
+    const GLuint name = (GLuint)texture;
+    glDeleteTextures(1, &name);
+    if (picture.display_list != 0) glDeleteLists(picture.display_list, img_mgr::DISPLAY_LISTS);
+    ASSERT_FALSE(glIsTexture(name));
+    img_mgr::restore_textures(true);
+
+    draw();
+    EXPECT_EQ(texture, turned.gl_tiles);
+    EXPECT_GT(count(RED), 100);
+    EXPECT_TRUE(before == framebuffer) << "the pictures look different in the new context";
+}
+
+// A new size takes effect at once: the 2D projection follows it, so a
+// picture beyond the old screen's edge shows; a size no screen can have is
+// refused and the mode in force stays.
+TEST_F(gl_path, a_new_size_keeps_one_unit_one_pixel_and_a_bad_one_changes_nothing) {
+    img_mgr picture;
+    picture.load(placed_picture_file().c_str());
+    ASSERT_TRUE(screen.set_size(SCREEN_W + 80, SCREEN_H + 60));
+    EXPECT_EQ(SCREEN_W + 80, screen.width());
+    // The window's new size reaches the framebuffer with the next frame.
+    screen.flip();
+    glClear(GL_COLOR_BUFFER_BIT);
+    picture.display(SCREEN_W + 20, SCREEN_H + 10);
+    glFinish();
+    Uint8 seen[4] = {0, 0, 0, 0};
+    // Inside the visible red part, counted in GL rows from the bottom.
+    glReadPixels(SCREEN_W + 50, screen.height() - 1 - (SCREEN_H + 45), 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, seen);
+    EXPECT_EQ(255, seen[0]) << "the picture is not where it was put";
+    EXPECT_FALSE(screen.set_size(0, SCREEN_H));
+    EXPECT_EQ(SCREEN_W + 80, screen.width());
+    ASSERT_TRUE(screen.set_size(SCREEN_W, SCREEN_H));
+    screen.flip();
+}
+
+
 TEST_F(gl_path, a_texture_reads_back_into_a_surface) {
     const std::string file = placed_picture_file();
     img_mgr picture;
