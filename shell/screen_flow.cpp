@@ -1,5 +1,8 @@
 #include "shell/screen_flow.h"
 
+#include <strings.h>
+
+#include <cctype>
 #include <cstdio>
 
 #include "gfx/img_mgr.h"
@@ -138,6 +141,20 @@ void screen_flow::preload() {
 void screen_flow::hide_logo() {
     for (int alpha = 255; alpha > 0; alpha -= LOGO_FADE_OUT_STEP) draw_logo(alpha);
     printf("Fade Out done\n");
+}
+
+std::string screen_flow::roster_name(int choice) {
+    if (choice < 0 || choice >= ROSTER_SIZE) return "";
+    std::string name = match::fighter_name(ROSTER[choice].fighter_file);
+    for (char& letter : name) letter = (char)tolower((unsigned char)letter);
+    return name;
+}
+
+int screen_flow::roster_choice(const std::string& name) {
+    for (int choice = 0; choice < ROSTER_SIZE; choice++) {
+        if (strcasecmp(name.c_str(), roster_name(choice).c_str()) == 0) return choice;
+    }
+    return -1;
 }
 
 img_mgr* const* screen_flow::selection_pictures(int player) const {

@@ -40,6 +40,10 @@ public:
     // Music and character selections of the entry's mode; the series it
     // hands to the match.
     match_request plan_series(int entry);
+    // A roster index by the fighter's name, in any case; -1 for none.
+    static int roster_choice(const std::string& name);
+    // "lunet" for 0: the name the command line and replay files use.
+    static std::string roster_name(int choice);
     // The roster's pictures as player 1's or player 2's selection shows them.
     img_mgr* const* selection_pictures(int player) const;
     void release();
