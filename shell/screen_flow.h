@@ -12,6 +12,7 @@
 #include "shell/match_request.h"
 
 class img_mgr;
+class series_run;
 class startup;
 
 // The game from the first picture to the last: the logo fading in with the
@@ -30,8 +31,15 @@ public:
     ~screen_flow();
 
     // From the logo to the player's quit; everything but the music is
-    // released on return.
-    void run(startup& boot);
+    // released on return. Each series is played through `series`, which
+    // records it when asked.
+    void run(startup& boot, series_run& series);
+    // A series named on the command line needs no logo and no menus: only
+    // the match music and the match assets are loaded.
+    void prepare_series(startup& boot);
+    // A request with the roster, the pacing and the frame rate; the mode
+    // and the fighters are the caller's.
+    match_request series_request() const;
 
     // The steps of run(), public so tests can play them.
     void show_logo(FPSmanager* pacing, int menu_rate, int fps);
@@ -57,6 +65,8 @@ private:
 
     void load_music();
     void load_roster();
+    void list_fighter_files();
+    void take_pacing(startup& boot);
     void draw_logo(int alpha);
     int choose_character(int player);
     void free_music();
