@@ -18,12 +18,20 @@ namespace {
 
 enum exit_status { EXIT_PLAYED = 0, EXIT_FAILED = 1 };
 
+int cheat_bits(const match_request& request) {
+    return (request.infinite_life_left ? replay_header::INFINITE_LIFE_LEFT : 0) |
+           (request.infinite_life_right ? replay_header::INFINITE_LIFE_RIGHT : 0) |
+           (request.one_hit_knock_outs ? replay_header::ONE_HIT_KNOCK_OUTS : 0);
+}
+
 // The folder a file would be written into: "." for a bare name.
 std::string folder_of(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
+
+unsigned long long printable(Uint64 checksum) { return (unsigned long long)checksum; }
 
 }  // namespace
 
@@ -36,8 +44,6 @@ void series_run::refuse(const char* reason) const {
 bool series_run::read_replay(command_line& options) {
     if (options.replay_path.empty()) return true;
     replay_path = options.replay_path;
-    refuse("this build does not replay series yet");
-    return false;
     std::string reason;
     if (!replay.load(replay_path.c_str(), &reason)) {
         refuse(reason.c_str());
@@ -113,13 +119,51 @@ int series_run::run(startup& boot, screen_flow& flow) {
 
 int series_run::play(const match_request& request, const match_assets& assets) {
     match series(request, assets);
+    if (replaying) series.feed_inputs(&replay.frames);
     series.play_rounds();
     int status = EXIT_PLAYED;
-    if (!request.record_path.empty()) {
-        printf("ERROR: could not save the replay [%s]: this build does not record series yet\n",
-               request.record_path.c_str());
-    }
+    if (replaying) status = finish_replay(series);
+    if (!request.record_path.empty()) record(series, request);
     series.end_series();
     return status;
 }
 
+// A replay stopped by its viewer ends early and proves nothing; one played
+// to its end must end as its recording did.
+int series_run::finish_replay(const match& series) const {
+    const size_t played = series.inputs_played().size();
+    const Uint64 checksum = series.checksum();
+    printf("Replay end [%d] [checksum %016llx]\n", (int)played, printable(checksum));
+    if (played < replay.frames.size() || checksum == replay.final_checksum) return EXIT_PLAYED;
+    printf("ERROR: the replay [%s] ended with checksum [%016llx], its recording with [%016llx]\n",
+           replay_path.c_str(), printable(checksum), printable(replay.final_checksum));
+    return EXIT_FAILED;
+}
+
+void series_run::record(const match& series, const match_request& request) const {
+    replay_file recording;
+    replay_header& header = recording.header;
+    header.game_version = command_line::game_version();
+    header.mode = request.mode;
+    header.reqwins = request.reqwins;
+    header.first_fighter = screen_flow::roster_name(request.first_choice);
+    header.second_fighter = screen_flow::roster_name(request.second_choice);
+    header.seed = series.series_seed();
+    header.fps = request.fps;
+    header.width = screen.width();
+    header.height = screen.height();
+    header.round_seconds = request.round_seconds;
+    header.cpu_difficulty = request.cpu_difficulty;
+    header.cheats = cheat_bits(request);
+    header.data_checksum = data_sum;
+    recording.frames = series.inputs_played();
+    recording.final_checksum = series.checksum();
+    std::string reason;
+    const char* path = request.record_path.c_str();
+    if (!recording.save(path, &reason)) {
+        printf("ERROR: could not save the replay [%s]: %s\n", path, reason.c_str());
+        return;
+    }
+    printf("Replay saved [%s] [%d] [checksum %016llx]\n", path, (int)recording.frames.size(),
+           printable(recording.final_checksum));
+}

@@ -40,6 +40,8 @@ public:
 private:
     void take_recorded_series(match_request& request) const;
     static void take_command_line_series(const command_line& options, match_request& request);
+    void record(const match& series, const match_request& request) const;
+    int finish_replay(const match& series) const;
     void refuse(const char* reason) const;
 
     replay_file replay;
