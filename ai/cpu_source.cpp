@@ -6,7 +6,6 @@
 #include "input/controller.h"
 #include "objects/fighter_lifeform.h"
 #include "objects/game_objects.h"
-#include "shell/platform.h"
 #include "stage/level.h"
 
 namespace {
@@ -56,16 +55,31 @@ void approach_or_attack(controller& driver) {
         driver.horizontal = toward_opponent(driver);
         return;
     }
-    const int blow = rand() % 4;
+    const int blow = driver.chance.below(4);
     driver.action = (blow == 0 || blow == 2) ? controller::ACTION_PUNCH : controller::ACTION_KICK;
 }
 
 void perform_combo(controller& driver) {
     const int combo_total = driver.tracker.combo_count();
     if (combo_total >= 1) {
-        driver.tracker.insert_finished_candidate(rand() % combo_total, (int)platform::ticks() + 1);
+        driver.tracker.insert_finished_candidate(driver.chance.below(combo_total), driver.tracker.now + 1);
     }
     driver.behaviour = cpu::CHOOSE;
+}
+
+// Per difficulty: a fresh choice comes when rand() % 100 is above
+// `fresh_choice_above` (4 frames in 100 at the normal pace), and the frames
+// the computer stands still after a choice before it acts on it.
+struct pace {
+    int fresh_choice_above;
+    int reaction_frames;
+};
+
+const pace PACES[] = {{97, 12}, {95, 0}, {91, 0}};
+
+const pace& pace_of(const controller& driver) {
+    const int known = (int)(sizeof(PACES) / sizeof(PACES[0]));
+    return driver.difficulty >= 0 && driver.difficulty < known ? PACES[driver.difficulty] : PACES[cpu::NORMAL];
 }
 
 }  // namespace
@@ -73,13 +87,19 @@ void perform_combo(controller& driver) {
 void cpu::run(controller& driver) {
     driver.horizontal = 0.0;
     driver.vertical = 0.0;
-    if (rand() % 100 > 95) driver.behaviour = CHOOSE;
+    const pace& speed = pace_of(driver);
+    if (driver.chance.below(100) > speed.fresh_choice_above) driver.behaviour = CHOOSE;
     if (driver.behaviour == JUMPING) driver.behaviour = AFTER_JUMP;
     if (driver.behaviour == AFTER_JUMP) {
-        driver.behaviour = after_jump(driver.cpu_weights, rand() % after_jump_range(driver.cpu_weights));
+        driver.behaviour = after_jump(driver.cpu_weights, driver.chance.below(after_jump_range(driver.cpu_weights)));
     }
     if (driver.behaviour == CHOOSE) {
-        driver.behaviour = choose(driver.cpu_weights, rand() % choice_range(driver.cpu_weights));
+        driver.behaviour = choose(driver.cpu_weights, driver.chance.below(choice_range(driver.cpu_weights)));
+        driver.reaction_wait = speed.reaction_frames;
+    }
+    if (driver.reaction_wait > 0) {
+        driver.reaction_wait--;
+        return;
     }
     act(driver);
 }

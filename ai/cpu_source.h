@@ -5,7 +5,7 @@ class controller;
 
 // The computer opponent: a controller source that feeds the same inputs a
 // player's keys do. A small random state machine kept in the controller's
-// `behaviour`; rand() is its only source of chance.
+// `behaviour`; the controller's seeded dice are its only source of chance.
 class cpu {
 public:
     enum behaviour_value {
@@ -18,6 +18,10 @@ public:
         SPECIAL = 4,      // performs one of its combos, then chooses again
         EVADING = 5
     };
+
+    // How often the computer changes its mind and how soon it acts on a
+    // new choice; what it may do stays the same. NORMAL is its own pace.
+    enum difficulty_value { EASY = 0, NORMAL = 1, HARD = 2 };
 
     // One frame of the source: may change driver.behaviour, sets
     // horizontal, vertical and action, may queue a finished combo.

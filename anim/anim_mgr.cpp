@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "config/config_file.h"
+#include "config/numbered_key.h"
 #include "gfx/frame.h"
 #include "gfx/image_cache.h"
 #include "gfx/img_mgr.h"
@@ -10,6 +11,7 @@
 #include "sound/sound_cache.h"
 #include "sound/sound_handle.h"
 #include "stage/level.h"
+#include "stage/level_camera.h"
 
 namespace {
 
@@ -38,14 +40,8 @@ int spin_within_a_turn(int spin) {
     return spin > 0 ? FULL_TURN : -FULL_TURN;
 }
 
-// A frame's key name, e.g. "rate%d" for frame 3 gives "rate3".
-struct frame_key {
-    frame_key(const char* pattern, int index) { snprintf(text, sizeof text, pattern, index); }
-    char text[32];
-};
-
 int int_or(const config_file& file, const char* pattern, int index, int fallback) {
-    const frame_key key(pattern, index);
+    const numbered_key key(pattern, index);
     return file.has_key(key.text) ? file.get_int(key.text) : fallback;
 }
 
@@ -54,13 +50,9 @@ int int_within(const config_file& file, const char* pattern, int index, int low,
     const int value = int_or(file, pattern, index, 0);
     if (value >= low && value <= high) return value;
     const int kept = value < low ? low : high;
-    printf("WARNING: [%s] of [%s] is [%d], using [%d]\n", frame_key(pattern, index).text, path, value, kept);
+    printf("WARNING: [%s] of [%s] is [%d], using [%d]\n", numbered_key(pattern, index).text, path, value, kept);
     return kept;
 }
-
-// The level's zoom, or 1 while no level is published (menus, loading before
-// the stage exists).
-double level_zoom() { return current_level ? current_level->zoom : 1.0; }
 
 }  // namespace
 
@@ -109,7 +101,7 @@ void Anim_Mgr::load(const char* path) {
 }
 
 void Anim_Mgr::read_frame(const config_file& file, int index, const char* path) {
-    const frame_key image_key("image%d", index);
+    const numbered_key image_key("image%d", index);
     const char* image_name = file.get_path(image_key.text);
     img_mgr* picture = Image_Manager.get(image_name);
     // A picture that could not be loaded has no size: the frame would show
@@ -140,7 +132,7 @@ void Anim_Mgr::read_frame(const config_file& file, int index, const char* path) 
     added.trail = int_or(file, "trail%d", index, 0);
     added.xoffset = int_or(file, "xoffset%d", index, 0);
     added.yoffset = int_or(file, "yoffset%d", index, 0);
-    const frame_key sound_key("sound%d", index);
+    const numbered_key sound_key("sound%d", index);
     if (file.has_key(sound_key.text)) {
         added.has_sound = 1;
         added.set_sound(Sound_Manager.get(file.get_path(sound_key.text)));
@@ -177,14 +169,14 @@ void Anim_Mgr::draw_frame(int x, int y, int index) {
         // have turned it the other way since this one last drew it.
         if ((picture->mirrored != 0) != (mirrored != 0)) picture->mirror();
         picture->set_alpha((Uint8)alpha);
-        const double zoom = level_zoom();
+        const double zoom = current_zoom();
         const float z = (float)(zoom * owner_scale * scale);
         // Scaling keeps the bottom edge at y + height; only x follows the zoom.
         const int screen_x = (int)(x * zoom);
         const int screen_y = (int)((y + height) - height * (double)z);
-        picture->display(screen_x, screen_y, screen.surface, z, z, angle);
+        if (screen.painting) picture->display(screen_x, screen_y, screen.surface, z, z, angle);
     }
-    if (shown.has_sound && shown.sound) shown.sound->play(-1, 0);
+    if (screen.painting && shown.has_sound && shown.sound) shown.sound->play(-1, 0);
     start_screen_effects(shown);
 }
 

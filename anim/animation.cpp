@@ -1,6 +1,8 @@
 #include "anim/animation.h"
 
 #include "anim/anim_mgr.h"
+#include "anim/definition_index.h"
+#include "config/state_buffer.h"
 #include "gfx/frame.h"
 
 namespace {
@@ -48,3 +50,30 @@ void animation::restart() {
 bool animation::finished() const { return current >= (int)def->frames.size(); }
 
 const frame& animation::shown_frame() const { return def->frames[current]; }
+
+void animation::save(state_buffer& out, const definition_index& definitions) const {
+    out.put(x, "record x");
+    out.put(y, "record y");
+    out.put(current, "record current");
+    out.put(ticks_left, "record ticks_left");
+    out.put(active, "record active");
+    out.put(loop, "record loop");
+    out.put(definitions.index_of(def), "record definition");
+}
+
+void animation::restore(state_buffer& in, const definition_index& definitions) {
+    in.get(x);
+    in.get(y);
+    in.get(current);
+    in.get(ticks_left);
+    in.get(active);
+    in.get(loop);
+    int number = definition_index::NONE;
+    in.get(number);
+    Anim_Mgr* const found = definitions.at(number);
+    if (!found || found->frames.empty() || current < 0 || current > (int)found->frames.size()) {
+        in.fail();
+        return;
+    }
+    def = found;
+}

@@ -2,7 +2,9 @@
 #define ANIM_ANIMATION_H
 
 class Anim_Mgr;
+class definition_index;
 class frame;
+class state_buffer;
 
 // One running playback of one definition: which frame is shown and for how
 // many more ticks. A tick is one call of the playback, once per displayed
@@ -29,6 +31,11 @@ public:
     // The playback went past the last frame of its definition.
     bool finished() const;
     const frame& shown_frame() const;
+
+    // The definition is saved by its number in `definitions`; one that is
+    // not there, or a frame past its end, fails the restore.
+    void save(state_buffer& out, const definition_index& definitions) const;
+    void restore(state_buffer& in, const definition_index& definitions);
 
     int x;            // screen position of the next draw
     int y;

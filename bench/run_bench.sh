@@ -28,7 +28,9 @@ measure() {
     local program=$1 hwaccel=$2 width=$3 height=$4 run_dir=$5
     make_run_tree "$run_dir"
     printf 'hwaccel=%s\nwidth=%s\nheight=%s\nbpp=32\nfps=60\n' "$hwaccel" "$width" "$height" >"$run_dir/game/game.ini"
-    SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24 +extension GLX" \
+    # The run's own settings folder: a player's saved size or renderer must
+    # not change what is measured.
+    XDG_CONFIG_HOME="$run_dir/config" SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24 +extension GLX" \
         bash bench/measure_match.sh "$run_dir" "$build/$program" "$frames" "$ticks_per_second"
 }
 

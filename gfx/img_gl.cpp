@@ -9,13 +9,14 @@
 #include "gfx/img_mgr.h"
 #include "gfx/surface_convert.h"
 #include "gfx/texture_users.h"
+#include "gfx/tile_step.h"
 #include "shell/screen_mgr.h"
 
 namespace {
 
-// The backdrop texture repeats once every 115 x 140 pixels.
-const double TILE_U_PER_PIXEL = 0.008695652173913044;
-const double TILE_V_PER_PIXEL = 0.007142857142857143;
+// The backdrop texture repeats once a tile step.
+const double TILE_U_PER_PIXEL = 1.0 / TILE_STEP_X;
+const double TILE_V_PER_PIXEL = 1.0 / TILE_STEP_Y;
 
 }  // namespace
 

@@ -428,21 +428,19 @@ void img_mgr::mirror() {
     }
 }
 
+img_box img_mgr::placed_bounds(int x, int y, float zoom) const {
+    const int left = mirrored ? x + (logical_w - bounds.right) : x + bounds.left;
+    const int right = mirrored ? x + (logical_w - bounds.left) : x + bounds.right;
+    return img_box{(int)(left * zoom), y + bounds.top, (int)(right * zoom), y + bounds.bottom};
+}
+
 bool img_mgr::overlaps(int x1, int y1, const img_mgr& other, int x2, int y2, float zoom) const {
-    const img_box& b1 = bounds;
-    const img_box& b2 = other.bounds;
-    const int left1 = mirrored ? x1 + (logical_w - b1.right) : x1 + b1.left;
-    const int right1 = mirrored ? x1 + (logical_w - b1.left) : x1 + b1.right;
-    const int left2 = other.mirrored ? x2 + (other.logical_w - b2.right) : x2 + b2.left;
-    const int right2 = other.mirrored ? x2 + (other.logical_w - b2.left) : x2 + b2.right;
-    const int l1 = (int)(left1 * zoom);
-    const int r1 = (int)(right1 * zoom);
-    const int l2 = (int)(left2 * zoom);
-    const int r2 = (int)(right2 * zoom);
-    if (y1 + b1.bottom < y2 + b2.top) return false;
-    if (y1 + b1.top > y2 + b2.bottom) return false;
-    if (r1 < l2) return false;
-    return l1 <= r2;
+    const img_box own = placed_bounds(x1, y1, zoom);
+    const img_box theirs = other.placed_bounds(x2, y2, zoom);
+    if (own.bottom < theirs.top) return false;
+    if (own.top > theirs.bottom) return false;
+    if (own.right < theirs.left) return false;
+    return own.left <= theirs.right;
 }
 
 row_span img_mgr::solid_rows() const {

@@ -43,6 +43,9 @@ public:
     // Hit test between this picture at (x1, y1) and `other` at (x2, y2); the
     // horizontal ends are scaled by `zoom`.
     bool overlaps(int x1, int y1, const img_mgr& other, int x2, int y2, float zoom) const;
+    // The box of visible pixels that `overlaps` tests, for the picture placed
+    // at (x, y): mirrored as the picture is, its columns zoomed.
+    img_box placed_bounds(int x, int y, float zoom) const;
     void set_alpha(Uint8 value);
     // Turns the picture to face the other way.
     void mirror();

@@ -7,15 +7,13 @@
 
 #include "gfx/img_mgr.h"
 #include "gfx/surface_convert.h"
+#include "gfx/tile_step.h"
 #include "shell/screen_mgr.h"
 
 namespace {
 
-// display_tiled is made for a 128 x 128 tile repeated every 115 x 140 pixels.
-const int TILE_STEP_X = 115;
-const int TILE_STEP_Y = 140;
-const float TILE_ZOOM_X = 0.8984375f;
-const float TILE_ZOOM_Y = 1.09375f;
+const float TILE_ZOOM_X = (float)TILE_STEP_X / TILE_SIZE;
+const float TILE_ZOOM_Y = (float)TILE_STEP_Y / TILE_SIZE;
 // SDL_gfx zooms by no less than this.
 const float SMALLEST_ZOOM = 0.001f;
 

@@ -11,25 +11,9 @@ const char* const FALLBACK_FONT = "tahoma.ttf";
 
 }  // namespace
 
-TXT_MGR::TXT_MGR() { set_defaults(nullptr); }
+TXT_MGR::TXT_MGR() : TXT_MGR(nullptr) {}
 
-TXT_MGR::TXT_MGR(SDL_Surface* print_target) { set_defaults(print_target); }
-
-void TXT_MGR::set_defaults(SDL_Surface* print_target) {
-    font = nullptr;
-    text_surface = nullptr;
-    target = print_target;
-    font_loaded = 0;
-    size = 18;
-    fg = SDL_Color{255, 255, 255, 0};
-    bg = SDL_Color{0, 0, 0, 0};
-    mode = 0;
-    style = 0;
-    x = 4;
-    y = 4;
-    text_h = 0;
-    text_w = 0;
-    cache_enabled = 0;
+TXT_MGR::TXT_MGR(SDL_Surface* print_target) : target(print_target) {
     // SDL_ttf counts its users, so every manager may start it.
     if (TTF_Init() < 0) fprintf(stderr, "Couldn't initialize TTF: %s\n", SDL_GetError());
 }

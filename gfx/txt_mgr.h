@@ -26,25 +26,24 @@ public:
     // blit onto target (the screen when target is unset) on the surface path.
     void print(const char* text);
 
-    TTF_Font* font;
-    SDL_Surface* text_surface;  // the surface most recently rendered
-    SDL_Surface* target;
-    int font_loaded;
-    int size;
-    SDL_Color fg;
-    SDL_Color bg;
-    int mode;
-    int style;
-    int x, y;
-    int text_h, text_w;
-    int cache_enabled;          // keep print's textures, keyed by first character
+    TTF_Font* font = nullptr;
+    SDL_Surface* text_surface = nullptr;  // the surface most recently rendered
+    SDL_Surface* target = nullptr;
+    int font_loaded = 0;
+    int size = 18;
+    SDL_Color fg = {255, 255, 255, 0};
+    SDL_Color bg = {0, 0, 0, 0};
+    int mode = 0;
+    int style = 0;
+    int x = 4, y = 4;
+    int text_h = 0, text_w = 0;
+    int cache_enabled = 0;                // keep print's textures, keyed by first character
     std::map<int, GLuint> char_cache;
 
 private:
     TXT_MGR(const TXT_MGR&);
     TXT_MGR& operator=(const TXT_MGR&);
 
-    void set_defaults(SDL_Surface* print_target);
     // Each rendering path's print, one file each (txt_mgr_gl.cpp, txt_mgr_sw.cpp).
     void print_gl(SDL_Surface* rendered, int first_char);
     void print_sw(SDL_Surface* rendered);

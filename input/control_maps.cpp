@@ -9,10 +9,15 @@ control_map* p2_controls = nullptr;
 namespace {
 
 const int NONE = key_req::NO_ALTERNATE;
-const key_layout layouts[] = {
+const key_layout default_layouts[] = {
     {"p1", SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_i, SDLK_SPACE, SDLK_k, NONE},
     {"p2", SDLK_w, SDLK_s, SDLK_a, SDLK_d, SDLK_TAB, NONE, SDLK_z, NONE},
 };
+
+// The layouts in force: the defaults until a player rebinds a key.
+key_layout layouts[] = {default_layouts[0], default_layouts[1]};
+
+int layout_index(int player) { return player == 2 ? 1 : 0; }
 
 // The map names, in the order each layout's first controls are built.
 const char* const map_names[] = {"up", "noup", "down", "left", "right", "punch", "kick", "noleft", "noright"};
@@ -75,7 +80,20 @@ void release_control_maps() {
     built_controls = nullptr;
 }
 
-const key_layout& keys_of_player(int player) { return layouts[player == 2 ? 1 : 0]; }
+const key_layout& keys_of_player(int player) { return layouts[layout_index(player)]; }
+
+const key_layout& default_keys_of_player(int player) { return default_layouts[layout_index(player)]; }
+
+void set_keys_of_player(int player, const key_layout& keys) {
+    key_layout& changed = layouts[layout_index(player)];
+    // The prefix names the player's controls ("p1_left"): it stays.
+    const char* const prefix = changed.prefix;
+    changed = keys;
+    changed.prefix = prefix;
+    if (!built_controls) return;
+    release_control_maps();
+    build_control_maps();
+}
 
 const control* find_control(const control_map* map, const char* name) { return map ? map->find(name) : nullptr; }
 

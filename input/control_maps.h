@@ -26,6 +26,12 @@ struct key_layout {
 
 // The keys of player 1 (the right fighter) or player 2 (the left one).
 const key_layout& keys_of_player(int player);
+// The layout a player starts with before any rebinding.
+const key_layout& default_keys_of_player(int player);
+// Gives a player new keys; built control maps are built again from them, so
+// fighters loaded afterwards spell their combos in the new keys. Only
+// between series: a fighter in play holds its map's controls.
+void set_keys_of_player(int player, const key_layout& keys);
 
 // The fixed key layouts: p1 is the right fighter (arrows, i, k), p2 the left
 // one (w, a, s, d, Tab, z). Built once before the first match and released

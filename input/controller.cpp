@@ -3,44 +3,19 @@
 #include <cstdio>
 
 #include "ai/cpu_source.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "config/state_buffer.h"
+#include "input/control_maps.h"
 
 namespace {
 
-// Keyboard direction: the positive key wins when both are held.
-bool read_key_axis(const Uint8* keys, int negative_key, int positive_key, double* value) {
-    bool touched = false;
-    if (keys[negative_key]) {
-        *value = -1.0;
-        touched = true;
-    }
-    if (keys[positive_key]) {
-        *value = 1.0;
-        touched = true;
-    }
-    return touched;
-}
+// A stick step is half a unit of input: -3 .. 3 gives -1.5 .. 1.5.
+const double STICK_UNIT = 0.5;
 
-// Joystick axis in three steps; each threshold passed overrides the one
-// before, so a harder push gives a larger step.
-bool read_joystick_axis(Sint16 position, double* value) {
-    static const struct {
-        int threshold;
-        double step;
-    } steps[] = {{3200, 0.5}, {10000, 1.0}, {17000, 1.5}};
-    bool touched = false;
-    for (const auto& axis_step : steps) {
-        if (position > axis_step.threshold) {
-            *value = axis_step.step;
-            touched = true;
-        }
-        if (position < -axis_step.threshold) {
-            *value = -axis_step.step;
-            touched = true;
-        }
-    }
-    return touched;
+// Keyboard direction: the positive key wins when both are held.
+bool read_key_axis(bool negative, bool positive, double* value) {
+    if (negative) *value = -1.0;
+    if (positive) *value = 1.0;
+    return negative || positive;
 }
 
 }  // namespace
@@ -56,8 +31,13 @@ controller::controller()
       facing(0),
       behaviour(-1),
       target(0),
+      scripted_held(0),
       cpu_weights(),
-      reach_warned(0) {}
+      difficulty(cpu::NORMAL),
+      reaction_wait(0),
+      reach_warned(0),
+      input(),
+      player(1) {}
 
 int controller::add_source(int type) {
     if (source_count >= MAX_SOURCES) {
@@ -73,7 +53,7 @@ int controller::add_source(int type) {
 void controller::update() {
     action = NO_ACTION;
     tracker.mirror_keys = facing;
-    tracker.update();
+    tracker.update(input, keys_of_player(player));
     if (cursor < 0 || cursor >= source_count) cursor = 0;
     if (source_count > 0) run_source(sources[cursor]);
     cursor++;
@@ -94,41 +74,89 @@ void controller::run_source(int type) {
         case SOURCE_IDLE:
             vertical = 0.0;
             break;
+        case SOURCE_HELD:
+            held_controls();
+            break;
         default:
             break;
     }
 }
 
+// The joystick's buttons are in the held bits as the punch, the kick and
+// the two extra buttons; a later one overrides, so the keyboard's kick wins
+// over its punch.
 void controller::keys_arrows() {
     bool touched_x = false;
     bool touched_y = false;
-    if (screen.joystick_ok == 1) read_joystick(&touched_x, &touched_y);
+    read_stick(&touched_x, &touched_y);
     // The keyboard overrides the joystick.
-    const Uint8* keys = platform::key_state();
-    touched_x = read_key_axis(keys, SDLK_LEFT, SDLK_RIGHT, &horizontal) || touched_x;
-    touched_y = read_key_axis(keys, SDLK_UP, SDLK_DOWN, &vertical) || touched_y;
+    touched_x = read_key_axis(held(HELD_LEFT), held(HELD_RIGHT), &horizontal) || touched_x;
+    touched_y = read_key_axis(held(HELD_UP), held(HELD_DOWN), &vertical) || touched_y;
     if (!touched_x) horizontal = 0.0;
     if (!touched_y) vertical = 0.0;
-    if (keys[SDLK_SPACE]) action = ACTION_PUNCH;
-    if (keys[SDLK_i]) action = ACTION_PUNCH;
-    if (keys[SDLK_k]) action = ACTION_KICK;
+    if (held(HELD_PUNCH)) action = ACTION_PUNCH;
+    if (held(HELD_KICK)) action = ACTION_KICK;
+    if (held(HELD_BUTTON_4)) action = ACTION_BUTTON_4;
+    if (held(HELD_BUTTON_5)) action = ACTION_BUTTON_5;
 }
 
-void controller::read_joystick(bool* touched_x, bool* touched_y) {
-    static const int button_actions[] = {ACTION_PUNCH, ACTION_KICK, ACTION_BUTTON_4, ACTION_BUTTON_5};
-    for (int button = 0; button < 4; button++) {
-        if (platform::joystick_button(button)) action = button_actions[button];
+void controller::read_stick(bool* touched_x, bool* touched_y) {
+    if (input.stick_x != 0) {
+        horizontal = input.stick_x * STICK_UNIT;
+        *touched_x = true;
     }
-    *touched_x = read_joystick_axis(platform::joystick_axis(0), &horizontal);
-    *touched_y = read_joystick_axis(platform::joystick_axis(1), &vertical);
+    if (input.stick_y != 0) {
+        vertical = input.stick_y * STICK_UNIT;
+        *touched_y = true;
+    }
 }
 
+// The punch wins over the kick on the second player's keys.
 void controller::keys_letters() {
-    const Uint8* keys = platform::key_state();
-    const bool touched_x = read_key_axis(keys, SDLK_a, SDLK_d, &horizontal);
-    const bool touched_y = read_key_axis(keys, SDLK_w, SDLK_s, &vertical);
-    if (keys[SDLK_z]) action = ACTION_KICK;
-    if (keys[SDLK_TAB]) action = ACTION_PUNCH;
+    const bool touched_x = read_key_axis(held(HELD_LEFT), held(HELD_RIGHT), &horizontal);
+    const bool touched_y = read_key_axis(held(HELD_UP), held(HELD_DOWN), &vertical);
+    if (held(HELD_KICK)) action = ACTION_KICK;
+    if (held(HELD_PUNCH)) action = ACTION_PUNCH;
     if (!touched_x) horizontal = 0.0;
     if (!touched_y) vertical = 0.0;
+}
+
+// As the keys would: the positive direction wins, the kick over the punch.
+void controller::held_controls() {
+    horizontal = (scripted_held & HELD_RIGHT) ? 1.0 : (scripted_held & HELD_LEFT) ? -1.0 : 0.0;
+    vertical = (scripted_held & HELD_DOWN) ? 1.0 : (scripted_held & HELD_UP) ? -1.0 : 0.0;
+    if (scripted_held & HELD_PUNCH) action = ACTION_PUNCH;
+    if (scripted_held & HELD_KICK) action = ACTION_KICK;
+}
+
+void controller::save(state_buffer& out) const {
+    out.put(cursor, "cursor");
+    out.put(action, "action");
+    out.put(horizontal, "horizontal");
+    out.put(vertical, "vertical");
+    out.put(pos_x, "pos_x");
+    out.put(facing, "facing");
+    out.put(behaviour, "behaviour");
+    out.put(target, "target");
+    for (int weight : cpu_weights) out.put(weight, "cpu weight");
+    out.put(reaction_wait, "reaction_wait");
+    out.put(reach_warned, "reach_warned");
+    chance.save(out);
+    tracker.save(out);
+}
+
+void controller::restore(state_buffer& in) {
+    in.get(cursor);
+    in.get(action);
+    in.get(horizontal);
+    in.get(vertical);
+    in.get(pos_x);
+    in.get(facing);
+    in.get(behaviour);
+    in.get(target);
+    for (int& weight : cpu_weights) in.get(weight);
+    in.get(reaction_wait);
+    in.get(reach_warned);
+    chance.restore(in);
+    tracker.restore(in);
 }

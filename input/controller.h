@@ -1,7 +1,11 @@
 #ifndef INPUT_CONTROLLER_H
 #define INPUT_CONTROLLER_H
 
+#include "ai/random_source.h"
+#include "input/frame_input.h"
 #include "input/key_tracker.h"
+
+class state_buffer;
 
 // The six CPU weights, in the order a lifeform keeps them.
 enum cpu_weight {
@@ -25,7 +29,8 @@ public:
         SOURCE_KEYS_ARROWS = 3,   // arrows, Space/i punch, k kick, first joystick
         SOURCE_KEYS_LETTERS = 5,  // a d w s, Tab punch, z kick
         SOURCE_CPU = 6,
-        SOURCE_IDLE = 7           // projectiles: only clears vertical
+        SOURCE_IDLE = 7,          // projectiles: only clears vertical
+        SOURCE_HELD = 8           // the controls in `held`, set by the match (the training dummy)
     };
     enum action_value { NO_ACTION = -1, ACTION_PUNCH = 0, ACTION_KICK = 3, ACTION_BUTTON_4 = 4, ACTION_BUTTON_5 = 5 };
 
@@ -33,10 +38,16 @@ public:
 
     // Appends a source of that type; returns 0 and logs when the table is full.
     int add_source(int type);
-    // One frame: updates the key tracker and runs sources[cursor]. The event
-    // queue is the frame's to empty (platform::pump_events), so that no
-    // reader takes an event another one needs.
+    // One frame from `input`: updates the key tracker and runs
+    // sources[cursor]. Nothing here reads the platform, so a recorded frame
+    // plays as the live one did.
     void update();
+
+    // What the controller carries from frame to frame: its cursor, last
+    // outputs, the CPU's behaviour and dice, and the key tracker. The
+    // source table is the match's set-up and is not saved.
+    void save(state_buffer& out) const;
+    void restore(state_buffer& in);
 
     int sources[MAX_SOURCES];
     int cursor;
@@ -48,16 +59,29 @@ public:
     int facing;         // 1 faces right
     int behaviour;      // CPU state, -1 chooses afresh
     int target;         // index of the opponent in game_objects
+    Uint8 scripted_held;  // held_control bits that SOURCE_HELD plays
     key_tracker tracker;
     int cpu_weights[CPU_WEIGHT_COUNT];
+    // How often and how soon the CPU acts (cpu::EASY, NORMAL, HARD), and
+    // the frames it still waits before acting on its last choice.
+    int difficulty;
+    int reaction_wait;
     // The CPU reports a target or level it can't measure once, not every frame.
     int reach_warned;
+    // This frame's inputs, handed in by the match before its objects run.
+    side_input input;
+    // Whose key layout the tracker's combos were bound with: 1 or 2.
+    int player;
+    // The CPU's dice, seeded by the match once per series.
+    random_source chance;
 
 private:
     void run_source(int type);
     void keys_arrows();
     void keys_letters();
-    void read_joystick(bool* touched_x, bool* touched_y);
+    void held_controls();
+    void read_stick(bool* touched_x, bool* touched_y);
+    bool held(Uint8 bit) const { return (input.held & bit) != 0; }
 };
 
 #endif

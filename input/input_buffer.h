@@ -7,6 +7,8 @@
 // lost. Older than the window, it is dropped: a press long before the end of
 // a move was not meant for the next one. Plain numbers only, so the state
 // of a match can be copied as it stands.
+class state_buffer;
+
 class input_buffer {
 public:
     enum { NOTHING = -1, WINDOW_FRAMES = 6 };
@@ -18,6 +20,9 @@ public:
     // One frame has passed; an input kept longer than the window is dropped.
     void age_one_frame();
     void clear();
+
+    void save(state_buffer& out) const;
+    void restore(state_buffer& in);
 
     int input;  // NOTHING when empty
     int age;    // frames since it was kept

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/platform.h"
+#include "config/state_buffer.h"
+#include "input/live_input.h"
 
 namespace {
+
+// A restored list longer than this is not a saved state of ours.
+const size_t MOST_SAVED_ENTRIES = 4096;
 
 // Names of the keys the two layouts use, for the key-change log only.
 const char* key_name(int key) {
@@ -34,8 +38,6 @@ const char* key_state_name(int state) {
     }
 }
 
-// Key codes come from data; one outside SDL's key array reads as released.
-Uint8 raw_key(const Uint8* keys, int key) { return (key >= 0 && key < SDLK_LAST) ? keys[key] : 0; }
 
 }  // namespace
 
@@ -53,14 +55,15 @@ void key_tracker::add_watched_key(int alternate, int key, Uint8 state, int twin)
     watched.push_back(added);
 }
 
-int key_tracker::update() {
-    now = (int)platform::ticks();
-    const Uint8* keys = platform::key_state();
+// A key the layout does not use (codes come from data) reads as released;
+// a twin stands for the same held control as its key.
+int key_tracker::update(const side_input& input, const key_layout& layout) {
+    now = (int)input.clock_ms;
     int changed = 0;
     for (watched_key& watched_entry : watched) {
         const bool mirrored = mirror_keys && watched_entry.alternate != key_req::NO_ALTERNATE;
-        Uint8 raw = raw_key(keys, mirrored ? watched_entry.alternate : watched_entry.key);
-        if (!raw && watched_entry.twin != key_req::NO_ALTERNATE) raw = raw_key(keys, watched_entry.twin);
+        Uint8 raw = live_input::holds(input, layout, mirrored ? watched_entry.alternate : watched_entry.key);
+        if (!raw && watched_entry.twin != key_req::NO_ALTERNATE) raw = live_input::holds(input, layout, watched_entry.twin);
         const Uint8 held = raw != 0;
         if (held == (watched_entry.state != 0)) continue;
         if (verbose) {
@@ -230,4 +233,48 @@ int key_tracker::search_history(const key_req& wanted, int lo, int hi) const {
     }
     if (seen && latest == wanted.state && lo < now && now < hi) return now;
     return 0;
+}
+
+void key_tracker::save(state_buffer& out) const {
+    out.put(now, "tracker now");
+    out.put(mirror_keys, "tracker mirror_keys");
+    out.put(verbose, "tracker verbose");
+    out.put(maxkeep, "tracker maxkeep");
+    out.put_count(watched.size(), "watched count");
+    for (const watched_key& key : watched) out.put(key.state, "watched state");
+    out.put_count(history.size(), "history count");
+    for (const key_event& event : history) {
+        out.put(event.key, "history key");
+        out.put(event.time, "history time");
+        out.put(event.state, "history state");
+    }
+    out.put_count(candidates.size(), "candidate count");
+    for (const combo_candidate& candidate : candidates) {
+        out.put(candidate.combo_index, "candidate combo");
+        out.put(candidate.step, "candidate step");
+        out.put(candidate.expire, "candidate expire");
+        out.put(candidate.last, "candidate last");
+    }
+}
+
+void key_tracker::restore(state_buffer& in) {
+    in.get(now);
+    in.get(mirror_keys);
+    in.get(verbose);
+    in.get(maxkeep);
+    const size_t watched_count = in.get_count(watched.size());
+    for (size_t index = 0; index < watched_count; index++) in.get(watched[index].state);
+    history.resize(in.get_count(MOST_SAVED_ENTRIES));
+    for (key_event& event : history) {
+        in.get(event.key);
+        in.get(event.time);
+        in.get(event.state);
+    }
+    candidates.resize(in.get_count(MOST_SAVED_ENTRIES));
+    for (combo_candidate& candidate : candidates) {
+        in.get(candidate.combo_index);
+        in.get(candidate.step);
+        in.get(candidate.expire);
+        in.get(candidate.last);
+    }
 }

@@ -7,6 +7,10 @@
 
 #include "input/combo.h"
 #include "input/control.h"
+#include "input/frame_input.h"
+
+class state_buffer;
+struct key_layout;
 
 // One recorded key change. `key` is the logical key of the watched entry,
 // never the alternate that was physically read.
@@ -29,9 +33,10 @@ public:
     // Key state: registers a key to poll; the first registration of a key
     // code wins (its alternate, its starting state and its twin).
     void add_watched_key(int alternate, int key, Uint8 state, int twin = key_req::NO_ALTERNATE);
-    // Reads the clock and the held keys, records every change and offers it
-    // to the combo starts. Returns the number of keys that changed.
-    int update();
+    // Takes the side's clock and held controls (keys read through the
+    // layout the combos were bound with), records every change and offers
+    // it to the combo starts. Returns the number of keys that changed.
+    int update(const side_input& input, const key_layout& layout);
 
     // Combos: the list stays owned by the fighter and must outlive the
     // tracker's use of it. Registers every key the combos need.
@@ -44,6 +49,11 @@ public:
     // outside the list is logged and ignored.
     void insert_finished_candidate(int combo_index, int expire_time);
     int combo_count() const;
+
+    // The history, the watched keys' states and the candidates; which keys
+    // are watched and the combos themselves come from the fighter file.
+    void save(state_buffer& out) const;
+    void restore(state_buffer& in);
 
     std::vector<key_event> history;
     std::vector<watched_key> watched;

@@ -5,7 +5,8 @@
 #include "anim/ag_stack.h"
 #include "anim/anim_group.h"
 #include "anim/move_gate.h"
-#include "shell/platform.h"
+#include "config/state_buffer.h"
+#include "input/controller.h"
 
 namespace {
 
@@ -84,12 +85,12 @@ void fighter_lifeform::take_hit(fighter_lifeform& attacker) {
     state = STATE_HIT;
     hit_posture = posture;
     move_kind = KIND_HIT_REACTION;
-    hit_time = (int)platform::ticks();
+    hit_time = controller ? controller->tracker.now : 0;
     attacker.hits_taken = 0;
     if (attacker.kind != KIND_PROJECTILE) freeze_frames = HIT_FREEZE_FRAMES;
     printf("Reseting ax/vx\n");
     // Knocked back: a fighter backing away stops.
-    if ((facing == 1 && move_x < 0) || (facing == 0 && move_x > 0)) {
+    if (backing_away()) {
         move_x = 0.0;
         drift_x = 0.0;
     }
@@ -123,4 +124,38 @@ void fighter_lifeform::count_knockdown(int* reaction) {
     }
     if (knockdowns < MAX_KNOCKDOWNS) knockdowns++;
     *reaction = MOVE_HIT_HEAVY;
+}
+
+void fighter_lifeform::save(state_buffer& out, const definition_index& definitions) const {
+    lifeform::save(out, definitions);
+    out.put(posture, "posture");
+    out.put(move_kind, "move_kind");
+    out.put(hit_posture, "hit_posture");
+    out.put(priority, "priority");
+    out.put(hits_taken, "hits_taken");
+    out.put(wins, "wins");
+    out.put(knockdowns, "knockdowns");
+    out.put(dizzy_frames, "dizzy_frames");
+    out.put(hit_time, "hit_time");
+    out.put(fps, "fps");
+    out.put(blow_guarded, "blow_guarded");
+    early_button.save(out);
+    early_combo.save(out);
+}
+
+void fighter_lifeform::restore(state_buffer& in, const definition_index& definitions) {
+    lifeform::restore(in, definitions);
+    in.get(posture);
+    in.get(move_kind);
+    in.get(hit_posture);
+    in.get(priority);
+    in.get(hits_taken);
+    in.get(wins);
+    in.get(knockdowns);
+    in.get(dizzy_frames);
+    in.get(hit_time);
+    in.get(fps);
+    in.get(blow_guarded);
+    early_button.restore(in);
+    early_combo.restore(in);
 }

@@ -67,6 +67,10 @@ public:
     // Once the fighter has acted, an early press was answered or overtaken.
     void forget_early_inputs();
 
+    // The lifeform's state and the fighter's counters.
+    void save(state_buffer& out, const definition_index& definitions) const;
+    void restore(state_buffer& in, const definition_index& definitions);
+
     int posture;
     int move_kind;
     int hit_posture;

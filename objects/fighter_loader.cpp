@@ -1,11 +1,11 @@
 #include "objects/fighter_loader.h"
 
-#include <cstdarg>
 #include <cstdio>
 
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
 #include "anim/loading_group.h"
+#include "config/numbered_key.h"
 #include "gfx/image_cache.h"
 #include "input/combo.h"
 #include "input/control_maps.h"
@@ -13,17 +13,6 @@
 #include "shell/screen_mgr.h"
 
 namespace {
-
-// A numbered key of the fighter file, e.g. "combo2move1".
-struct file_key {
-    file_key(const char* pattern, ...) {
-        va_list numbers;
-        va_start(numbers, pattern);
-        vsnprintf(text, sizeof text, pattern, numbers);
-        va_end(numbers);
-    }
-    char text[64];
-};
 
 unsigned address_of(const void* object) { return (unsigned)(size_t)object; }
 
@@ -99,8 +88,8 @@ void fighter_loader::read_moves() {
     for (int i = 0; i < count; i++) {
         Anim_Mgr* definition = new Anim_Mgr();
         definition->colour_swaps = fighter.colour_swaps;
-        definition->load(read_name(file_key("move%d", i).text));
-        definition->scale = read_factor(file_key("move%dscale", i).text, definition->scale);
+        definition->load(read_name(numbered_key("move%d", i).text));
+        definition->scale = read_factor(numbered_key("move%dscale", i).text, definition->scale);
         anim_group* move = new anim_group();
         // The group owns the definition from here: deleting the fighter's
         // moves frees it, with its recoloured frame pictures.
@@ -136,7 +125,7 @@ void fighter_loader::read_pictures() {
 // fighter is recoloured, so the shared picture keeps its colours. Null when
 // the file could not be loaded.
 img_mgr* fighter_loader::read_picture(int index) {
-    const char* name = read_name(file_key("image%d", index).text);
+    const char* name = read_name(numbered_key("image%d", index).text);
     img_mgr* picture = Image_Manager.get(name);
     if (!picture || picture->width() == 0 || picture->height() == 0) {
         printf("WARNING: still picture [%d] [%s] of [%s] could not be loaded\n", index, name, path);
@@ -174,8 +163,8 @@ void fighter_loader::read_combos() {
     const int count = read_count("combos");
     for (int i = 0; i < count; i++) {
         combo read;
-        const int step_count = read_count(file_key("combo%dmoves", i).text);
-        read.combo_type = file.get_int(file_key("combo%dmove", i).text);
+        const int step_count = read_count(numbered_key("combo%dmoves", i).text);
+        read.combo_type = file.get_int(numbered_key("combo%dmove", i).text);
         if (fighter.controls) {
             bind_steps(i, step_count, read);
         } else {
@@ -190,7 +179,7 @@ void fighter_loader::read_combos() {
 
 void fighter_loader::bind_steps(int index, int step_count, combo& bound) {
     for (int j = 0; j < step_count; j++) {
-        const char* name = file.get_string(file_key("combo%dmove%d", index, j).text);
+        const char* name = file.get_string(numbered_key("combo%dmove%d", index, j).text);
         printf("Combo[%d]Move[%d] == '%s'\n", index, j, name);
         const control* step = find_control(fighter.controls, name);
         if (step) {

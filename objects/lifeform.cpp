@@ -6,35 +6,16 @@
 #include "anim/ag_stack.h"
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
+#include "anim/definition_index.h"
+#include "config/state_buffer.h"
 #include "gfx/frame.h"
 #include "input/controller.h"
 #include "objects/fighter_loader.h"
 #include "objects/projectile.h"
 #include "shell/screen_mgr.h"
-#include "stage/level.h"
+#include "stage/level_camera.h"
 
 namespace {
-
-// The camera every object is drawn and clamped with. Without a level (tests,
-// screens before a series) nothing scrolls, nothing zooms and the play area
-// is the screen.
-struct camera {
-    int scroll_x;
-    int scroll_y;
-    double zoom;
-    double scale;
-    int level_width;
-};
-
-camera current_camera() {
-    if (!current_level) return camera{0, 0, 1.0, 1.0, screen.width()};
-    camera view{current_level->scroll_x, current_level->scroll_y, current_level->zoom,
-                current_level->scale, current_level->level_width};
-    // A zero zoom or scale from a broken stage would divide by zero below.
-    if (view.zoom <= 0.0) view.zoom = 1.0;
-    if (view.scale <= 0.0) view.scale = 1.0;
-    return view;
-}
 
 // Truncation toward zero that stays inside int: speeds and scales come from
 // data files, and a huge quotient must not overflow the conversion.
@@ -43,6 +24,10 @@ int to_pixels(double value) {
     if (value <= (double)INT_MIN) return INT_MIN;
     return (int)value;
 }
+
+// A restored running move longer than this is not a saved state of ours.
+const size_t MOST_SAVED_RECORDS = 64;
+enum picture_source { PICTURE_NONE = 0, PICTURE_FRAME = 1, PICTURE_STILL = 2, PICTURE_UNNAMED = 3 };
 
 const int SHADOW_FADE = 128;       // the shadow is this much more transparent
 const int SHADOW_FLOOR_GAP = 40;   // floor line above the bottom of the screen
@@ -80,6 +65,9 @@ lifeform::lifeform()
       move_phase(PHASE_NONE),
       alpha(255),
       image(nullptr),
+      image_def(nullptr),
+      image_frame(0),
+      image_still(-1),
       scale(1.0),
       combos(new std::vector<combo>()),
       cpu_weights{0, 0, 0, 0, 0, 0},
@@ -182,7 +170,7 @@ void lifeform::clamp_dying() {
 // The empty margin may leave the level; the visible body may not.
 void lifeform::clamp_holding() {
     const margins edge = side_margins();
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     const double limit = view.level_width / view.scale + edge.right - width;
     if (x < -edge.left) {
         x = -edge.left;
@@ -227,8 +215,8 @@ bool lifeform::move_running() const { return move_phase != PHASE_NONE && anim_st
 // The picture drawn last, squashed to a tenth of its height and laid on the
 // floor line, half transparent.
 void lifeform::draw_shadow() {
-    if (!image) return;
-    const camera view = current_camera();
+    if (!image || !screen.painting) return;
+    const level_camera view = current_camera();
     const Uint8 opacity = image->alpha;
     image->set_alpha((Uint8)(opacity > SHADOW_FADE ? opacity - SHADOW_FADE : 0));
     const int shadow_x = to_pixels(x / scale - view.scroll_x);
@@ -263,13 +251,16 @@ int lifeform::play_record(animation& record) {
 }
 
 void lifeform::draw_record(const animation& record) {
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     Anim_Mgr* definition = record.def;
     definition->mirrored = facing;
     definition->owner_scale = scale;
     definition->alpha = alpha;
     definition->draw_frame(to_pixels(x / scale) - view.scroll_x, y - view.scroll_y, record.current);
     image = record.shown_frame().image;
+    image_def = definition;
+    image_frame = record.current;
+    image_still = -1;
 }
 
 void lifeform::end_move() {
@@ -283,7 +274,7 @@ void lifeform::end_move() {
 }
 
 int lifeform::off_screen() {
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     if (x + width < view.scroll_x || x >= to_pixels((view.scroll_x + screen.width()) / view.zoom)) {
         printf("OFFSCREEN [%d,%d]\n", x, y);
         return 1;
@@ -298,29 +289,36 @@ void lifeform::draw_still() {
         no_images_told = true;
         return;
     }
-    img_mgr* picture = images[show_state];
+    int still = show_state;
+    img_mgr* picture = images[still];
     if (picture) {
         if ((picture->mirrored != 0) != (facing != 0)) picture->mirror();
     } else {
         printf("Asset for state [%d] not set\n", show_state);
-        picture = images[0];
+        still = 0;
+        picture = images[still];
     }
     // A fighter whose first picture is missing too shows nothing.
     if (!picture) return;
-    draw_picture(picture);
+    draw_picture(still);
 }
 
-void lifeform::draw_picture(img_mgr* picture) {
-    const camera view = current_camera();
+void lifeform::draw_picture(int still) {
+    img_mgr* const picture = images[still];
+    const level_camera view = current_camera();
     const double zoom = view.zoom * scale;
     const int screen_x = to_pixels(x / scale - view.scroll_x);
     const int screen_y = y - view.scroll_y;
-    if (zoom == 1.0) {
+    if (!screen.painting) {
+        // The picture still becomes the object's own below.
+    } else if (zoom == 1.0) {
         picture->display(screen_x, screen_y);
     } else {
         picture->display_scaled(screen_x, screen_y, screen.surface, zoom);
     }
     image = picture;
+    image_def = nullptr;
+    image_still = still;
     width = (Uint16)picture->width();
     height = (Uint16)picture->height();
 }
@@ -330,13 +328,20 @@ int lifeform::overlaps(const lifeform& other) const {
         printf("WARNING - Bound checks, never displayed [%x]\n", address_of(this));
         return 0;
     }
-    const camera view = current_camera();
+    const level_camera view = current_camera();
     const int other_x = to_pixels(other.x / other.scale - view.scroll_x);
     const int own_x = to_pixels(x / scale - view.scroll_x);
     return other.image->overlaps(other_x, other.y - view.scroll_y, *image, own_x, y - view.scroll_y,
                                  (float)(view.zoom * scale))
                ? 1
                : 0;
+}
+
+bool lifeform::hit_box(img_box* box) const {
+    if (!image) return false;
+    const level_camera view = current_camera();
+    *box = image->placed_bounds(to_pixels(x / scale - view.scroll_x), y - view.scroll_y, (float)(view.zoom * scale));
+    return true;
 }
 
 void lifeform::stop_moves() {
@@ -373,4 +378,130 @@ void lifeform::set_cpu_weights(int block, int spare, int reach, int jump, int du
     cpu_weights[WEIGHT_JUMP] = jump;
     cpu_weights[WEIGHT_DUCK] = duck;
     cpu_weights[WEIGHT_APPROACH] = approach;
+}
+
+void lifeform::save(state_buffer& out, const definition_index& definitions) const {
+    out.put(life, "life");
+    out.put(max_life, "max_life");
+    out.put(shown_life, "shown_life");
+    out.put(x, "x");
+    out.put(y, "y");
+    out.put(height, "height");
+    out.put(width, "width");
+    out.put(freeze_frames, "freeze_frames");
+    out.put(move_x, "move_x");
+    out.put(move_y, "move_y");
+    out.put(drift_x, "drift_x");
+    out.put(jump_speed, "jump_speed");
+    out.put(speed, "speed");
+    out.put(target, "target");
+    out.put(team, "team");
+    out.put(facing, "facing");
+    out.put(state, "state");
+    out.put(show_state, "show_state");
+    out.put(dies_at_edge, "dies_at_edge");
+    out.put(kind, "kind");
+    out.put(source_cursor, "source_cursor");
+    out.put(move_phase, "move_phase");
+    out.put(alpha, "alpha");
+    out.put(scale, "scale");
+    for (int weight : cpu_weights) out.put(weight, "cpu weight");
+    out.put((Uint8)no_images_told, "no_images_told");
+    save_picture(out, definitions);
+    out.put_count(anim_stack ? anim_stack->size() : 0, "running records");
+    if (anim_stack) {
+        for (const animation& record : anim_stack->records) record.save(out, definitions);
+    }
+}
+
+void lifeform::restore(state_buffer& in, const definition_index& definitions) {
+    in.get(life);
+    in.get(max_life);
+    in.get(shown_life);
+    in.get(x);
+    in.get(y);
+    in.get(height);
+    in.get(width);
+    in.get(freeze_frames);
+    in.get(move_x);
+    in.get(move_y);
+    in.get(drift_x);
+    in.get(jump_speed);
+    in.get(speed);
+    in.get(target);
+    in.get(team);
+    in.get(facing);
+    in.get(state);
+    in.get(show_state);
+    in.get(dies_at_edge);
+    in.get(kind);
+    in.get(source_cursor);
+    in.get(move_phase);
+    in.get(alpha);
+    in.get(scale);
+    for (int& weight : cpu_weights) in.get(weight);
+    Uint8 told = 0;
+    in.get(told);
+    no_images_told = told != 0;
+    restore_picture(in, definitions);
+    const size_t records = in.get_count(MOST_SAVED_RECORDS);
+    if (!anim_stack) anim_stack = new ag_stack();
+    anim_stack->records.resize(records);
+    for (animation& record : anim_stack->records) record.restore(in, definitions);
+}
+
+// The picture drawn last decides the next contact test, so it is saved by
+// where it came from.
+void lifeform::save_picture(state_buffer& out, const definition_index& definitions) const {
+    Uint8 source = PICTURE_UNNAMED;
+    int number = -1;
+    int index = -1;
+    if (!image) {
+        source = PICTURE_NONE;
+    } else if (image_def && image_frame >= 0 && image_frame < (int)image_def->frames.size() &&
+               image_def->frames[image_frame].image == image) {
+        source = PICTURE_FRAME;
+        number = definitions.index_of(image_def);
+        index = image_frame;
+    } else if (image_still >= 0 && image_still < (int)images.size() && images[image_still] == image) {
+        source = PICTURE_STILL;
+        index = image_still;
+    }
+    out.put(source, "picture source");
+    out.put(number, "picture definition");
+    out.put(index, "picture index");
+}
+
+// A picture that was set from outside the object's own (a test's) is
+// left as it stands.
+void lifeform::restore_picture(state_buffer& in, const definition_index& definitions) {
+    Uint8 source = PICTURE_NONE;
+    int number = -1;
+    int index = -1;
+    in.get(source);
+    in.get(number);
+    in.get(index);
+    if (source == PICTURE_NONE) {
+        image = nullptr;
+        image_def = nullptr;
+        image_still = -1;
+    } else if (source == PICTURE_FRAME) {
+        const Anim_Mgr* const definition = definitions.at(number);
+        if (!definition || index < 0 || index >= (int)definition->frames.size()) {
+            in.fail();
+            return;
+        }
+        image = definition->frames[index].image;
+        image_def = definition;
+        image_frame = index;
+        image_still = -1;
+    } else if (source == PICTURE_STILL) {
+        if (index < 0 || index >= (int)images.size()) {
+            in.fail();
+            return;
+        }
+        image = images[index];
+        image_def = nullptr;
+        image_still = index;
+    }
 }

@@ -11,9 +11,12 @@
 #include "input/combo.h"
 #include "input/controller.h"
 
+class Anim_Mgr;
 class anim_group;
 class ag_stack;
 class animation;
+class definition_index;
+class state_buffer;
 
 // Everything in play is a lifeform: both fighters and every projectile. It
 // holds the still pictures and the moves, position and speeds, facing and
@@ -57,6 +60,9 @@ public:
     void display();
     // 1 when the pictures drawn last by the two objects touch.
     int overlaps(const lifeform& other) const;
+    // Where on screen the contact test places this object's visible pixels;
+    // false before it was first drawn.
+    bool hit_box(img_box* box) const;
     // Drops the running move; the still picture shows again.
     void stop_moves();
 
@@ -81,8 +87,16 @@ public:
     // The first record of the running move plays move `index`'s definition.
     int is_playing_move(int index) const;
     void set_cpu_weights(int block, int spare, int reach, int jump, int duck, int approach);
+
+    // Everything that decides what the object does next, its running move
+    // included; pictures and definitions are named by index. The controller
+    // is saved by its owner (the match, or the projectile).
+    void save(state_buffer& out, const definition_index& definitions) const;
+    void restore(state_buffer& in, const definition_index& definitions);
     // On the floor: y + height is the display height.
     int on_floor() const;
+    // Walking against the way it faces.
+    bool backing_away() const { return (facing == 1 && move_x < 0) || (facing == 0 && move_x > 0); }
 
     std::vector<img_mgr*> images;
     int life;
@@ -114,6 +128,11 @@ public:
     int move_phase;
     Uint8 alpha;
     img_mgr* image;  // drawn last: contact tests and the shadow use it
+    // Where `image` came from, so that a saved state can name it: frame
+    // `image_frame` of `image_def`, or still picture `image_still`.
+    const Anim_Mgr* image_def;
+    int image_frame;
+    int image_still;
     double scale;
     std::vector<combo>* combos;
     int cpu_weights[CPU_WEIGHT_COUNT];  // indexed by cpu_weight
@@ -153,7 +172,9 @@ private:
     void end_move();
     int off_screen();
     void draw_still();
-    void draw_picture(img_mgr* picture);
+    void draw_picture(int still);
+    void save_picture(state_buffer& out, const definition_index& definitions) const;
+    void restore_picture(state_buffer& in, const definition_index& definitions);
 };
 
 #endif

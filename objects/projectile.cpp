@@ -18,6 +18,12 @@ const double FLIGHT_SPEED = 0.1;
 const char* const projectile::PICTURE = "rsrc/lunet/special/lunet_bullet1.png";
 
 fighter_lifeform* projectile::launch(const lifeform& shooter) {
+    fighter_lifeform* missile = make(shooter);
+    if (missile) game_objects.push_back(missile);
+    return missile;
+}
+
+fighter_lifeform* projectile::make(const lifeform& shooter) {
     if (!shooter.has_move(fighter_lifeform::MOVE_PROJECTILE)) return nullptr;
     fighter_lifeform* missile = new fighter_lifeform();
     missile->images.push_back(Image_Manager.get(PICTURE));
@@ -50,7 +56,5 @@ fighter_lifeform* projectile::launch(const lifeform& shooter) {
     missile->posture = fighter_lifeform::POSTURE_STAND;
     missile->state = lifeform::STATE_ATTACKING;
     missile->move_kind = fighter_lifeform::KIND_PUNCH;
-
-    game_objects.push_back(missile);
     return missile;
 }

@@ -16,6 +16,9 @@ public:
     // Called when a move frame marked to fire ends. Returns the new object,
     // already in game_objects, or null when the shooter has no flight move.
     static fighter_lifeform* launch(const lifeform& shooter);
+    // The new object as launch makes it, not yet in play: a restored state
+    // rebuilds its projectiles this way before their saved fields go in.
+    static fighter_lifeform* make(const lifeform& shooter);
 };
 
 #endif

@@ -18,6 +18,13 @@ double zoom_to_screen_width(const img_mgr& picture) {
 
 const char* const FIRST_PROMPT = "Please select a character:";
 const char* const SECOND_PROMPT = "Player 2, please select a character:";
+const char* const DUMMY_PROMPT = "Please select a training partner:";
+
+const char* prompt_for(int player) {
+    if (player == char_select::SECOND_PLAYER) return SECOND_PROMPT;
+    if (player == char_select::TRAINING_DUMMY) return DUMMY_PROMPT;
+    return FIRST_PROMPT;
+}
 
 }  // namespace
 
@@ -27,13 +34,12 @@ char_select::char_select(img_mgr* wallpaper, img_mgr* const roster[ROSTER_SIZE],
       pacing(),
       prompt(screen.surface),
       input(menu_poll::row),
-      prompt_line(player == 2 ? SECOND_PROMPT : FIRST_PROMPT),
+      prompt_line(prompt_for(player)),
       player(player),
       turn(0) {
     for (int i = 0; i < ROSTER_SIZE; i++) pictures[i] = roster[i];
-    if (player == 2) input.use_keys(menu_poll::second_player_keys);
-    SDL_initFramerate(&pacing);
-    SDL_setFramerate(&pacing, rate);
+    if (player == SECOND_PLAYER) input.use_keys(menu_poll::second_player_keys());
+    menu_poll::start_pacing(pacing, rate);
 }
 
 int char_select::run() {

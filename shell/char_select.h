@@ -5,6 +5,7 @@
 
 #include "gfx/txt_mgr.h"
 #include "shell/menu_poll.h"
+#include "shell/roster.h"
 
 class img_mgr;
 
@@ -19,7 +20,6 @@ class img_mgr;
 class char_select {
 public:
     enum {
-        ROSTER_SIZE = 4,
         BUILD_UP_FRAMES = 32,
         BUILD_UP_ALPHA = 24,
         GHOSTS = 4,
@@ -31,8 +31,12 @@ public:
         FADE_STEP = 8,
         NO_CHOICE = -1,
     };
+    // Who chooses: the training's dummy is chosen by the first player, with
+    // the first player's keys.
+    enum { FIRST_PLAYER = 1, SECOND_PLAYER = 2, TRAINING_DUMMY = 3 };
 
-    // `player` 1 or 2: whose keys choose and whose name the prompt shows.
+    // `player` FIRST_PLAYER, SECOND_PLAYER or TRAINING_DUMMY: whose keys
+    // choose and what the prompt asks for.
     char_select(img_mgr* wallpaper, img_mgr* const pictures[ROSTER_SIZE], int rate, int player);
 
     // Returns the chosen roster index, 0..3, or NO_CHOICE when the player

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "config/config_file.h"
+#include "config/numbered_key.h"
 
 // Given to the right fighter whoever it is, so two copies of one character
 // look different.
@@ -45,13 +46,11 @@ std::vector<colour_swap> colour_swap_file::read(const char* path, const SDL_Pixe
     }
     if (!format) return swaps;
     for (int i = 0; i < count; i++) {
-        char source_key[32];
-        char target_key[32];
-        snprintf(source_key, sizeof(source_key), "color%dsource", i);
-        snprintf(target_key, sizeof(target_key), "color%dtarget", i);
+        const numbered_key source_key("color%dsource", i);
+        const numbered_key target_key("color%dtarget", i);
         Uint8 r1, g1, b1, r2, g2, b2;
-        if (!parse_colour(file.get_string(source_key), &r1, &g1, &b1) ||
-            !parse_colour(file.get_string(target_key), &r2, &g2, &b2)) {
+        if (!parse_colour(file.get_string(source_key.text), &r1, &g1, &b1) ||
+            !parse_colour(file.get_string(target_key.text), &r2, &g2, &b2)) {
             printf("WARNING: colour swap [%d] of [%s] is not two red,green,blue colours, skipped\n", i, path);
             continue;
         }

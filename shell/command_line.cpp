@@ -22,9 +22,9 @@ const char* const GAME_NAME = "QuillmooR";
 
 // Options that take a value, as "--name VALUE" or "--name=VALUE".
 bool takes_value(const std::string& name) {
-    return name == "--size" || name == "--renderer" || name == "--data" || name == "--mode" ||
-           name == "--fighters" || name == "--seed" || name == "--synctest" || name == "--record" ||
-           name == "--replay";
+    return name == "--size" || name == "--renderer" || name == "--data" || name == "--config" ||
+           name == "--mode" || name == "--fighters" || name == "--seed" || name == "--synctest" ||
+           name == "--record" || name == "--replay";
 }
 
 const size_t MAX_DIGITS = 10;
@@ -103,6 +103,7 @@ void command_line::print_usage(FILE* out) {
             "  --size WxH            screen size in pixels, e.g. 800x600\n"
             "  --renderer NAME       draw with 'surface' (plain SDL) or 'opengl'\n"
             "  --data DIR            use the data tree (game/, rsrc/) in DIR\n"
+            "  --config DIR          read and write the player's settings in DIR\n"
             "  --mode MODE           play one series at once and quit when it ends\n"
             "                        (%s)\n"
             "  --fighters NAME,NAME  the fighters of that series, the first player's first\n"
@@ -145,6 +146,13 @@ bool command_line::take_renderer(const char* value) {
     } else {
         return false;
     }
+    return true;
+}
+
+// The game moves into its data tree before it reads the settings.
+bool command_line::take_config(const char* value) {
+    if (value[0] == '\0') return false;
+    config = from_start_folder(value);
     return true;
 }
 
@@ -204,6 +212,7 @@ command_line::outcome command_line::check_combination() const {
 command_line::outcome command_line::take(const std::string& name, const char* value) {
     if (name == "--size") return take_size(value) ? PLAY : refuse("bad size (want WxH, e.g. 800x600):", value);
     if (name == "--renderer") return take_renderer(value) ? PLAY : refuse("unknown renderer:", value);
+    if (name == "--config") return take_config(value) ? PLAY : refuse("no folder named:", value);
     if (name != "--data") return take_series_option(name, value);
     if (!holds_data_tree(value)) return refuse("no data tree (game/ and rsrc/) in", value);
     data = value;

@@ -27,6 +27,9 @@ public:
     void apply(settings& target) const;
     // The data tree named with --data, or nullptr to look for one.
     const char* data_folder() const { return data.empty() ? nullptr : data.c_str(); }
+    // The folder named with --config (made absolute), or empty for the
+    // player's own configuration folder.
+    const std::string& config_folder() const { return config; }
 
     // A series named with --mode or --replay starts at once, without the
     // logo and the menus, and the program ends with it.
@@ -61,6 +64,7 @@ private:
     outcome take(const std::string& name, const char* value);
     bool take_size(const char* value);
     bool take_renderer(const char* value);
+    bool take_config(const char* value);
     bool take_mode(const char* value);
     bool take_fighters(const char* value);
     outcome take_series_option(const std::string& name, const char* value);
@@ -68,6 +72,7 @@ private:
     outcome refuse(const char* what, const std::string& detail) const;
 
     std::string data;
+    std::string config;
     bool fighters_given;
 };
 

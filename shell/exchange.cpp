@@ -4,7 +4,7 @@
 #include "gfx/img_mgr.h"
 #include "objects/fighter_lifeform.h"
 #include "shell/match_assets.h"
-#include "stage/level.h"
+#include "stage/level_camera.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ void exchange::guard_spark_at(const lifeform& blocker) {
     // A guard facing right is drawn mirrored: its front is its picture's left margin turned over.
     const int front = blocker.facing == 1 ? blocker.width - visible.left : visible.left;
     const int chest = visible.top + (visible.bottom - visible.top) / GUARD_SPARK_DEPTH_DIVISOR;
-    const double zoom = current_level && current_level->zoom > 0.0 ? current_level->zoom : 1.0;
+    const double zoom = current_camera().zoom;
     const double guard_zoom = zoom * blocker.scale;
     spark.offset_x = (int)(blocker.x / blocker.scale + front * blocker.scale) - picture.width / 2;
     spark.offset_y = (int)(blocker.y + blocker.height - (blocker.height - chest) * guard_zoom - picture.height +

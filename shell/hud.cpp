@@ -114,12 +114,11 @@ void hud::draw_wins(const fighter_lifeform& fighter, const side& at) const {
     }
 }
 
-void hud::draw(fighter_lifeform& fighter) const {
+void hud::draw(const fighter_lifeform& fighter) const {
     const int seat = seat_of(fighter);
-    if (seat < 0) return;
+    if (seat < 0 || !screen.painting) return;
     const side at = side_of(seat);
     draw_pictures(at, seats[seat].name);
-    catch_up(fighter);
     draw_bar(at, bar_length(fighter.shown_life, fighter.max_life), assets.damage_colour);
     draw_bar(at, (float)bar_length((float)fighter.life, fighter.max_life), assets.life_colour);
     draw_wins(fighter, at);
@@ -134,7 +133,7 @@ void hud::draw_hit_count(const fighter_lifeform& object) const {
         taken.hits_shown = object.hits_taken;
         taken.shown_until = now + HIT_COUNT_SHOWN_MS;
     }
-    if (shown_hits(object) == 0 || !assets.hit_text) return;
+    if (shown_hits(object) == 0 || !assets.hit_text || !screen.painting) return;
     char text[32];
     snprintf(text, sizeof(text), "%d hit", taken.hits_shown);
     // The string belongs to the attacker: it shows on the other seat's side.
@@ -154,7 +153,7 @@ int hud::shown_hits(const fighter_lifeform& fighter) const {
 
 void hud::show_result(const char* text, int line) const {
     if (line == 0) last_result = text;
-    if (!assets.win_text) return;
+    if (!assets.win_text || !screen.painting) return;
     assets.win_text->x = screen.width() / 2 - 4 * (int)strlen(text);
     assets.win_text->y = screen.height() / 2 - 4 + line * RESULT_LINE_HEIGHT;
     assets.win_text->print(text);

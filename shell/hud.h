@@ -28,9 +28,9 @@ public:
     // Lets go of the fighters and their names: the end of a series.
     void clear_seats();
 
-    // The display elements of a seated fighter that is alive. Moves the
-    // shown life toward the real one.
-    void draw(fighter_lifeform& fighter) const;
+    // The display elements of a seated fighter that is alive; the bar's
+    // red part is what shown_life has not caught up with yet.
+    void draw(const fighter_lifeform& fighter) const;
     // "%d hit" for a seated fighter that took more than one hit in a row,
     // on its attacker's side, until HIT_COUNT_SHOWN_MS after the last hit.
     void draw_hit_count(const fighter_lifeform& object) const;

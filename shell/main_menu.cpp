@@ -7,48 +7,61 @@
 #include "anim/static_scene.h"
 #include "gfx/img_mgr.h"
 #include "gfx/txt_mgr.h"
+#include "shell/asset_files.h"
 #include "shell/delete_and_clear.h"
 #include "shell/match_request.h"
+#include "shell/option_screens.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
+#include "shell/solid_face.h"
 #include "sound/music.h"
 
-const char main_menu::entry_texts[ENTRIES][ENTRY_FIELD] = {"arcade", "versus", "survival", "demo", "options", "quit"};
+const char main_menu::entry_texts[ENTRIES][ENTRY_FIELD] = {"arcade",   "versus",  "survival", "demo",
+                                                           "training", "options", "quit"};
 
 const char main_menu::option_texts[OPTION_ENTRIES][menu_list::ENTRY_FIELD] = {
     "Game", "Player 1 controls", "Player 2 controls", "Video", "Cheats", "Back to Main Menu"};
 
 namespace {
 
-const char* const TILE_FILE = "rsrc/tilablebg128.png";
-const char* const DARK_LOGO_FILE = "rsrc/ornaqmdark.png";
-const char* const TITLE_FONT = "rsrc/Medici_Text.ttf";
-const char* const CREDIT_FONT = "rsrc/Veranda.ttf";
 const char* const TITLE_TEXT = "QuillmooR";
 const char* const CREDIT_TEXTS[2] = {"QuillmooR (c) 2026", "Artwork and code by the QuillmooR project"};
 
 // The menus' texts are white, solid, and sized by the screen width so that
 // they keep their place on any screen.
-TXT_MGR* make_face(const char* font, int size) {
-    TXT_MGR* face = new TXT_MGR(screen.surface);
-    face->size = size;
-    face->mode = TXT_MGR::MODE_SOLID;
-    face->open_font(font);
-    return face;
-}
+const SDL_Color MENU_TEXT_COLOUR = {255, 255, 255, 0};
 
-// Entries 0..3 start a match; "options" and "quit" start none.
+// The dark logo rests at half size. It grows into that from a tenth while
+// the menu comes in, and on the way out grows from it ever faster, by
+// LOGO_EXIT_GROWTH times the square of the frames gone.
+const double LOGO_RESTING_ZOOM = 0.5;
+const double LOGO_ENTRY_ZOOM = 0.1;
+const double LOGO_ENTRY_GROWTH = LOGO_RESTING_ZOOM - LOGO_ENTRY_ZOOM;
+const double LOGO_EXIT_GROWTH = 0.000588235294117647;
+
+// Entries 0..4 start a match; "options" and "quit" start none. Training
+// chooses the player's fighter and the dummy.
 const menu_mode MODES[] = {
     {match_request::ARCADE, 3, 1, true},
     {match_request::VERSUS, 3, 2, true},
     {match_request::SURVIVAL, 0, 1, true},
     {match_request::DEMO, 3, 0, false},
+    {match_request::TRAINING, 3, 2, true},
 };
+
+// The column of menus, with this menu's entries.
+poll_layout entry_column() {
+    poll_layout layout = menu_poll::column;
+    layout.entries = main_menu::ENTRIES;
+    layout.quit_cursor = main_menu::QUIT_ENTRY;
+    return layout;
+}
 
 }  // namespace
 
 main_menu::main_menu()
-    : pacing(nullptr),
+    : player_settings(nullptr),
+      pacing(nullptr),
       rate(0),
       loop_music(nullptr),
       tile(nullptr),
@@ -60,7 +73,7 @@ main_menu::main_menu()
       credit_face(nullptr),
       scene_pictures(),
       scene(nullptr),
-      input(menu_poll::column),
+      input(entry_column()),
       scroll(0),
       entry_top(ENTRY_TOP),
       entry_spacing(ENTRY_SPACING) {}
@@ -89,9 +102,9 @@ void main_menu::load(FPSmanager* menu_pacing, int menu_rate, Mix_Music* menu_mus
 }
 
 void main_menu::load_faces() {
-    title_face = make_face(TITLE_FONT, screen.width() / 10);
-    entry_face = make_face(TITLE_FONT, screen.width() / 14);
-    credit_face = make_face(CREDIT_FONT, screen.width() / 45);
+    title_face = new_solid_face(TITLE_FONT, screen.width() / 10, MENU_TEXT_COLOUR, screen.surface);
+    entry_face = new_solid_face(TITLE_FONT, screen.width() / 14, MENU_TEXT_COLOUR, screen.surface);
+    credit_face = new_solid_face(PLAIN_FONT, screen.width() / 45, MENU_TEXT_COLOUR, screen.surface);
 }
 
 void main_menu::prepare() {
@@ -111,7 +124,7 @@ void main_menu::build_scene() {
     const int width = screen.width();
     scene = new static_scene();
     // At half size the logo hangs centred from the top edge.
-    scene->add(scene_pictures[0], width - dark_logo->width() / 2, -(dark_logo->height() / 2), 0.5);
+    scene->add(scene_pictures[0], width - dark_logo->width() / 2, -(dark_logo->height() / 2), LOGO_RESTING_ZOOM);
     scene->add(scene_pictures[1], width / 2 - TITLE_HALF_WIDTH, TITLE_TOP, 1.0);
     scene->add(scene_pictures[2], 0, credit_top(0), 1.0);
     scene->add(scene_pictures[3], 0, credit_top(1), 1.0);
@@ -120,11 +133,11 @@ void main_menu::build_scene() {
 void main_menu::release() {
     // The scene holds its definitions uncounted: it goes first.
     delete_and_clear(scene);
-    for (int i = 0; i < 4; i++) delete_and_clear(scene_pictures[i]);
+    delete_and_clear(scene_pictures);
     entries.release();
     delete_and_clear(title);
     delete_and_clear(dark_logo);
-    for (int i = 0; i < 2; i++) delete_and_clear(credit_lines[i]);
+    delete_and_clear(credit_lines);
     delete_and_clear(title_face);
     delete_and_clear(entry_face);
     delete_and_clear(credit_face);
@@ -171,7 +184,7 @@ int main_menu::credit_top(int line) const {
     return top;
 }
 
-// Six entries ENTRY_SPACING apart from ENTRY_TOP end below the bottom of a
+// Seven entries ENTRY_SPACING apart from ENTRY_TOP end below the bottom of a
 // 480-row screen (the default) and over the credit lines. On a screen that
 // short the entries close up until the last one ends above the credits; on
 // a screen shorter still they start higher, under the title, and where even
@@ -208,7 +221,7 @@ void main_menu::entry_animation() {
     const int width = screen.width();
     for (int c = 0; c < 256; c += ENTRY_ANIMATION_STEP) {
         const double a = c / 255.0;
-        const double zoom = 0.1 + 0.4 * a;
+        const double zoom = LOGO_ENTRY_ZOOM + LOGO_ENTRY_GROWTH * a;
         screen.clear_screen();
         tile->set_alpha(c);
         draw_menu_backdrop(*tile, scroll);
@@ -240,12 +253,25 @@ bool main_menu::frame() {
 
 void main_menu::show_options() {
     printf("OPTION MENU:\n");
-    menu_list options(option_texts, OPTION_ENTRIES, tile, entry_face, rate);
-    options.run();
+    if (!player_settings) {
+        printf("WARNING: no settings to change, the option screen is left out\n");
+        return;
+    }
+    const int width = screen.width();
+    const int height = screen.height();
+    {
+        option_screens options(tile, entry_face, credit_face, rate, *player_settings);
+        options.run();
+    }
+    // The faces, the scene and the entry spacing follow the screen's size.
+    if (screen.width() == width && screen.height() == height) return;
+    release();
+    load(pacing, rate, loop_music);
+    prepare();
 }
 
 void main_menu::draw_growing_logo(int step) {
-    const double zoom = 0.5 + step * step * 0.000588235294117647;
+    const double zoom = LOGO_RESTING_ZOOM + step * step * LOGO_EXIT_GROWTH;
     const int half_height = dark_logo->height() / 2;
     const int x = (int)((screen.width() / 2 - dark_logo->width() * zoom * 0.5) / zoom);
     dark_logo->display_scaled(x, (int)(zoom * half_height - half_height), screen.surface, zoom);

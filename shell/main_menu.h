@@ -12,6 +12,7 @@ class Anim_Mgr;
 class TXT_MGR;
 class img_mgr;
 class static_scene;
+class user_settings;
 
 // What a main-menu entry starts: the match mode, the round wins it asks
 // for, how many character selections come first and whether the selection
@@ -23,7 +24,7 @@ struct menu_mode {
     bool selection_music;
 };
 
-// The main menu: the scrolling tile, the dark logo, the title, the six
+// The main menu: the scrolling tile, the dark logo, the title, the seven
 // entries and the credit lines; its entry animation, its frames with the
 // menu music, the option screen behind "options", and the exit transition in
 // which the logo grows past the screen.
@@ -33,12 +34,12 @@ struct menu_mode {
 class main_menu {
 public:
     enum {
-        ENTRIES = 6,
+        ENTRIES = 7,
         ENTRY_FIELD = 9,
-        OPTIONS_ENTRY = 4,
-        QUIT_ENTRY = 5,
+        OPTIONS_ENTRY = 5,
+        QUIT_ENTRY = 6,
         OPTION_ENTRIES = 6,
-        SCROLL_STEPS = 116,
+        SCROLL_STEPS = menu_list::SCROLL_STEPS,
         ENTRY_ANIMATION_STEP = 8,
         EXIT_FRAMES = 255,
         EXIT_MENU_FRAMES = 100,
@@ -88,6 +89,9 @@ public:
     int entry_height() const;
     // Where credit line 0 or 1 starts.
     int credit_top(int line) const;
+
+    // What the option screen changes and saves; set by the screen flow.
+    user_settings* player_settings;
 
 private:
     main_menu(const main_menu&);

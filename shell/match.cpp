@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <string>
 
+#include "ai/cpu_source.h"
 #include "anim/anim_group.h"
 #include "input/control_maps.h"
 #include "input/controller.h"
+#include "input/live_input.h"
 #include "objects/fighter_lifeform.h"
 #include "objects/game_objects.h"
 #include "shell/camera.h"
@@ -17,6 +19,7 @@
 #include "shell/match_assets.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
+#include "shell/training_overlay.h"
 #include "sound/music.h"
 #include "stage/level.h"
 
@@ -29,6 +32,7 @@ const int DEFAULT_FPS = 60;
 const int MAX_WINS = 255;        // wins is a byte
 const int LEFT = 0;
 const int RIGHT = 1;
+const char* const TIME_OUT_TEXT = "TIME";
 
 // The computer's temperament in every match.
 const int WEIGHT_BLOCK_VALUE = 50;
@@ -37,6 +41,13 @@ const int WEIGHT_REACH_VALUE = 10;
 const int WEIGHT_JUMP_VALUE = 25;
 const int WEIGHT_DUCK_VALUE = 25;
 const int WEIGHT_APPROACH_VALUE = 50;
+
+// Room for the inputs of ten minutes at 60 frames a second, so that keeping
+// them does not allocate while a usual series is played.
+const size_t PLAYED_FRAMES_RESERVED = 10 * 60 * 60;
+// The right fighter's dice start one past the left one's: two sequences
+// from one seed.
+const Uint32 RIGHT_DICE_OFFSET = 1;
 
 }  // namespace
 
@@ -75,7 +86,12 @@ match::match(const match_request& series, const match_assets& match_assets_in)
       over_limit(0),
       left_by_player(false),
       opponent_choice(series.second_choice),
-      opponents_beaten(0) {
+      opponents_beaten(0),
+      cheat_rules(series),
+      pause(series.mode == match_request::TRAINING),
+      seed(0),
+      fed(nullptr),
+      checker(series.synctest_frames) {
     request.fps = checked_fps(request.fps);
 }
 
@@ -130,7 +146,12 @@ void match::load_fighters() {
     right()->target = LEFT;
 }
 
+static_assert((int)match_request::EASY == (int)cpu::EASY && (int)match_request::NORMAL == (int)cpu::NORMAL &&
+                  (int)match_request::HARD == (int)cpu::HARD,
+              "a series' difficulty is handed to the CPU as it is");
+
 // The right fighter is the first player's: arrow keys and the joystick.
+
 void match::build_controllers() {
     int right_source = controller::SOURCE_KEYS_ARROWS;
     int left_source = controller::SOURCE_CPU;
@@ -144,6 +165,9 @@ void match::build_controllers() {
     case match_request::DEMO:
         right_source = controller::SOURCE_CPU;
         break;
+    case match_request::TRAINING:
+        left_source = controller::SOURCE_HELD;
+        break;
     default:
         printf("WARNING: unknown match mode [%d], the computer plays both fighters\n", request.mode);
         right_source = controller::SOURCE_CPU;
@@ -152,6 +176,34 @@ void match::build_controllers() {
     controllers = new controller[2];
     controllers[0].add_source(right_source);
     controllers[1].add_source(left_source);
+    for (int side = 0; side < 2; side++) controllers[side].difficulty = request.cpu_difficulty;
+    controllers[0].player = 1;
+    controllers[1].player = 2;
+}
+
+// Once per series, from the request's seed or else the clock, so that a
+// series can be played again turn for turn.
+void match::seed_dice() {
+    seed = request.seed_given ? request.seed : platform::ticks();
+    printf("Series seed [%u]\n", seed);
+    controllers[1].chance.seed(seed);
+    controllers[0].chance.seed((Uint64)seed + RIGHT_DICE_OFFSET);
+}
+
+void match::feed_inputs(const std::vector<frame_input>* inputs) { fed = inputs; }
+
+bool match::take_inputs(frame_input* inputs) {
+    if (fed) {
+        if (played.size() >= fed->size()) return false;
+        *inputs = (*fed)[played.size()];
+    } else {
+        *inputs = live_input::read();
+        // The key trackers' clock stands still while the match is paused,
+        // so no combo window runs out behind the pause list.
+        for (side_input& side : inputs->sides) side.clock_ms -= pause.paused_ms();
+    }
+    played.push_back(*inputs);
+    return true;
 }
 
 // Each fighter on its side of the stage's middle, on the floor, with its
@@ -202,19 +254,29 @@ void match::set_up() {
 
     load_fighters();
     build_controllers();
+    seed_dice();
+    played.clear();
+    played.reserve(PLAYED_FRAMES_RESERVED);
     place_fighters();
     print_sizes();
+    index_definitions();
 
     view = new camera(*stage, *left(), *right());
     view->first_view();
     over_limit = ROUND_END_SECONDS * request.fps;
+    cheat_rules.make_mark(assets.win_text);
+    pause_view.build();
+    if (in_training()) training.start(request.fps, *left(), *right());
     running = true;
 }
 
 void match::start_round() {
+    checker.forget();
     music::start_loop(assets.music);
     round_is_done = false;
     round_over_frames = 0;
+    // The training never ends: it has no round time.
+    clock.start(in_training() ? 0 : request.round_seconds, request.fps);
 }
 
 void match::add_wins(fighter_lifeform& fighter, int count) {
@@ -227,17 +289,20 @@ void match::add_wins(fighter_lifeform& fighter, int count) {
 // still ends the series at once.
 void match::read_quit_inputs() {
     platform::pump_events();
-    if (platform::close_requested()) {
-        round_is_done = true;
-        left_by_player = true;
-        add_wins(*left(), request.reqwins + 1);
-    }
+    apply_quit_inputs();
+}
+
+void match::apply_quit_inputs() {
+    if (platform::close_requested()) leave_series(*left());
     const Uint8* keys = platform::key_state();
-    if (keys && keys[SDLK_ESCAPE]) {
-        round_is_done = true;
-        left_by_player = true;
-        add_wins(*right(), request.reqwins + 1);
-    }
+    if (keys && keys[SDLK_ESCAPE]) leave_series(*right());
+}
+
+// A training counts no wins: it leaves nothing behind.
+void match::leave_series(fighter_lifeform& given_the_series) {
+    round_is_done = true;
+    left_by_player = true;
+    if (!in_training()) add_wins(given_the_series, request.reqwins + 1);
 }
 
 void match::lay_down(fighter_lifeform& fighter) {
@@ -284,21 +349,84 @@ void match::play_effects() {
     }
 }
 
+// Once time is out nobody can be hurt any more: the result stands.
+void match::check_time() {
+    if (clock.expired()) {
+        display_elements.show_result(TIME_OUT_TEXT);
+        round_over_frames++;
+    } else if (round_over_frames == 0) {
+        clock.tick();
+    }
+}
+
+void match::show_training() {
+    training.after_moves(controllers[0], *left(), *right());
+    training_overlay::draw(training, *left(), *right(), assets.win_text);
+}
+
+// The picture of the frame just drawn stays on screen while paused.
+void match::open_pause() {
+    pause_view.keep_picture();
+    pause.open();
+}
+
+void match::paused_frame() {
+    music::keep_looping(assets.music);
+    const pause_menu::answer answer = pause.poll();
+    apply_quit_inputs();
+    if (answer == pause_menu::LEAVE && !round_is_done) leave_series(*right());
+    if (answer == pause_menu::NEXT_DUMMY_MODE) training.dummy.next_mode();
+    pause_view.draw(pause, training.dummy.current());
+    platform::frame_delay(request.framerate);
+    screen.flip();
+}
+
 void match::frame() {
     if (!running) return;
-    screen.clear_screen();
+    if (pause.paused()) {
+        paused_frame();
+        return;
+    }
+    if (screen.painting) screen.clear_screen();
     music::keep_looping(assets.music);
     read_quit_inputs();
+    frame_input inputs;
+    if (!take_inputs(&inputs)) {
+        // A fed series ends where its inputs end.
+        round_is_done = true;
+        left_by_player = true;
+        return;
+    }
+    if (checker.on()) {
+        checker.step_and_check(*this, inputs);
+    } else {
+        step(inputs);
+    }
+    if (!round_is_done && pause.pause_pressed()) open_pause();
+    platform::frame_delay(request.framerate);
+    if (screen.painting) screen.flip();
+}
+
+void match::step(const frame_input& inputs) {
+    if (!running) return;
+    controllers[0].input = inputs.sides[0];
+    controllers[1].input = inputs.sides[1];
+    if (in_training()) training.dummy.drive(controllers[1], *left(), *right());
     view->follow();
-    if (left()->overlaps(*right())) exchange::between_fighters(*left(), *right());
-    const bool projectile_alive = exchange::projectile_contacts(game_objects);
+    const bool fighting = !clock.expired();
+    if (fighting && left()->overlaps(*right())) exchange::between_fighters(*left(), *right());
+    const bool projectile_alive = fighting && exchange::projectile_contacts(game_objects);
+    cheat_rules.apply(*left(), *right());
+    if (in_training()) training.after_blows(*left(), *right());
     check_knock_outs();
+    check_time();
     // By index to the current end: projectiles launched while an object is
     // drawn are appended and run in this same frame.
     for (size_t index = 0; index < game_objects.size(); index++) updater.run(index, projectile_alive);
+    cheat_rules.draw_mark();
+    if (in_training()) show_training();
+    clock.draw(assets.name_face);
     play_effects();
-    platform::frame_delay(request.framerate);
-    screen.flip();
     if (round_over_frames > over_limit) round_is_done = true;
 }
 
@@ -316,8 +444,8 @@ bool match::end_round() {
     printf("Loop finished\n");
     fighter_lifeform& left_fighter = *left();
     fighter_lifeform& right_fighter = *right();
-    if (!left_fighter.is_alive()) add_wins(right_fighter, 1);
-    if (!right_fighter.is_alive()) add_wins(left_fighter, 1);
+    if (lost_round(left_fighter, right_fighter)) add_wins(right_fighter, 1);
+    if (lost_round(right_fighter, left_fighter)) add_wins(left_fighter, 1);
     if (request.mode == match_request::SURVIVAL) return left_by_player || end_survival_round();
     printf("mode [%d] reqwins[%d] p1[%d] p2[%d]\n", request.mode, request.reqwins, right_fighter.wins,
            left_fighter.wins);
@@ -325,6 +453,13 @@ bool match::end_round() {
     if (left_fighter.wins > request.reqwins || right_fighter.wins > request.reqwins) return true;
     reset_for_next_round();
     return false;
+}
+
+// Knocked out; or, when time ran out, with less life than the opponent, or
+// as much (both lose, as in a double knock-out).
+bool match::lost_round(const fighter_lifeform& fighter, const fighter_lifeform& opponent) const {
+    if (!fighter.is_alive()) return true;
+    return clock.expired() && fighter.life <= opponent.life;
 }
 
 void match::show_opponents_beaten() const {
@@ -337,11 +472,11 @@ void match::show_opponents_beaten() const {
 // series ends with the first round the player loses.
 bool match::end_survival_round() {
     fighter_lifeform& player = *right();
-    if (!player.is_alive()) {
+    if (lost_round(player, *left())) {
         printf("Survival over: [%d] opponents beaten\n", opponents_beaten);
         return true;
     }
-    if (!left()->is_alive()) {
+    if (lost_round(*left(), player)) {
         opponents_beaten++;
         bring_next_opponent();
     }
@@ -365,11 +500,13 @@ void match::bring_next_opponent() {
     display_elements.seat(hud::LEFT_SEAT, opponent, fighter_name(fighter_file(opponent_choice)));
     delete view;
     view = new camera(*stage, *opponent, *right());
+    index_definitions();
     printf("Survival: opponent [%d] after [%d] beaten\n", opponent_choice, opponents_beaten);
 }
 
 void match::end_series() {
     if (!running) return;
+    if (checker.on()) checker.report();
     stage->unload();
     printf("Level Unloaded\n");
     delete view;
@@ -382,6 +519,8 @@ void match::end_series() {
     delete[] controllers;
     controllers = nullptr;
     display_elements.clear_seats();
+    cheat_rules.release_mark();
+    pause_view.release();
     // A spark still playing belongs to this series.
     effects.clear();
     running = false;

@@ -2,11 +2,23 @@
 #define SHELL_MATCH_H
 
 #include <string>
+#include <vector>
 
+#include "anim/definition_index.h"
+#include "config/state_buffer.h"
+#include "input/frame_input.h"
+
+#include "shell/cheats.h"
 #include "shell/hud.h"
 #include "shell/match_request.h"
 #include "shell/object_update.h"
+#include "shell/pause_menu.h"
+#include "shell/pause_screen.h"
+#include "shell/round_timer.h"
+#include "shell/training_session.h"
+#include "shell/sync_test.h"
 
+class anim_group;
 class camera;
 class controller;
 class fighter_lifeform;
@@ -38,11 +50,33 @@ public:
 
     void set_up();
     void start_round();
+    // One frame as the player sees it: inputs (live or fed), the step,
+    // then the picture on screen at the frame rate.
     void frame();
+    // The match advanced by one frame from that frame's inputs. Draws as it
+    // goes while the screen is painting; with painting off the state moves
+    // exactly as it would have.
+    void step(const frame_input& inputs);
+    const sync_test& sync_check() const { return checker; }
     // Counts the round's wins and readies the next round; true when the
     // series is over.
     bool end_round();
     void end_series();
+
+    // Over the saved state of the match: equal states, equal sums.
+    Uint64 checksum() const;
+    // The inputs of every frame stepped in this series, in order.
+    const std::vector<frame_input>& inputs_played() const { return played; }
+    // From now on each frame takes its inputs from `inputs` (kept by the
+    // caller) instead of the platform; when they run out the series ends.
+    // Null goes back to live play.
+    void feed_inputs(const std::vector<frame_input>* inputs);
+    Uint32 series_seed() const { return seed; }
+    // The whole state of the running series as bytes, and back. A restore
+    // from bytes that are not a state of this series returns false and
+    // leaves the match in no state to trust.
+    void save_state(state_buffer& out) const;
+    bool restore_state(state_buffer& in);
 
     bool round_done() const { return round_is_done; }
     bool series_running() const { return running; }
@@ -50,6 +84,10 @@ public:
     int round_limit() const { return over_limit; }
     int beaten() const { return opponents_beaten; }
     const hud& display() const { return display_elements; }
+    bool paused() const { return pause.paused(); }
+    const pause_menu& pause_list() const { return pause; }
+    const round_timer& timer() const { return clock; }
+    training_session& training_record() { return training; }
     // The left fighter is game_objects[0], the right one game_objects[1];
     // null outside a series.
     fighter_lifeform* left() const;
@@ -67,6 +105,23 @@ private:
     void place_fighters();
     void print_sizes() const;
     void read_quit_inputs();
+    void apply_quit_inputs();
+    void leave_series(fighter_lifeform& given_the_series);
+    void paused_frame();
+    void open_pause();
+    void check_time();
+    bool lost_round(const fighter_lifeform& fighter, const fighter_lifeform& opponent) const;
+    bool in_training() const { return request.mode == match_request::TRAINING; }
+    void show_training();
+    void seed_dice();
+    // This frame's inputs, live or fed; false when the fed ones ran out.
+    bool take_inputs(frame_input* inputs);
+    // Numbers the definitions a saved state names: the fighters' moves and
+    // the sparks. Again whenever a fighter comes or goes.
+    void index_definitions();
+    void save_spark(state_buffer& out, const anim_group& spark) const;
+    void restore_object(state_buffer& in, size_t index);
+    void restore_spark(state_buffer& in);
     void check_knock_outs();
     void knock_out(fighter_lifeform& fighter, const char* text);
     static void lay_down(fighter_lifeform& fighter);
@@ -94,6 +149,17 @@ private:
     // went down before it.
     int opponent_choice;
     int opponents_beaten;
+    cheats cheat_rules;
+    pause_menu pause;
+    pause_screen pause_view;
+    round_timer clock;
+    training_session training;
+    Uint32 seed;
+    std::vector<frame_input> played;
+    const std::vector<frame_input>* fed;
+    definition_index definitions;
+    mutable state_buffer checksum_bytes;
+    sync_test checker;
 };
 
 // The screen flow's one call: runs a whole series and returns to the menu.

@@ -8,8 +8,11 @@
 #include "gfx/img_mgr.h"
 #include "gfx/txt_mgr.h"
 #include "input/control_maps.h"
+#include "shell/asset_files.h"
+#include "shell/delete_and_clear.h"
 #include "shell/ref_ptr.h"
 #include "shell/screen_mgr.h"
+#include "shell/solid_face.h"
 #include "shell/trig_tables.h"
 
 std::list<anim_group> effects;
@@ -18,14 +21,6 @@ anim_group* guard_spark_template = nullptr;
 
 namespace {
 
-const char* const LOADING_ANIMATION = "game/fighter/loading.ini";
-const char* const SPARK_ANIMATION = "game/fighter/expl.ini";
-const char* const GUARD_SPARK_ANIMATION = "game/fighter/guard.ini";
-const char* const SHADOW_PICTURE = "rsrc/meter/shadow.png";
-const char* const BAR_FRAME_PICTURE = "rsrc/meter/lifebar_grey.png";
-const char* const SYMBOL_PICTURE = "rsrc/lunet/lunet_symbol_small.png";
-const char* const WIN_TEXT_FONT = "rsrc/Veranda.ttf";
-const char* const NAME_FONT = "rsrc/oldengl.ttf";
 const int NAME_FONT_SIZE = 30;
 const Uint8 SHADOW_ALPHA = 64;
 const SDL_Color GOLD = {246, 206, 127, 0};
@@ -38,24 +33,9 @@ img_mgr* load_picture(const char* path) {
     return picture;
 }
 
-TXT_MGR* make_face(const char* font, int size, SDL_Color colour) {
-    TXT_MGR* face = new TXT_MGR();
-    face->size = size;
-    face->fg = colour;
-    face->mode = TXT_MGR::MODE_SOLID;
-    face->open_font(font);
-    return face;
-}
-
 Uint32 map_colour(SDL_Color colour) {
     if (!screen.surface) return 0;
     return SDL_MapRGBA(screen.surface->format, colour.r, colour.g, colour.b, 255);
-}
-
-template <class T>
-void free_and_clear(T*& owned) {
-    delete owned;
-    owned = nullptr;
 }
 
 }  // namespace
@@ -111,9 +91,9 @@ void match_assets::load_display_resources() {
     // The result lines keep the text manager's own look: its default size,
     // white, shaded.
     win_text = new TXT_MGR();
-    win_text->open_font(WIN_TEXT_FONT);
-    name_face = make_face(NAME_FONT, NAME_FONT_SIZE, GOLD);
-    hit_text = make_face(NAME_FONT, NAME_FONT_SIZE, HIT_RED);
+    win_text->open_font(PLAIN_FONT);
+    name_face = new_solid_face(NAME_FONT, NAME_FONT_SIZE, GOLD, nullptr);
+    hit_text = new_solid_face(NAME_FONT, NAME_FONT_SIZE, HIT_RED, nullptr);
 
     life_colour = map_colour(GOLD);
     damage_colour = map_colour(DAMAGE_RED);
@@ -123,23 +103,23 @@ void match_assets::load_display_resources() {
 // still in the list holds them too.
 void match_assets::release_animations() {
     effects.clear();
-    free_and_clear(explosion_template);
-    free_and_clear(guard_spark_template);
+    delete_and_clear(explosion_template);
+    delete_and_clear(guard_spark_template);
     loading_group.clear();
     loading_group.width = 0;
     loading_group.height = 0;
     loading_animation.clear();
-    free_and_clear(spark_anim);
-    free_and_clear(guard_spark_anim);
+    delete_and_clear(spark_anim);
+    delete_and_clear(guard_spark_anim);
 }
 
 void match_assets::release() {
-    free_and_clear(hit_text);
-    free_and_clear(name_face);
-    free_and_clear(win_text);
-    free_and_clear(symbol);
-    free_and_clear(shadow);
-    free_and_clear(bar_frame);
+    delete_and_clear(hit_text);
+    delete_and_clear(name_face);
+    delete_and_clear(win_text);
+    delete_and_clear(symbol);
+    delete_and_clear(shadow);
+    delete_and_clear(bar_frame);
     release_animations();
     music = nullptr;
     release_control_maps();

@@ -20,10 +20,14 @@ poll_layout layout_for(int count) {
     return layout;
 }
 
+// Tile steps across per pixel of scroll: a hair under 1 / TILE_STEP_X, so
+// the backdrop climbs one row less than a whole step at the last scroll step.
+const double TILE_STEPS_PER_SCROLL = 0.008695652;
+
 }  // namespace
 
 void draw_menu_backdrop(img_mgr& tile, int scroll) {
-    tile.display_tiled(-scroll, (int)(scroll * 0.008695652 * -140), screen.width(), screen.height());
+    tile.display_tiled(-scroll, (int)(scroll * TILE_STEPS_PER_SCROLL * -TILE_STEP_Y), screen.width(), screen.height());
 }
 
 menu_list::menu_list(const char (*entries)[ENTRY_FIELD], int count, img_mgr* tile, TXT_MGR* face, int rate)
@@ -33,10 +37,13 @@ menu_list::menu_list(const char (*entries)[ENTRY_FIELD], int count, img_mgr* til
         entries = EMPTY_LIST;
         count = 1;
     }
-    SDL_initFramerate(&pacing);
-    SDL_setFramerate(&pacing, rate);
+    menu_poll::start_pacing(pacing, rate);
     pictures.make(*face, entries[0], ENTRY_FIELD, count);
     pictures.upload();
+}
+
+void menu_list::place_cursor(int entry) {
+    if (entry >= 0 && entry < pictures.count()) input.cursor = entry;
 }
 
 int menu_list::run() {

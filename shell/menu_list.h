@@ -3,6 +3,7 @@
 
 #include <SDL/SDL_framerate.h>
 
+#include "gfx/tile_step.h"
 #include "shell/menu_entries.h"
 #include "shell/menu_poll.h"
 
@@ -17,7 +18,7 @@ class img_mgr;
 // frame by frame with scripted keys.
 class menu_list {
 public:
-    enum { ENTRY_FIELD = 32, FIRST_ROW_Y = 200, ROW_OVERLAP = 10, SCROLL_STEPS = 116 };
+    enum { ENTRY_FIELD = 32, FIRST_ROW_Y = 200, ROW_OVERLAP = 10, SCROLL_STEPS = TILE_STEP_X + 1 };
 
     // entries: `count` texts of ENTRY_FIELD bytes each, one after the other.
     menu_list(const char (*entries)[ENTRY_FIELD], int count, img_mgr* tile, TXT_MGR* face, int rate);
@@ -28,6 +29,9 @@ public:
     bool frame();
 
     int cursor() const { return input.cursor; }
+    // Opens on this entry instead of the first: coming back from a page the
+    // player chose, the cursor stays there.
+    void place_cursor(int entry);
 
 private:
     void draw_entries();

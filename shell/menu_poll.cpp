@@ -2,12 +2,17 @@
 
 #include <cstdio>
 
+#include "input/control_maps.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
 
 const poll_layout menu_poll::column = {"Main menu", 1, SDLK_DOWN, SDLK_UP, 6, 5, true};
 const poll_layout menu_poll::row = {"Selection", 0, SDLK_RIGHT, SDLK_LEFT, 4, -1, false};
-const menu_poll::key_set menu_poll::second_player_keys = {SDLK_d, SDLK_a, {SDLK_TAB, SDLK_z}, true};
+// The second player chooses with its own keys, whatever they were set to.
+menu_poll::key_set menu_poll::second_player_keys() {
+    const key_layout& keys = keys_of_player(2);
+    return {(SDLKey)keys.right, (SDLKey)keys.left, {(SDLKey)keys.punch, (SDLKey)keys.kick}, true};
+}
 
 namespace {
 
@@ -34,6 +39,11 @@ menu_poll::menu_poll(const poll_layout& layout)
       layout(layout),
       keys_used{layout.next_key, layout.previous_key, {SDLK_RETURN, SDLK_SPACE}, true} {
     reset();
+}
+
+void menu_poll::start_pacing(FPSmanager& pacing, int rate) {
+    SDL_initFramerate(&pacing);
+    SDL_setFramerate(&pacing, rate);
 }
 
 void menu_poll::use_keys(const key_set& keys) {

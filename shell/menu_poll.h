@@ -2,6 +2,7 @@
 #define SHELL_MENU_POLL_H
 
 #include <SDL/SDL.h>
+#include <SDL/SDL_framerate.h>
 
 // Which way a menu's cursor runs and where a quit request leaves it. The main
 // menu and the option list run down a column (joystick axis 1, Up and Down);
@@ -48,6 +49,10 @@ public:
 
     explicit menu_poll(const poll_layout& layout);
 
+    // A menu screen of its own polls once a frame: its own frame-rate
+    // manager, started now at `rate` frames a second.
+    static void start_pacing(FPSmanager& pacing, int rate);
+
     // Cursor on the first entry, nothing confirmed or requested; presses
     // made before this moment are dropped, and a quit key (and, where the
     // layout says so, a confirm key) held now waits to be released.
@@ -61,7 +66,7 @@ public:
 
     static const poll_layout column;  // main menu and option list: six entries
     static const poll_layout row;     // character selection: four fighters
-    static const key_set second_player_keys;
+    static key_set second_player_keys();
 
     int cursor;
     bool confirmed;

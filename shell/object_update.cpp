@@ -32,11 +32,6 @@ enum { COMBO_LIFT = 1, COMBO_SPECIAL = 2, COMBO_RUSH = 3, COMBO_DASH = 4 };
 
 bool is_projectile(const lifeform& object) { return object.kind == lifeform::KIND_PROJECTILE; }
 
-// Backing away from the way it faces.
-bool moving_back(const lifeform& object) {
-    return (object.facing == 1 && object.move_x < 0) || (object.facing == 0 && object.move_x > 0);
-}
-
 int picture_by_posture(int posture, int crouch, int stand, int jump) {
     if (posture == fl::POSTURE_CROUCH) return crouch;
     if (posture == fl::POSTURE_JUMP) return jump;
@@ -202,7 +197,7 @@ bool object_update::opponent_attacks(const context& at) {
 // fighter walks back guarding.
 void object_update::guard_by_holding_back(const context& at) {
     fighter_lifeform& self = at.self;
-    if (!moving_back(self)) return;
+    if (!self.backing_away()) return;
     self.state = lifeform::STATE_BLOCKING;
     self.move_kind = fl::KIND_BLOCK;
     if (opponent_attacks(at)) self.move_x = 0;
@@ -354,7 +349,11 @@ void object_update::run(size_t index, bool projectile_alive) const {
     object->move_step(1);
     push_apart(index);
     choose_picture(at);
-    if (is_fighter) display_elements.draw(*object);
+    if (is_fighter) {
+        // The life bar's catch-up is a rule of the frame, not of its drawing.
+        hud::catch_up(*object);
+        display_elements.draw(*object);
+    }
     object->display();
     display_elements.draw_hit_count(*object);
 }

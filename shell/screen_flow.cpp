@@ -6,36 +6,20 @@
 #include <cstdio>
 
 #include "gfx/img_mgr.h"
+#include "shell/asset_files.h"
 #include "shell/char_select.h"
 #include "shell/colour_swap_file.h"
 #include "shell/delete_and_clear.h"
 #include "shell/match.h"
 #include "shell/platform.h"
+#include "shell/roster.h"
 #include "shell/screen_mgr.h"
 #include "shell/series_run.h"
 #include "shell/startup.h"
+#include "shell/user_settings.h"
 #include "sound/music.h"
 
 namespace {
-
-const char* const LOGO_FILE = "rsrc/pqm_logo2_640x480.png";
-const char* const WALLPAPER_FILE = "rsrc/QM_wallpaper02_1024.jpg";
-const char* const INTRO_MUSIC = "rsrc/menu_intro.ogg";
-const char* const MENU_MUSIC = "rsrc/jazz_loop.ogg";
-const char* const MATCH_MUSIC = "rsrc/tech_loop.ogg";
-const char* const SELECTION_MUSIC = "rsrc/ramp.ogg";
-
-struct roster_entry {
-    const char* fighter_file;
-    const char* picture_file;
-};
-
-const roster_entry ROSTER[screen_flow::ROSTER_SIZE] = {
-    {"game/fighter/lunet_char.ini", "rsrc/lunet/lunet_action_shot.png"},
-    {"game/fighter/halvard_char.ini", "rsrc/halvard/halvard_action_shot_ha.png"},
-    {"game/fighter/tamsin_char.ini", "rsrc/tamsin/tamsin_action_shot.png"},
-    {"game/fighter/morrow_char.ini", "rsrc/morrow/morrow_action_shot.png"},
-};
 
 void free_tune(Mix_Music*& tune) {
     if (tune) Mix_FreeMusic(tune);
@@ -56,7 +40,8 @@ screen_flow::screen_flow()
       selection_music(nullptr),
       roster_pictures(),
       recoloured_pictures(),
-      wallpaper(nullptr) {}
+      wallpaper(nullptr),
+      settings_in_use(nullptr) {}
 
 screen_flow::~screen_flow() {
     release();
@@ -68,6 +53,8 @@ void screen_flow::run(startup& boot, series_run& series) {
     preload();
     hide_logo();
     menu.prepare();
+    menu.player_settings = &boot.player_settings;
+    settings_in_use = &boot.player_settings;
     for (;;) {
         const int entry = menu.run();
         if (entry == main_menu::QUIT_ENTRY || menu.quit_requested()) break;
@@ -202,10 +189,13 @@ match_request screen_flow::plan_series(int entry) {
     }
     request.mode = mode->mode;
     request.reqwins = mode->reqwins;
+    if (settings_in_use) settings_in_use->fill(request);
     if (mode->selection_music) music::start_loop(selection_music);
     if (mode->selections > 0) request.first_choice = choose_character(1);
     request.cancelled = request.first_choice == char_select::NO_CHOICE;
-    if (mode->selections > 1 && !request.cancelled) request.second_choice = choose_character(2);
+    const int second_chooser =
+        request.mode == match_request::TRAINING ? char_select::TRAINING_DUMMY : char_select::SECOND_PLAYER;
+    if (mode->selections > 1 && !request.cancelled) request.second_choice = choose_character(second_chooser);
     request.cancelled = request.cancelled || request.second_choice == char_select::NO_CHOICE;
     return request;
 }

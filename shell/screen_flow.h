@@ -10,10 +10,12 @@
 #include "shell/main_menu.h"
 #include "shell/match_assets.h"
 #include "shell/match_request.h"
+#include "shell/roster.h"
 
 class img_mgr;
 class series_run;
 class startup;
+class user_settings;
 
 // The game from the first picture to the last: the logo fading in with the
 // intro music while everything the menus and matches need is loaded, the
@@ -24,7 +26,7 @@ class startup;
 // is let go only once the shut-down has faded it out.
 class screen_flow {
 public:
-    enum { ROSTER_SIZE = 4, LOGO_FADE_IN_STEP = 4, LOGO_FADE_OUT_STEP = 8 };
+    enum { LOGO_FADE_IN_STEP = 4, LOGO_FADE_OUT_STEP = 8 };
 
     screen_flow();
     // Frees the music.
@@ -84,6 +86,8 @@ private:
     img_mgr* recoloured_pictures[ROSTER_SIZE];  // in the first player's colours
     img_mgr* wallpaper;
     std::vector<std::string> fighter_files;
+    // The player's choices a series is played with; none before run().
+    const user_settings* settings_in_use;
 };
 
 #endif

@@ -30,7 +30,7 @@ void centre_window_unless_placed() {
 screen_mgr screen __attribute__((init_priority(101)));
 
 screen_mgr::screen_mgr()
-    : surface(nullptr), sdl_ok(1), video_ok(0), joystick_ok(0), audio_ok(0), video_flags(0) {
+    : surface(nullptr), sdl_ok(1), video_ok(0), joystick_ok(0), audio_ok(0), video_flags(0), painting(true) {
     // The log is followed while the game runs: flush standard output at every
     // line end and standard error at once.
     setvbuf(stdout, nullptr, _IOLBF, 0);
@@ -166,11 +166,29 @@ void screen_mgr::set_window_icon() const {
     SDL_FreeSurface(icon);
 }
 
-bool screen_mgr::reset_mode(Uint32 flags) {
-    SDL_Surface* changed = SDL_SetVideoMode(surface->w, surface->h, surface->format->BitsPerPixel, flags);
+bool screen_mgr::reset_mode(int width, int height, int bpp, Uint32 flags) {
+    SDL_Surface* changed = SDL_SetVideoMode(width, height, bpp, flags);
     if (!changed) return false;
     surface = changed;
     video_flags = flags;
+    return true;
+}
+
+// Setting the mode again gives OpenGL a new context without the pictures'
+// textures: there a new size waits for the next start.
+bool screen_mgr::set_size(int width, int height) {
+    if (!surface || is_gl()) return false;
+    if (width == surface->w && height == surface->h) return true;
+    const int old_width = surface->w;
+    const int old_height = surface->h;
+    const int bpp = surface->format->BitsPerPixel;
+    if (!reset_mode(width, height, bpp, video_flags)) {
+        printf("Can't set the size to [%d,%d]: %s\n", width, height, SDL_GetError());
+        // A refused mode may leave no screen at all: take the old one back.
+        if (!reset_mode(old_width, old_height, bpp, video_flags)) surface = SDL_GetVideoSurface();
+        return false;
+    }
+    printf("Screen size [%d,%d]\n", width, height);
     return true;
 }
 
@@ -183,7 +201,7 @@ void screen_mgr::toggle_fullscreen() {
     // pictures live in memory of their own.
     if (SDL_WM_ToggleFullScreen(surface)) {
         video_flags = wanted;
-    } else if (is_gl() || !reset_mode(wanted)) {
+    } else if (is_gl() || !reset_mode(surface->w, surface->h, surface->format->BitsPerPixel, wanted)) {
         printf("Can't switch full screen: %s\n", SDL_GetError());
         return;
     }

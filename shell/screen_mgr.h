@@ -17,6 +17,10 @@ public:
     // Switches between window and full screen, keeping what is on screen
     // and, on OpenGL, the context with every texture.
     void toggle_fullscreen();
+    // A new screen size on the same path, where SDL can set the mode again
+    // without losing the pictures; false when it can't (OpenGL, a size the
+    // display refuses), the old size then stays.
+    bool set_size(int width, int height);
 
     // The one switch between the OpenGL and the plain surface drawing.
     Uint32 is_gl() const { return video_flags & (SDL_OPENGL | SDL_OPENGLBLIT); }
@@ -38,13 +42,18 @@ public:
     Sint32 joystick_ok;
     Sint32 audio_ok;
     Uint32 video_flags;
+    // Off while a match frame is stepped that nobody sees (a sync test's
+    // second run, a headless series): every rule a draw carries still runs
+    // (the picture that decides the next contact, a frame that fires, the
+    // flash a frame starts), but no pixel is written and no sound plays.
+    bool painting;
 
 private:
     void print_video_info() const;
     void set_gl_attributes(int bpp) const;
     void setup_gl_2d() const;
     void set_window_icon() const;
-    bool reset_mode(Uint32 flags);
+    bool reset_mode(int width, int height, int bpp, Uint32 flags);
 };
 
 extern screen_mgr screen;

@@ -106,6 +106,7 @@ void series_run::take_command_line_series(const command_line& options, match_req
 int series_run::run(startup& boot, screen_flow& flow) {
     flow.prepare_series(boot);
     match_request request = flow.series_request();
+    boot.player_settings.fill(request);
     boot.options.fill(request);
     if (replaying) {
         take_recorded_series(request);

@@ -3,7 +3,6 @@
 #include <SDL/SDL_mixer.h>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
@@ -53,6 +52,7 @@ void startup::print_sdl_version() const {
 void startup::go_headless() const {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     platform::use_frame_clock();
+    screen.painting = false;
 }
 
 void startup::print_resolution() const {
@@ -65,11 +65,12 @@ int startup::run() {
     atexit(SDL_Quit);
     print_sdl_version();
     enter_data_tree(options.data_folder());
-    srand((unsigned)time(nullptr));
     print_type_sizes();
     ini.load("game/game.ini");
     screen.video_flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
     game_settings.read(ini);
+    if (!options.config_folder().empty()) player_settings.use_folder(options.config_folder());
+    player_settings.read(game_settings);
     options.apply(game_settings);
     if (game_settings.fullscreen) screen.video_flags |= SDL_FULLSCREEN;
     if (options.headless) {
@@ -79,6 +80,7 @@ int startup::run() {
         screen.init_joysticks(2);
         open_mixer();
     }
+    player_settings.apply_volumes();
     if (game_settings.hwaccel) screen.video_flags |= SDL_OPENGL;
     screen.set_video_mode(game_settings.width, game_settings.height, game_settings.bpp);
     print_resolution();

@@ -6,6 +6,7 @@
 #include "config/config_file.h"
 #include "shell/command_line.h"
 #include "shell/settings.h"
+#include "shell/user_settings.h"
 
 // The first and last steps of the program: settings, audio, joysticks, mixer,
 // video mode and frame pacing; and the orderly shut-down.
@@ -21,6 +22,8 @@ public:
     command_line options;
     config_file ini;
     settings game_settings;
+    // The player's choices from the option screens, read over game/game.ini.
+    user_settings player_settings;
     FPSmanager framerate;
 
 private:

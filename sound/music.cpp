@@ -4,7 +4,7 @@
 
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
-#include "sound/sound_levels.h"
+#include "sound/volume.h"
 
 namespace music {
 
@@ -22,7 +22,7 @@ bool can_play(const Mix_Music* tune) { return screen.audio_ok == 1 && tune != nu
 
 }  // namespace
 
-void set_level() { Mix_VolumeMusic(sound_levels::MUSIC_VOLUME); }
+void set_level() { Mix_VolumeMusic(volume::music_level()); }
 
 void fade_in_intro(Mix_Music* intro) {
     if (!can_play(intro)) return;

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <string>
 
 #include "anim/loading_group.h"
 #include "config/config_file.h"
+#include "config/numbered_key.h"
+#include "config/state_buffer.h"
 #include "gfx/img_mgr.h"
 #include "shell/screen_mgr.h"
 
@@ -14,26 +15,25 @@ level* current_level = nullptr;
 
 namespace {
 
-// No stage comes near this many images, parts or layers; a larger count in
-// a file is a slip that would otherwise reserve memory or spin through keys.
-const int MAX_COUNT = 1024;
+enum {
+    // No stage comes near this many images, parts or layers; a larger count
+    // in a file is a slip that would otherwise reserve memory or spin
+    // through keys.
+    MAX_COUNT = 1024,
+    // Pixels of a front layer's solid rows, at each end, that still let what
+    // is under them be drawn: the filtered edge and the rounding of its
+    // placement.
+    COVER_MARGIN = 3,
+    // Fewer hidden rows than this are not worth drawing the planes behind
+    // twice.
+    MIN_HIDDEN_ROWS = 16
+};
 // Far beyond any stage; a larger scale would overflow the level's size in
 // pixels.
 const double MAX_SCALE = 100.0;
 // How steeply the floor strip recedes.
 const double FLOOR_DEPTH = 0.17;
-// Pixels of a front layer's solid rows, at each end, that still let what is
-// under them be drawn: the filtered edge and the rounding of its placement.
-const int COVER_MARGIN = 3;
-// Fewer hidden rows than this are not worth drawing the planes behind twice.
-const int MIN_HIDDEN_ROWS = 16;
 const char* const BGSET_IMAGE_KEY = "image%d";
-
-std::string key_of(const char* format, int first, int second = 0) {
-    char key[64];
-    snprintf(key, sizeof key, format, first, second);
-    return key;
-}
 
 int bounded_count(int count, const char* what) {
     if (count > MAX_COUNT) {
@@ -139,7 +139,7 @@ void level::load_images(const config_file& bgset, int image_total) {
     images.reserve(image_total);
     for (int i = 0; i < image_total; i++) {
         img_mgr picture;
-        picture.load(bgset.get_path(key_of(BGSET_IMAGE_KEY, i).c_str()));
+        picture.load(bgset.get_path(numbered_key(BGSET_IMAGE_KEY, i).text));
         picture.live_convert = 1;
         images.push_back(picture);
         show_progress();
@@ -158,10 +158,10 @@ void level::load_parts(const config_file& stage) {
     std::vector<std::vector<int>> layer_lists;
     for (int part = 0; part < part_count; part++) {
         std::vector<int> layers = read_layers(stage, part);
-        const std::string part_key = key_of("part%d", part);
-        if (stage.has_key(part_key.c_str())) {
-            const int image = stage.get_int(part_key.c_str());
-            if (valid_image(image, part_key.c_str())) {
+        const numbered_key part_key("part%d", part);
+        if (stage.has_key(part_key.text)) {
+            const int image = stage.get_int(part_key.text);
+            if (valid_image(image, part_key.text)) {
                 if (verbose) printf("level: insert img#[%d] at 0\n", image);
                 part_images.push_back(image);
                 if (verbose) printf("Add layers [%d]\n", static_cast<int>(layers.size()));
@@ -201,14 +201,14 @@ const img_mgr& level::front_layer(size_t part) const { return images[part_layers
 // no image are passed over.
 std::vector<int> level::read_layers(const config_file& stage, int part) {
     std::vector<int> layers;
-    const std::string count_key = key_of("part%dparallax", part);
-    if (!stage.has_key(count_key.c_str())) return layers;
-    const int layer_total = bounded_count(stage.get_int(count_key.c_str()), count_key.c_str());
+    const numbered_key count_key("part%dparallax", part);
+    if (!stage.has_key(count_key.text)) return layers;
+    const int layer_total = bounded_count(stage.get_int(count_key.text), count_key.text);
     for (int layer = 0; layer < layer_total; layer++) {
-        const std::string layer_key = key_of("part%dparallax%d", part, layer);
-        if (stage.has_key(layer_key.c_str())) {
-            const int image = stage.get_int(layer_key.c_str());
-            if (valid_image(image, layer_key.c_str())) {
+        const numbered_key layer_key("part%dparallax%d", part, layer);
+        if (stage.has_key(layer_key.text)) {
+            const int image = stage.get_int(layer_key.text);
+            if (valid_image(image, layer_key.text)) {
                 layers.push_back(image);
                 printf("Added layer[%d]\n", image);
             }
@@ -329,6 +329,10 @@ void level::draw_step() {
     verbose = 0;
     advance_shake();
     zoom = scale * zoom;
+    if (!screen.painting) {
+        fade_flash();
+        return;
+    }
     const hidden_rows hidden = skip_hidden_rows ? most_hidden_rows() : hidden_rows{parts.size(), 0, {0, 0}};
     if (hidden.rows.empty()) {
         draw_parts(0, parts.size());
@@ -418,6 +422,31 @@ void level::draw_flash() {
     } else {
         draw_flash_sw();
     }
+    fade_flash();
+}
+
+void level::fade_flash() {
+    if (flash == 0) return;
     flash -= std::max(flash_rate, 1);
     if (flash < 0) flash = 0;
+}
+
+void level::save(state_buffer& out) const {
+    out.put(scroll_x, "scroll_x");
+    out.put(scroll_y, "scroll_y");
+    out.put(zoom, "zoom");
+    out.put(verbose, "verbose");
+    out.put(shake, "shake");
+    out.put(flash, "flash");
+    out.put(flash_rate, "flash_rate");
+}
+
+void level::restore(state_buffer& in) {
+    in.get(scroll_x);
+    in.get(scroll_y);
+    in.get(zoom);
+    in.get(verbose);
+    in.get(shake);
+    in.get(flash);
+    in.get(flash_rate);
 }

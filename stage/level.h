@@ -7,6 +7,7 @@
 #include "gfx/img_mgr.h"
 
 class config_file;
+class state_buffer;
 
 // The stage a match is fought on: horizontal background bands stacked from
 // the bottom of the screen upward, parallax layers in front of a band, an
@@ -34,6 +35,10 @@ public:
     // Draws the background for the current camera and advances shake and
     // flash; leaves zoom multiplied by scale for the rest of the frame.
     void draw_step();
+
+    // The camera and the screen effects: what a match frame changes here.
+    void save(state_buffer& out) const;
+    void restore(state_buffer& in);
 
     std::vector<img_mgr> images;     // the background set, "image%d" order
     std::vector<img_mgr> parts;      // one copy per part, highest part first
@@ -95,6 +100,7 @@ private:
     static int parallax_offset(int scroll, int fraction, int extra);
     void draw_floor(size_t part, int band_y);
     void draw_flash();
+    void fade_flash();
     // The flash drawn by each rendering path (level_gl.cpp, level_sw.cpp).
     void draw_flash_gl() const;
     void draw_flash_sw() const;

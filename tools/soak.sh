@@ -32,7 +32,8 @@ hold Escape 0.3
 KEYS
 
 echo "soak: $minutes minute(s) of demo in $program (hwaccel=$hwaccel), log in $run_dir"
-SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" \
+# A settings folder of the run's own, whatever the player saved.
+XDG_CONFIG_HOME="$run_dir/config" SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" \
     bash tests/support/run_game.sh "$run_dir" "$build/$program" 60 "$run_dir/keys.txt" >"$run_dir/xvfb.txt" 2>&1 || true
 
 echo "memory samples (seconds, resident KiB):"

@@ -25,7 +25,7 @@ std::map<int, int> choice_counts(const int weights[]) {
     return counts;
 }
 
-TEST(CpuChoice, MatchWeightsGiveTheirShareOfTheRange) {
+TEST(cpu_choice, match_weights_give_their_share_of_the_range) {
     EXPECT_EQ(300, cpu::choice_range(MATCH_WEIGHTS));
     const std::map<int, int> expected = {{cpu::BLOCKING, 51}, {cpu::APPROACHING, 50}, {cpu::JUMPING, 25},
                                          {cpu::DUCKING, 25},  {cpu::SPECIAL, 100},    {cpu::EVADING, 49}};
@@ -37,7 +37,7 @@ TEST(CpuChoice, MatchWeightsGiveTheirShareOfTheRange) {
     EXPECT_EQ(expected_after_jump, after_jump);
 }
 
-TEST(CpuChoice, WithoutWeightsOnlyZeroBlocksAndEverythingElseIsSpecial) {
+TEST(cpu_choice, without_weights_only_zero_blocks_and_everything_else_is_special) {
     EXPECT_EQ(100, cpu::choice_range(NO_WEIGHTS));
     EXPECT_EQ(cpu::BLOCKING, cpu::choose(NO_WEIGHTS, 0));
     const std::map<int, int> expected = {{cpu::BLOCKING, 1}, {cpu::SPECIAL, 99}};
@@ -53,7 +53,7 @@ TEST(CpuChoice, WithoutWeightsOnlyZeroBlocksAndEverythingElseIsSpecial) {
 }
 
 // A CPU fighter facing an opponent on a 1600-pixel level.
-class CpuTest : public ::testing::Test {
+class cpu_test : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::use_script(true);
@@ -67,7 +67,7 @@ protected:
         driver.target = 1;
         driver.facing = 1;
         for (int i = 0; i < CPU_WEIGHT_COUNT; i++) driver.cpu_weights[i] = MATCH_WEIGHTS[i];
-        srand(7);
+        driver.chance.seed(7);
     }
     void TearDown() override {
         game_objects.clear();
@@ -89,7 +89,7 @@ protected:
     controller driver;
 };
 
-TEST_F(CpuTest, BehavioursHoldTowardOrAwayFromTheOpponent) {
+TEST_F(cpu_test, behaviours_hold_toward_or_away_from_the_opponent) {
     for (int facing = 0; facing <= 1; facing++) {
         driver.facing = facing;
         const double toward = facing ? 1.0 : -1.0;
@@ -111,7 +111,7 @@ TEST_F(CpuTest, BehavioursHoldTowardOrAwayFromTheOpponent) {
     EXPECT_DOUBLE_EQ(1.0, driver.vertical);
 }
 
-TEST_F(CpuTest, ApproachingCpuAttacksOnlyStrictlyWithinReach) {
+TEST_F(cpu_test, approaching_cpu_attacks_only_strictly_within_reach) {
     driver.pos_x = 840;  // 160 apart: exactly the reach of 10 % of 1600
     act(cpu::APPROACHING);
     EXPECT_DOUBLE_EQ(1.0, driver.horizontal);
@@ -129,7 +129,7 @@ TEST_F(CpuTest, ApproachingCpuAttacksOnlyStrictlyWithinReach) {
     EXPECT_GT(blows[controller::ACTION_KICK], 0);
 }
 
-TEST_F(CpuTest, OpponentItCannotMeasureIsOutOfReachAndReportedOnce) {
+TEST_F(cpu_test, opponent_it_cannot_measure_is_out_of_reach_and_reported_once) {
     const struct {
         int target;
         bool with_level;
@@ -161,11 +161,12 @@ TEST_F(CpuTest, OpponentItCannotMeasureIsOutOfReachAndReportedOnce) {
     }
 }
 
-// The next `count` values rand() gives after srand(seed).
-std::vector<int> draws(unsigned seed, int count) {
-    srand(seed);
-    std::vector<int> values;
-    for (int i = 0; i < count; i++) values.push_back(rand());
+// The next `count` values the CPU's dice give after seeding them with `seed`.
+std::vector<Uint32> draws(unsigned seed, int count) {
+    random_source dice;
+    dice.seed(seed);
+    std::vector<Uint32> values;
+    for (int i = 0; i < count; i++) values.push_back(dice.next());
     return values;
 }
 
@@ -173,26 +174,26 @@ std::vector<int> draws(unsigned seed, int count) {
 // chooses again.
 int settled(int behaviour) { return behaviour == cpu::SPECIAL ? cpu::CHOOSE : behaviour; }
 
-// One frame of the whole source, replayed from known rand() draws: the
+// One frame of the whole source, replayed from known draws: the
 // first draw decides the reset (4 in 100), the second the new behaviour.
-TEST_F(CpuTest, RunResetsFourTimesInAHundredAndHandsOverTheFrameAfterAJump) {
+TEST_F(cpu_test, run_resets_four_times_in_a_hundred_and_hands_over_the_frame_after_a_jump) {
     driver.pos_x = 0;  // far out of reach
     int resets = 0;
     for (unsigned seed = 1; seed <= 3000; seed++) {
-        const std::vector<int> next = draws(seed, 2);
+        const std::vector<Uint32> next = draws(seed, 2);
         const bool reset = next[0] % 100 > 95;
         resets += reset;
         const int chosen = settled(cpu::choose(MATCH_WEIGHTS, next[1] % cpu::choice_range(MATCH_WEIGHTS)));
 
         // A lasting behaviour lasts until the reset.
-        srand(seed);
+        driver.chance.seed(seed);
         driver.behaviour = cpu::DUCKING;
         cpu::run(driver);
         EXPECT_EQ(reset ? chosen : cpu::DUCKING, driver.behaviour) << "seed " << seed;
 
         // The frame after a jump waits or turns to blocking or approaching;
         // it never presses up again by itself.
-        srand(seed);
+        driver.chance.seed(seed);
         driver.behaviour = cpu::JUMPING;
         cpu::run(driver);
         const int after_jump = cpu::after_jump(MATCH_WEIGHTS, next[1] % cpu::after_jump_range(MATCH_WEIGHTS));
@@ -210,7 +211,7 @@ combo numbered_combo(int combo_type) {
     return made;
 }
 
-TEST_F(CpuTest, SpecialPerformsOneOfItsCombosInTheSameFrame) {
+TEST_F(cpu_test, special_performs_one_of_its_combos_in_the_same_frame) {
     act(cpu::SPECIAL);  // nothing to perform
     EXPECT_EQ(cpu::CHOOSE, driver.behaviour);
     EXPECT_EQ(-1, driver.tracker.combo_step());
@@ -225,6 +226,47 @@ TEST_F(CpuTest, SpecialPerformsOneOfItsCombosInTheSameFrame) {
     }
     EXPECT_EQ(2u, performed.size());
     EXPECT_EQ(50, performed[7] + performed[8]);
+}
+
+// Easy and hard change how often the computer chooses afresh and how soon
+// it acts on a choice, never what it may do; normal acts the frame it
+// chooses, as its own pace always did.
+TEST_F(cpu_test, difficulty_changes_how_often_and_how_soon_it_acts) {
+    driver.pos_x = 0;  // far out of reach: approaching walks
+    std::vector<combo> combos = {numbered_combo(7)};
+    driver.tracker.import_combos(&combos);
+    int fresh_choices[3] = {0, 0, 0};
+    for (int difficulty : {cpu::EASY, cpu::NORMAL, cpu::HARD}) {
+        driver.difficulty = difficulty;
+        for (unsigned seed = 1; seed <= 300; seed++) {
+            srand(seed);
+            driver.behaviour = cpu::CHOOSE;
+            driver.reaction_wait = 0;
+            int silent = 0;
+            for (;;) {
+                driver.action = controller::NO_ACTION;  // as every update starts
+                cpu::run(driver);
+                const bool acted = driver.horizontal != 0.0 || driver.vertical != 0.0 ||
+                                   driver.action != controller::NO_ACTION || driver.tracker.combo_step() != -1;
+                if (acted) break;
+                silent++;
+            }
+            if (difficulty == cpu::EASY) {
+                EXPECT_GE(silent, 12) << "seed " << seed;
+            } else {
+                EXPECT_EQ(0, silent) << "difficulty " << difficulty << " seed " << seed;
+            }
+        }
+        srand(5);
+        for (int frame = 0; frame < 5000; frame++) {
+            driver.behaviour = cpu::DUCKING;
+            driver.reaction_wait = 0;
+            cpu::run(driver);
+            fresh_choices[difficulty] += driver.behaviour != cpu::DUCKING;
+        }
+    }
+    EXPECT_LT(fresh_choices[cpu::EASY], fresh_choices[cpu::NORMAL]);
+    EXPECT_LT(fresh_choices[cpu::NORMAL], fresh_choices[cpu::HARD]);
 }
 
 }  // namespace

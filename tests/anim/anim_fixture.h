@@ -11,22 +11,15 @@
 
 #include "config/config_file.h"
 #include "shell/screen_mgr.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/test_screen.h"
 
 // Pictures and animation files made on the spot in a private folder, so the
 // tests depend on no game data. Every name carries the folder, so the image
 // cache never hands one test's picture to another.
 class anim_files {
 public:
-    anim_files() {
-        char pattern[] = "/tmp/anim_test_XXXXXX";
-        const char* made = mkdtemp(pattern);
-        folder = made ? made : "/tmp";
-        config_file::allow_folder(folder);
-    }
-    ~anim_files() {
-        const std::string command = "rm -rf '" + folder + "'";
-        if (system(command.c_str()) != 0) printf("could not remove %s\n", folder.c_str());
-    }
+    anim_files() : place("anim_test"), folder(place.path()) { config_file::allow_folder(folder); }
 
     // A w x h picture of one colour; with `border` > 0, a frame of pure green
     // (the transparent colour) of that width around it.
@@ -49,17 +42,16 @@ public:
         return save(name, pixels);
     }
 
+    // A file holding exactly `contents`, whatever bytes they are.
     std::string text_file(const std::string& name, const std::string& contents) const {
-        const std::string path = folder + "/" + name;
-        FILE* file = fopen(path.c_str(), "w");
-        if (file) {
-            fputs(contents.c_str(), file);
-            fclose(file);
-        }
-        return path;
+        return place.write(name, contents);
     }
 
-    std::string folder;
+private:
+    temp_folder place;
+
+public:
+    const std::string folder;
 
 private:
     std::string save(const std::string& name, SDL_Surface* pixels) const {
@@ -69,13 +61,6 @@ private:
         return path;
     }
 };
-
-// The surface path at 640 x 480, set once for the whole test program.
-inline void ensure_surface_screen() {
-    if (screen.surface) return;
-    screen.video_flags = SDL_SWSURFACE;
-    screen.set_video_mode(640, 480, 32);
-}
 
 inline void clear_surface_screen() { SDL_FillRect(screen.surface, nullptr, 0); }
 

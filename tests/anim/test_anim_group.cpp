@@ -13,7 +13,7 @@ const Uint32 RED = 0xC81E1E, BLUE = 0x1E1EC8, WHITE = 0xF0F0F0, YELLOW = 0xE6D21
 
 class anim_group_test : public ::testing::Test {
 protected:
-    void SetUp() override { ensure_surface_screen(); }
+    void SetUp() override { open_test_screen(); }
 
     std::string colour_picture(const std::string& name, Uint32 rgb) const {
         return files.picture(name, 20, 20, rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);

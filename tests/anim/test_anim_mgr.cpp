@@ -14,7 +14,7 @@ namespace {
 class anim_mgr_test : public ::testing::Test {
 protected:
     void SetUp() override {
-        ensure_surface_screen();
+        open_test_screen();
         clear_surface_screen();
     }
     void TearDown() override { current_level = nullptr; }

@@ -16,7 +16,7 @@ namespace {
 class gate_test : public ::testing::Test {
 protected:
     void SetUp() override {
-        ensure_surface_screen();
+        open_test_screen();
         const std::string picture = files.picture("gate", 30, 60, 200, 40, 40);
         const std::string anim_path = files.text_file("gate.ini", "images=2 image0=" + picture + " rate0=1 image1=" + picture + " rate1=1");
         for (int i = 0; i < 3; i++) {

@@ -13,7 +13,7 @@ namespace {
 class scene_test : public ::testing::Test {
 protected:
     void SetUp() override {
-        ensure_surface_screen();
+        open_test_screen();
         clear_surface_screen();
     }
     anim_files files;

@@ -10,6 +10,7 @@
 #include "gfx/image_cache.h"
 #include "gfx/img_mgr.h"
 #include "tests/anim/anim_fixture.h"
+#include "tests/support/test_screen.h"
 
 namespace {
 
@@ -17,10 +18,7 @@ namespace {
 class gl_scene_test : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!screen.surface) {
-            screen.video_flags = SDL_OPENGL;
-            screen.set_video_mode(640, 480, 32);
-        }
+        open_test_screen(SDL_OPENGL);
         ASSERT_TRUE(screen.is_gl());
         glClear(GL_COLOR_BUFFER_BIT);
     }

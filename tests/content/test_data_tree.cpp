@@ -20,39 +20,28 @@
 #include <vector>
 
 #include "config/config_file.h"
+#include "shell/asset_files.h"
+#include "shell/colour_swap_file.h"
+#include "shell/roster.h"
+#include "tests/support/rgb_copy.h"
 
 namespace {
 
-const char* const FIGHTER_FILES[] = {
-    "game/fighter/lunet_char.ini",
-    "game/fighter/halvard_char.ini",
-    "game/fighter/tamsin_char.ini",
-    "game/fighter/morrow_char.ini",
-};
+// Pictures and fonts the game's other code names: the first projectile and
+// the text manager's own fallback face.
+const char* const OTHER_PICTURES[] = {"rsrc/lunet/special/lunet_bullet1.png"};
+const char* const OTHER_FONTS[] = {"tahoma.ttf"};
 
-const char* const FIXED_PICTURES[] = {
-    "rsrc/pqm_logo2_640x480.png",
-    "rsrc/QM_wallpaper02_1024.jpg",
-    "rsrc/tilablebg128.png",
-    "rsrc/ornaqmdark.png",
-    "rsrc/lunet/lunet_action_shot.png",
-    "rsrc/halvard/halvard_action_shot_ha.png",
-    "rsrc/tamsin/tamsin_action_shot.png",
-    "rsrc/morrow/morrow_action_shot.png",
-    "rsrc/meter/lifebar_grey.png",
-    "rsrc/meter/shadow.png",
-    "rsrc/lunet/lunet_symbol_small.png",
-    "rsrc/lunet/special/lunet_bullet1.png",
-};
-
-const char* const FONTS[] = {"rsrc/Veranda.ttf", "rsrc/oldengl.ttf", "rsrc/Medici_Text.ttf", "tahoma.ttf"};
-const char* const MUSIC[] = {"rsrc/menu_intro.ogg", "rsrc/jazz_loop.ogg", "rsrc/tech_loop.ogg", "rsrc/ramp.ogg"};
 const char* const CONTROL_NAMES[] = {"down", "left", "right", "up", "noup", "punch", "kick", "noleft", "noright"};
 
 const int MOVE_COUNT = 18;
 const int STILL_COUNT = 10;
 const int FLIGHT_MOVE = 13;
 const int PROJECTILE_DROP = 50;  // a projectile starts this far below its shooter's top
+// Near-green: green above NEAR_GREEN_MIN and ahead of red and blue by more
+// than NEAR_GREEN_LEAD, as the content generator refuses it.
+const int NEAR_GREEN_MIN = 150;
+const int NEAR_GREEN_LEAD = 90;
 
 struct surface_deleter {
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
@@ -75,15 +64,7 @@ struct picture_facts {
 
 picture_facts inspect(SDL_Surface* loaded) {
     picture_facts facts;
-    SDL_PixelFormat format = {};
-    format.BitsPerPixel = 32;
-    format.BytesPerPixel = 4;
-    format.Rmask = 0x000000FF;
-    format.Gmask = 0x0000FF00;
-    format.Bmask = 0x00FF0000;
-    format.Gshift = 8;
-    format.Bshift = 16;
-    surface_ptr surface(SDL_ConvertSurface(loaded, &format, SDL_SWSURFACE));
+    surface_ptr surface(rgb_copy(loaded, 4));
     facts.width = surface->w;
     facts.height = surface->h;
     SDL_LockSurface(surface.get());
@@ -94,7 +75,7 @@ picture_facts inspect(SDL_Surface* loaded) {
             if (c.r == 0 && c.g == 255 && c.b == 0) continue;
             facts.visible++;
             facts.colours[c]++;
-            if (c.g > 150 && c.g - std::max(c.r, c.b) > 90) facts.near_green++;
+            if (c.g > NEAR_GREEN_MIN && c.g - std::max(c.r, c.b) > NEAR_GREEN_LEAD) facts.near_green++;
         }
     }
     SDL_UnlockSurface(surface.get());
@@ -180,12 +161,12 @@ protected:
         ASSERT_EQ(0, TTF_Init());
         ASSERT_EQ(0, Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 8192)) << Mix_GetError();
         tree = new data_tree();
-        for (const char* path : FIGHTER_FILES) fighters.push_back(read_fighter(path));
+        for (const roster_entry& entry : ROSTER) fighters.push_back(read_fighter(entry.fighter_file));
         read_stage();
-        tree->animation("game/fighter/loading.ini");
-        tree->animation("game/fighter/expl.ini");
-        tree->animation("game/fighter/guard.ini");
+        for (const char* path : FIXED_ANIMATIONS) tree->animation(path);
         for (const char* path : FIXED_PICTURES) tree->picture(path);
+        for (const char* path : OTHER_PICTURES) tree->picture(path);
+        for (const roster_entry& entry : ROSTER) tree->picture(entry.picture_file);
     }
 
     static void TearDownTestSuite() {
@@ -250,18 +231,20 @@ std::vector<fighter_facts> data_tree_test::fighters;
 
 TEST_F(data_tree_test, every_file_the_game_names_exists_and_loads) {
     for (const std::string& failure : tree->failures) ADD_FAILURE() << failure;
-    for (const char* path : FONTS) {
+    const auto expect_font = [](const char* path) {
         TTF_Font* font = TTF_OpenFont(path, 18);
         EXPECT_NE(nullptr, font) << path << ": " << TTF_GetError();
         if (font) TTF_CloseFont(font);
-    }
-    for (const char* path : MUSIC) {
+    };
+    for (const char* path : FIXED_FONTS) expect_font(path);
+    for (const char* path : OTHER_FONTS) expect_font(path);
+    for (const char* path : FIXED_MUSIC) {
         Mix_Music* music = Mix_LoadMUS(path);
         EXPECT_NE(nullptr, music) << path << ": " << Mix_GetError();
         if (music) Mix_FreeMusic(music);
     }
     config_file swap;
-    EXPECT_TRUE(swap.load("game/fighter/lunet_swap.ini"));
+    EXPECT_TRUE(swap.load(colour_swap_file::FIRST_PLAYER_FILE));
     EXPECT_FALSE(tree->sounds.empty());
 }
 

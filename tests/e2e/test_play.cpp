@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,14 @@ protected:
     }
 
     // The game's own lines must show no failure to load our data.
+    // The first row of the window that holds the colour; 480 for none.
+    static int top_row_near(const screenshot& picture, int r, int g, int b) {
+        for (int row = 0; row < 480; row++) {
+            if (picture.share_near(0, row, 640, 1, r, g, b, 16) > 0) return row;
+        }
+        return 480;
+    }
+
     static void expect_clean_log(const game_run_result& run) {
         EXPECT_FALSE(run.log_has("Couldn't load")) << "see " << run.run_dir << "/stdout.txt";
         EXPECT_FALSE(run.log_has("ERROR")) << "see " << run.run_dir << "/stdout.txt";
@@ -61,12 +71,39 @@ const char* WHOLE_SESSION =
     "key Escape\n"
     "wait_logn 60 2 MAIN MENU:\n"
     "wait 1\n"
-    // the option screen and back
-    "tap_until 30 Down cursor [4]\n"
+    // the option screen: one more round to win, i gives way to j as the
+    // punch, a look at the video and cheat pages, and back
+    "tap_until 30 Down cursor [5]\n"
     "press_until 30 Return 1 OPTION MENU:\n"
     "wait 1.5\n"
     "shot options\n"
-    "press_until 30 Return 3 MAIN MENU:\n"
+    "press_until 30 Return 1 OPTION PAGE: Game\n"
+    "key Right\n"
+    "wait 0.5\n"
+    "shot option_game\n"
+    "key Escape\n"
+    "tap_until 30 Down cursor [1]\n"
+    "press_until 30 Return 1 OPTION PAGE: Player 1\n"
+    "tap_until 30 Down cursor [4]\n"
+    "key Return\n"
+    "wait 0.3\n"
+    "key j\n"
+    "wait_log 10 Player 1 Punch bound to [106]\n"
+    "shot option_keys\n"
+    "key Escape\n"
+    "tap_until 30 Down cursor [3]\n"
+    "press_until 30 Return 1 OPTION PAGE: Video\n"
+    "wait 0.5\n"
+    "shot option_video\n"
+    "key Escape\n"
+    "tap_until 30 Down cursor [4]\n"
+    "press_until 30 Return 1 OPTION PAGE: Cheats\n"
+    "wait 0.5\n"
+    "shot option_cheats\n"
+    "key Escape\n"
+    "wait 0.5\n"
+    "key Escape\n"
+    "wait_logn 30 3 MAIN MENU:\n"
     "wait 1\n"
     // versus: two selections, both players' keys
     "tap_until 30 Down cursor [1]\n"
@@ -90,12 +127,39 @@ const char* WHOLE_SESSION =
     "key Escape\n"
     "wait_logn 60 5 MAIN MENU:\n"
     "wait 1\n"
+    // training: the player's fighter and the dummy, blows with the boxes and
+    // inputs on screen, the pause list, a crouching dummy
+    "tap_until 30 Down cursor [4]\n"
+    "key Return\n"
+    "wait_log 60 CHARACTER SELECTION: player [1]\n"
+    "press_until 60 Return 1 CHARACTER SELECTION: player [3]\n"
+    "press_until 60 Return 4 Setting FPS [60]\n"
+    "wait 2\n"
+    "hold Left 0.8\n"
+    "key space\nwait 0.3\nkey k\nwait 0.3\ndown Down\nkey space\nup Down\nwait 0.2\n"
+    "shot training\n"
+    "key p\n"
+    "wait_log 10 Match paused\n"
+    "wait 0.5\n"
+    "shot paused\n"
+    "key Down\nkey Return\n"
+    "wait_log 10 Training dummy [Dummy: crouch]\n"
+    "key Up\nkey Return\n"
+    "wait_log 10 Match resumed\n"
+    "wait 1\n"
+    "shot crouching\n"
+    "key Escape\n"
+    "wait_logn 60 6 MAIN MENU:\n"
+    "wait 1\n"
     // quit
     "press_until 30 Escape 1 Cleaning Image_Manager Cache\n";
 
 TEST_P(play, whole_session_from_logo_to_quit) {
     game_run_options options = options_for("session");
     options.key_script = WHOLE_SESSION;
+    // Settings saved by an earlier run: read at the start, kept through the
+    // session's own changes.
+    options.prepare = "mkdir -p config/quillmoor\nprintf 'music_volume=7\\n' >config/quillmoor/settings.ini";
     const game_run_result run = run_game(options);
     const std::string where = " (run folder " + run.run_dir + ")";
 
@@ -106,11 +170,18 @@ TEST_P(play, whole_session_from_logo_to_quit) {
     // The stages of the flow, in the log.
     EXPECT_TRUE(run.log_has("Preloading done fade out logo, fade in main menu\n")) << where;
     EXPECT_TRUE(run.log_has("Fade Out done\n")) << where;
-    EXPECT_EQ(5, run.log_count("MAIN MENU:\n")) << where;
+    EXPECT_EQ(6, run.log_count("MAIN MENU:\n")) << where;
     EXPECT_EQ(1, run.log_count("OPTION MENU:\n")) << where;
-    EXPECT_EQ(3, run.log_count("Setting FPS [60]\n")) << where;
-    EXPECT_EQ(3, run.log_count("Level Unloaded\n")) << where;
-    EXPECT_EQ(3, run.log_count("Clearing Gameobjects\n")) << where;
+    EXPECT_TRUE(run.log_has("Settings [" + run.run_dir + "/config/quillmoor/settings.ini]\n")) << where;
+    EXPECT_EQ(4, run.log_count("Settings written to [")) << where;
+    std::ifstream saved_file(run.run_dir + "/config/quillmoor/settings.ini");
+    const std::string saved((std::istreambuf_iterator<char>(saved_file)), std::istreambuf_iterator<char>());
+    for (const char* kept : {"rounds_to_win=5\n", "music_volume=7\n", "p1_punch=106\n", "p1_kick=107\n"}) {
+        EXPECT_NE(std::string::npos, saved.find(kept)) << kept << " not in the saved settings" << where;
+    }
+    EXPECT_EQ(4, run.log_count("Setting FPS [60]\n")) << where;
+    EXPECT_EQ(4, run.log_count("Level Unloaded\n")) << where;
+    EXPECT_EQ(4, run.log_count("Clearing Gameobjects\n")) << where;
     EXPECT_TRUE(run.log_has("Current Zoom [")) << where;
     EXPECT_TRUE(run.log_has("Reseting ax/vx\n")) << "no blow landed" << where;
     EXPECT_TRUE(run.log_has("Cleaning Image_Manager Cache\n")) << where;
@@ -120,19 +191,33 @@ TEST_P(play, whole_session_from_logo_to_quit) {
     // The screen at each stage: pictures, not an empty window. (The logo is
     // on screen for about half a second only; its shot is kept for a person
     // to look at, not judged.)
-    for (const char* name : {"menu", "select", "match", "blows", "options", "versus", "demo"}) {
+    for (const char* name : {"menu", "select", "match", "blows", "options", "option_game", "option_keys",
+                             "option_video", "option_cheats", "versus", "demo", "training", "paused"}) {
         const screenshot picture = shot_named(run, name);
         ASSERT_EQ(1280, picture.width) << name << where;
         EXPECT_GT(picture.colour_variety(0, 0, 640, 480), 4) << name << " looks empty" << where;
     }
     // The match: both life bars in their colour at the top corners.
-    for (const char* name : {"match", "versus", "demo"}) {
+    for (const char* name : {"match", "versus", "demo", "training"}) {
         const screenshot picture = shot_named(run, name);
         EXPECT_GT(picture.share_near(30, 13, 200, 6, LIFE_R, LIFE_G, LIFE_B, 16), 0.2) << name << " left bar" << where;
         EXPECT_GT(picture.share_near(410, 13, 200, 6, LIFE_R, LIFE_G, LIFE_B, 16), 0.2) << name << " right bar" << where;
         // The stage fills the screen.
         EXPECT_GT(picture.colour_variety(0, 100, 640, 300), 40) << name << where;
     }
+    // Training: both hit boxes outlined, the dummy's (cyan) lower once it
+    // crouches; paused, the picture stays but darkened, with the pause list
+    // in white over it.
+    const screenshot training = shot_named(run, "training");
+    const screenshot crouching = shot_named(run, "crouching");
+    const screenshot paused = shot_named(run, "paused");
+    EXPECT_GT(training.share_near(0, 100, 640, 380, 0, 255, 255, 16), 0.001) << where;
+    EXPECT_GT(training.share_near(0, 100, 640, 380, 255, 255, 0, 16), 0.001) << where;
+    EXPECT_GT(top_row_near(crouching, 0, 255, 255), top_row_near(training, 0, 255, 255) + 20) << where;
+    EXPECT_EQ(0.0, paused.share_near(30, 13, 200, 6, LIFE_R, LIFE_G, LIFE_B, 16)) << where;
+    EXPECT_GT(paused.share_near(30, 13, 200, 6, LIFE_R / 3, LIFE_G / 3, LIFE_B / 3, 30), 0.2) << where;
+    EXPECT_GT(paused.share_near(160, 100, 320, 300, 255, 255, 255, 8), 0.03) << where;
+    EXPECT_TRUE(run.log_has("Training dummy [Dummy: crouch]")) << where;
     // Nothing is drawn outside the 640x480 window, which opens in the middle
     // of the screen on every SDL library.
     const screenshot menu = shot_named(run, "menu");

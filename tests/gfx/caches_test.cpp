@@ -3,6 +3,7 @@
 #include "gfx/name_list.h"
 #include "sound/sound_handle.h"
 #include "tests/gfx/sw_fixture.h"
+#include "tests/support/captured_log.h"
 
 namespace {
 
@@ -11,9 +12,8 @@ class caches : public surface_path {};
 TEST_F(caches, each_picture_file_is_loaded_once_by_exact_name) {
     const std::string file = picture_file("cached_once", 20, 20, {0, 0, 20, 20}, RED);
     img_mgr* first = Image_Manager.get(file.c_str());
-    testing::internal::CaptureStdout();
-    img_mgr* again = Image_Manager.get(file.c_str());
-    const std::string log = testing::internal::GetCapturedStdout();
+    img_mgr* again = nullptr;
+    const std::string log = captured_log([&] { again = Image_Manager.get(file.c_str()); });
     EXPECT_EQ(first, again);
     EXPECT_NE(log.find("Found in nmanager cache [" + file + "] assigning"), std::string::npos);
     EXPECT_EQ(log.find("Loading img_mgr"), std::string::npos);

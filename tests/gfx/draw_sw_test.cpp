@@ -26,9 +26,8 @@ TEST_F(draw_sw, trimmed_pictures_land_where_the_whole_picture_would_facing_eithe
 }
 
 TEST_F(draw_sw, pure_green_never_shows_at_any_zoom_or_angle) {
-    const std::string file = picture_file("keyed", 40, 40, {5, 5, 35, 35}, RED);
     img_mgr picture;
-    picture.load(file.c_str());
+    load_picture_file(picture, "keyed", 40, 40, {5, 5, 35, 35}, RED);
     // A hole of key colour in the middle of the visible part.
     SDL_Surface* pixels = picture.surface.pixels();
     SDL_Rect hole = {10, 10, 10, 10};
@@ -49,9 +48,8 @@ TEST_F(draw_sw, pure_green_never_shows_at_any_zoom_or_angle) {
 }
 
 TEST_F(draw_sw, a_rotated_picture_leaves_its_uncovered_corners_transparent) {
-    const std::string file = picture_file("turned", 40, 40, {0, 0, 40, 40}, RED);
     img_mgr picture;
-    picture.load(file.c_str());
+    load_picture_file(picture, "turned", 40, 40, {0, 0, 40, 40}, RED);
     picture.display(100, 100, screen.surface, 1.0f, 1.0f, 45);
     // The rotated square's bounding box corners stay background.
     const area box = painted();
@@ -61,12 +59,8 @@ TEST_F(draw_sw, a_rotated_picture_leaves_its_uncovered_corners_transparent) {
 }
 
 TEST_F(draw_sw, opacity_blends_with_what_is_underneath_on_every_draw) {
-    const std::string file = picture_file("faded", 20, 20, {0, 0, 20, 20}, WHITE);
     img_mgr picture;
-    picture.load(file.c_str());
-    picture.set_alpha(128);
-    picture.display(10, 10);
-    picture.display(50, 10, screen.surface, 2.0f, 2.0f, 0);
+    draw_half_faded(picture, "faded");
     picture.mirror();
     picture.display(120, 10);
     for (int x : {15, 60, 125}) {
@@ -81,9 +75,8 @@ TEST_F(draw_sw, opacity_blends_with_what_is_underneath_on_every_draw) {
 }
 
 TEST_F(draw_sw, display_scaled_keeps_the_bottom_edge_and_display_zoomed_scales_the_position) {
-    const std::string file = picture_file("scaled", 100, 80, {0, 0, 100, 80}, RED);
     img_mgr picture;
-    picture.load(file.c_str());
+    load_picture_file(picture, "scaled", 100, 80, {0, 0, 100, 80}, RED);
     picture.display_scaled(40, 100, screen.surface, 0.5);
     // x: 40 x 0.5 = 20; y: 100 + 80 - 40 = 140; 50 x 40 pixels.
     expect_area(painted(), {20, 140, 70, 180});
@@ -99,9 +92,8 @@ TEST_F(draw_sw, display_scaled_keeps_the_bottom_edge_and_display_zoomed_scales_t
 }
 
 TEST_F(draw_sw, a_source_rectangle_draws_part_of_the_picture) {
-    const std::string file = picture_file("part", 40, 20, {0, 0, 40, 20}, RED);
     img_mgr picture;
-    picture.load(file.c_str());
+    load_picture_file(picture, "part", 40, 20, {0, 0, 40, 20}, RED);
     picture.src_rect.w = 10;
     picture.display(0, 0);
     expect_area(painted(), {0, 0, 10, 20});
@@ -189,9 +181,8 @@ TEST_F(draw_sw, broken_pictures_draw_nothing_and_do_not_crash) {
     missing.display(10, 10);
     EXPECT_EQ(painted().right, 0);
 
-    const std::string file = picture_file("all_green", 30, 30, {0, 0, 0, 0}, GREEN);
     img_mgr empty;
-    empty.load(file.c_str());
+    load_picture_file(empty, "all_green", 30, 30, {0, 0, 0, 0}, GREEN);
     empty.display(10, 10);
     empty.display(10, 10, screen.surface, 1.5f, 1.5f, 0);
     EXPECT_EQ(painted().right, 0);

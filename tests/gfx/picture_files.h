@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "gfx/img_mgr.h"
 #include "shell/screen_mgr.h"
+#include "tests/support/temp_folder.h"
 
 struct rgb {
     Uint8 r, g, b;
@@ -34,13 +36,10 @@ struct area {
     int left, top, right, bottom;
 };
 
-inline std::string temp_folder() {
-    static std::string folder;
-    if (folder.empty()) {
-        char pattern[] = "/tmp/brawler_gfx_XXXXXX";
-        folder = mkdtemp(pattern);
-    }
-    return folder;
+// One folder for the whole test program, removed when the program ends.
+inline const std::string& picture_folder() {
+    static const temp_folder folder("brawler_gfx");
+    return folder.path();
 }
 
 // A 24-bit picture: all pure green, `visible` filled with `fill`, and one
@@ -57,7 +56,7 @@ inline SDL_Surface* make_picture(int w, int h, area visible, rgb fill) {
 }
 
 inline std::string save_picture(SDL_Surface* s, const std::string& name) {
-    const std::string path = temp_folder() + "/" + name + ".bmp";
+    const std::string path = picture_folder() + "/" + name + ".bmp";
     SDL_SaveBMP(s, path.c_str());
     SDL_FreeSurface(s);
     return path;
@@ -65,6 +64,13 @@ inline std::string save_picture(SDL_Surface* s, const std::string& name) {
 
 inline std::string picture_file(const std::string& name, int w, int h, area visible, rgb fill) {
     return save_picture(make_picture(w, h, visible, fill), name);
+}
+
+// Makes the picture file and loads it into `picture`; the file's path.
+inline std::string load_picture_file(img_mgr& picture, const std::string& name, int w, int h, area visible, rgb fill) {
+    const std::string file = picture_file(name, w, h, visible, fill);
+    picture.load(file.c_str());
+    return file;
 }
 
 inline rgb surface_pixel(SDL_Surface* s, int x, int y) {

@@ -19,9 +19,8 @@ std::string two_colour_file(const std::string& name, int w, int h, SDL_Color bac
 }
 
 TEST_F(picture_record, loading_trims_to_the_visible_box_and_keeps_the_logical_size) {
-    const std::string file = picture_file("trim", 100, 80, {10, 5, 60, 75}, RED);
     img_mgr picture;
-    picture.load(file.c_str());
+    const std::string file = load_picture_file(picture, "trim", 100, 80, {10, 5, 60, 75}, RED);
     EXPECT_EQ(picture.bounds.left, 10);
     EXPECT_EQ(picture.bounds.top, 5);
     EXPECT_EQ(picture.bounds.right, 60);
@@ -71,9 +70,8 @@ TEST_F(picture_record, trimming_reads_8_and_24_bit_files_by_their_own_depth) {
     EXPECT_EQ(picture8.bounds.bottom, 5);
 
     // A 24-bit file of odd width: rows end in padding.
-    const std::string file24 = picture_file("odd", 33, 7, {32, 6, 33, 7}, RED);
     img_mgr picture24;
-    picture24.load(file24.c_str());
+    load_picture_file(picture24, "odd", 33, 7, {32, 6, 33, 7}, RED);
     EXPECT_EQ(picture24.bounds.left, 32);
     EXPECT_EQ(picture24.bounds.top, 6);
     EXPECT_EQ(picture24.bounds.right, 33);
@@ -101,9 +99,8 @@ TEST_F(picture_record, an_8_bit_picture_without_pure_green_keeps_its_black_frame
 }
 
 TEST_F(picture_record, an_all_green_file_has_empty_bounds_and_stays_drawable) {
-    const std::string file = picture_file("nothing", 30, 20, {0, 0, 0, 0}, GREEN);
     img_mgr picture;
-    picture.load(file.c_str());
+    load_picture_file(picture, "nothing", 30, 20, {0, 0, 0, 0}, GREEN);
     EXPECT_EQ(picture.bounds.left, 0);
     EXPECT_EQ(picture.bounds.right, 0);
     EXPECT_EQ(picture.bounds.bottom, 0);
@@ -144,9 +141,8 @@ TEST_F(picture_record, going_through_a_null_handle_is_logged_and_harmless) {
 }
 
 TEST_F(picture_record, swap_color_recolours_a_trimmed_picture_within_its_pixels) {
-    const std::string file = picture_file("swap", 100, 80, {10, 5, 60, 75}, RED);
     img_mgr picture;
-    picture.load(file.c_str());
+    load_picture_file(picture, "swap", 100, 80, {10, 5, 60, 75}, RED);
     SDL_Surface* pixels = picture.surface.pixels();
     picture.swap_color(SDL_MapRGB(pixels->format, 255, 0, 0), SDL_MapRGB(pixels->format, 0, 0, 255));
     EXPECT_EQ(surface_pixel(pixels, 49, 69), BLUE);
@@ -220,9 +216,8 @@ TEST_F(picture_record, adopting_a_surface_keeps_it_whole_and_unkeyed) {
 }
 
 TEST_F(picture_record, a_copy_has_its_own_pixels_and_shares_the_facing_copy) {
-    const std::string file = picture_file("copied", 64, 64, {10, 20, 50, 50}, RED);
     img_mgr original;
-    original.load(file.c_str());
+    load_picture_file(original, "copied", 64, 64, {10, 20, 50, 50}, RED);
     original.mirror();
     original.mirror();
     img_mgr copy(original);
@@ -249,9 +244,8 @@ TEST_F(picture_record, a_copy_has_its_own_pixels_and_shares_the_facing_copy) {
 
 
 TEST_F(picture_record, mirroring_twice_gives_back_the_first_holder) {
-    const std::string file = picture_file("twice", 20, 10, {0, 0, 5, 10}, RED);
     img_mgr picture;
-    picture.load(file.c_str());
+    load_picture_file(picture, "twice", 20, 10, {0, 0, 5, 10}, RED);
     const surface_ref* first = picture.surface.get();
     picture.mirror();
     EXPECT_NE(picture.surface.get(), first);
@@ -261,10 +255,9 @@ TEST_F(picture_record, mirroring_twice_gives_back_the_first_holder) {
 }
 
 TEST_F(picture_record, overlaps_tests_the_visible_boxes_facing_either_way) {
-    const std::string file = picture_file("box10", 10, 10, {0, 0, 10, 10}, RED);
     img_mgr a;
+    const std::string file = load_picture_file(a, "box10", 10, 10, {0, 0, 10, 10}, RED);
     img_mgr b;
-    a.load(file.c_str());
     b.load(file.c_str());
     EXPECT_TRUE(a.overlaps(0, 0, b, 10, 0, 1.0f));   // touching edges count
     EXPECT_FALSE(a.overlaps(0, 0, b, 11, 0, 1.0f));
@@ -273,9 +266,8 @@ TEST_F(picture_record, overlaps_tests_the_visible_boxes_facing_either_way) {
     EXPECT_FALSE(a.overlaps(0, 0, b, 0, 11, 0.1f));  // the zoom leaves y alone
 
     // A picture visible only in its left half: turned, the box moves right.
-    const std::string half = picture_file("half", 20, 10, {0, 0, 10, 10}, RED);
     img_mgr c;
-    c.load(half.c_str());
+    load_picture_file(c, "half", 20, 10, {0, 0, 10, 10}, RED);
     EXPECT_FALSE(c.overlaps(0, 0, b, 15, 0, 1.0f));
     c.mirror();
     EXPECT_TRUE(c.overlaps(0, 0, b, 15, 0, 1.0f));

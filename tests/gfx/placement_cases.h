@@ -47,6 +47,15 @@ inline void expect_area_near(const area& got, const area& want, int slack) {
     EXPECT_NEAR(got.bottom, want.bottom, slack);
 }
 
+// A white 20 x 20 picture at half opacity, drawn as it is at (10, 10) and
+// twice as large at (50, 10): both must show half of it over black.
+inline void draw_half_faded(img_mgr& picture, const std::string& name) {
+    load_picture_file(picture, name, 20, 20, {0, 0, 20, 20}, WHITE);
+    picture.set_alpha(128);
+    picture.display(10, 10);
+    picture.display(50, 10, screen.surface, 2.0f, 2.0f, 0);
+}
+
 inline std::string placed_picture_file() {
     return picture_file("placed", PLACED_SIZE, PLACED_SIZE, PLACED_VISIBLE, RED);
 }

@@ -7,16 +7,11 @@
 #include "gfx/img_mgr.h"
 #include "shell/screen_mgr.h"
 #include "tests/gfx/picture_files.h"
+#include "tests/support/test_screen.h"
 
 class surface_path : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        if (!screen.surface) {
-            screen.video_flags = SDL_SWSURFACE;
-            ASSERT_EQ(screen.set_video_mode(320, 240, 32), 0);
-        }
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(open_test_screen(SDL_SWSURFACE, 320, 240)); }
     void SetUp() override { clear(); }
 
     static void clear() { SDL_FillRect(screen.surface, nullptr, 0); }

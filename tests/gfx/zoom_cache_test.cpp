@@ -21,9 +21,8 @@ TEST(zoom_key, combines_both_zooms_and_the_angle) {
 }
 
 TEST_F(zoom_cache_use, a_version_is_made_once_per_zoom_angle_and_facing) {
-    const std::string file = picture_file("cached", 40, 40, {0, 0, 40, 40}, RED);
     img_mgr picture;
-    picture.load(file.c_str());
+    load_picture_file(picture, "cached", 40, 40, {0, 0, 40, 40}, RED);
     picture.display(0, 0, screen.surface, 1.5f, 1.5f, 0);
     EXPECT_EQ(picture.zcache.size(), 1u);
     testing::internal::CaptureStdout();
@@ -49,9 +48,8 @@ TEST_F(zoom_cache_use, a_version_is_made_once_per_zoom_angle_and_facing) {
 // of 0.75 both have the key 192. The picture must not come from the shadow's
 // version, nor the floor's versions from a picture's.
 TEST_F(zoom_cache_use, pairs_on_one_key_keep_their_own_versions) {
-    const std::string file = picture_file("shadowed", 40, 40, {0, 0, 40, 40}, RED);
     img_mgr picture;
-    picture.load(file.c_str());
+    load_picture_file(picture, "shadowed", 40, 40, {0, 0, 40, 40}, RED);
     ASSERT_EQ(zoom_key(0.75f, 0.1f, 0), zoom_key(0.75f, 0.75f, 0));
     picture.display(0, 0, screen.surface, 0.75f, 0.1f, 0);
     expect_area(painted(), {0, 0, 30, 4});
@@ -74,9 +72,8 @@ TEST_F(zoom_cache_use, pairs_on_one_key_keep_their_own_versions) {
 }
 
 TEST_F(zoom_cache_use, live_conversion_keeps_nothing) {
-    const std::string file = picture_file("live", 40, 40, {0, 0, 40, 40}, RED);
     img_mgr picture;
-    picture.load(file.c_str());
+    load_picture_file(picture, "live", 40, 40, {0, 0, 40, 40}, RED);
     picture.live_convert = 1;
     const size_t before = zoom_cache::bytes_in_use();
     picture.display(0, 0, screen.surface, 1.5f, 1.5f, 0);
@@ -128,10 +125,9 @@ TEST_F(zoom_cache_use, sweeping_the_zoom_stays_within_the_byte_budget) {
 }
 
 TEST_F(zoom_cache_use, the_budget_is_shared_and_the_least_recently_drawn_goes_first) {
-    const std::string file = picture_file("pair", 100, 100, {0, 0, 100, 100}, RED);
     img_mgr first;
+    const std::string file = load_picture_file(first, "pair", 100, 100, {0, 0, 100, 100}, RED);
     img_mgr second;
-    first.load(file.c_str());
     second.load(file.c_str());
     first.display(0, 0, screen.surface, 1.5f, 1.5f, 0);
     const size_t one_version = zoom_cache::bytes_in_use();

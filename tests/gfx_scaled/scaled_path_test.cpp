@@ -1,5 +1,5 @@
 // brawler_scaled's drawing: display lists through the matrix stack.
-#include "tests/gfx_gl/gl_cases.h"
+#include "tests/gfx_gl/gl_fixture.h"
 
 namespace {
 

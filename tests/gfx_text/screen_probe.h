@@ -16,6 +16,12 @@
 
 #include "shell/screen_mgr.h"
 #include "shell/trig_tables.h"
+#include "tests/support/test_screen.h"
+
+// The OpenGL programs of the drawing tests are built with DRAW_ON_GL true.
+#ifndef DRAW_ON_GL
+#define DRAW_ON_GL false
+#endif
 
 namespace probe {
 
@@ -23,16 +29,23 @@ const int SCREEN_W = 640;
 const int SCREEN_H = 480;
 
 inline bool open_screen(bool gl) {
-    if (screen.surface) return true;
-    screen.video_flags = gl ? (SDL_OPENGL | SDL_DOUBLEBUF) : SDL_SWSURFACE;
     fill_trig_tables();
-    return screen.set_video_mode(SCREEN_W, SCREEN_H, 32) == 0;
+    return open_test_screen(gl ? (SDL_OPENGL | SDL_DOUBLEBUF) : SDL_SWSURFACE, SCREEN_W, SCREEN_H);
 }
 
 inline void clear() {
     screen.clear_screen();
     if (screen.is_gl()) glFinish();
 }
+
+// Each case starts on a cleared screen of this program's drawing path.
+class screen_test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(open_screen(DRAW_ON_GL));
+        clear();
+    }
+};
 
 // The screen as 0xRRGGBB values, row by row from the top, on either path.
 struct shot {

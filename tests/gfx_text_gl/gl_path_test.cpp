@@ -1,5 +1,4 @@
-#define DRAW_ON_GL true
-#include "tests/gfx_text/shared_cases.h"
+#include "tests/gfx_text/drawing_fixture.h"
 
 #include "gfx/gl_quads.h"
 

@@ -23,7 +23,7 @@ combo make_combo(int combo_type, std::vector<control> steps) {
 
 // A tracker fed frame by frame: each frame sets the held keys, advances the
 // clock, updates the key state and runs the combo step, as the match does.
-class ComboTest : public ScriptedInputTest {
+class combo_test : public scripted_input_test {
 protected:
     void import(std::vector<combo> list) {
         combos = list;
@@ -33,7 +33,7 @@ protected:
 
     int frame(std::initializer_list<int> held, int ms = FRAME_MS) {
         next_frame(held, ms);
-        tracker.update();
+        tracker.update(held_now(), keys_of_player(1));
         return tracker.combo_step();
     }
 
@@ -50,7 +50,7 @@ protected:
     key_tracker tracker;
 };
 
-TEST_F(ComboTest, ImportSumsTheWindowsAndKeepsHistoryForTheLongestCombo) {
+TEST_F(combo_test, import_sums_the_windows_and_keeps_history_for_the_longest_combo) {
     import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)}),
             make_combo(3, {press(SDLK_DOWN), press(SDLK_RIGHT), press(SDLK_i)})});
     EXPECT_EQ(2, combos[0].total_min);
@@ -59,7 +59,7 @@ TEST_F(ComboTest, ImportSumsTheWindowsAndKeepsHistoryForTheLongestCombo) {
     EXPECT_EQ(4u, tracker.watched.size());  // Right registered once
 }
 
-TEST_F(ComboTest, FirstStepCompletesOnALaterFrameWhileTheKeyIsHeld) {
+TEST_F(combo_test, first_step_completes_on_a_later_frame_while_the_key_is_held) {
     import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)})});
     EXPECT_EQ(-1, frame({SDLK_RIGHT}));
     ASSERT_EQ(1u, tracker.candidates.size());
@@ -75,7 +75,7 @@ TEST_F(ComboTest, FirstStepCompletesOnALaterFrameWhileTheKeyIsHeld) {
     EXPECT_TRUE(tracker.candidates.empty());
 }
 
-TEST_F(ComboTest, CandidateExpiresWhenTheNextStepComesTooLate) {
+TEST_F(combo_test, candidate_expires_when_the_next_step_comes_too_late) {
     import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)})});
     frame({SDLK_RIGHT});
     frame({});
@@ -85,7 +85,7 @@ TEST_F(ComboTest, CandidateExpiresWhenTheNextStepComesTooLate) {
     EXPECT_EQ(-1, idle_until_reported(30));
 }
 
-TEST_F(ComboTest, LastStepLateInItsWindowIsStillReported) {
+TEST_F(combo_test, last_step_late_in_its_window_is_still_reported) {
     import({make_combo(4, {press(SDLK_RIGHT), press(SDLK_k)})});
     frame({SDLK_RIGHT});
     frame({SDLK_RIGHT});  // first step done now; the second must come before now + 200
@@ -98,7 +98,7 @@ TEST_F(ComboTest, LastStepLateInItsWindowIsStillReported) {
     EXPECT_GT(tracker.now, window_end);
 }
 
-TEST_F(ComboTest, FirstKeyPressedTwiceOpensTwoCandidatesEachReported) {
+TEST_F(combo_test, first_key_pressed_twice_opens_two_candidates_each_reported) {
     import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)})});
     frame({SDLK_RIGHT});
     frame({});
@@ -112,7 +112,7 @@ TEST_F(ComboTest, FirstKeyPressedTwiceOpensTwoCandidatesEachReported) {
     EXPECT_EQ(std::vector<int>({2, 2}), reported);
 }
 
-TEST_F(ComboTest, TwoCombosFinishedTogetherAreReportedInConsecutiveFrames) {
+TEST_F(combo_test, two_combos_finished_together_are_reported_in_consecutive_frames) {
     import({make_combo(2, {press(SDLK_RIGHT), press(SDLK_k)}), make_combo(3, {press(SDLK_RIGHT), press(SDLK_k)})});
     frame({SDLK_RIGHT});
     frame({SDLK_RIGHT});
@@ -122,7 +122,7 @@ TEST_F(ComboTest, TwoCombosFinishedTogetherAreReportedInConsecutiveFrames) {
     EXPECT_EQ(-1, frame({}));
 }
 
-TEST_F(ComboTest, HistoryIsPrunedToMaxkeep) {
+TEST_F(combo_test, history_is_pruned_to_maxkeep) {
     import({});
     EXPECT_EQ(0, tracker.maxkeep);
     tracker.add_watched_key(-1, SDLK_k, 0);
@@ -141,7 +141,7 @@ TEST_F(ComboTest, HistoryIsPrunedToMaxkeep) {
     EXPECT_TRUE(tracker.history.empty());
 }
 
-TEST_F(ComboTest, CombosWithoutUsableStepsNeverComplete) {
+TEST_F(combo_test, combos_without_usable_steps_never_complete) {
     control no_keys("no keys");
     control down_and_right("two keys");
     down_and_right.add_key(-1, SDLK_DOWN, 1);
@@ -158,7 +158,7 @@ TEST_F(ComboTest, CombosWithoutUsableStepsNeverComplete) {
     EXPECT_TRUE(tracker.candidates.empty());
 }
 
-TEST_F(ComboTest, InsertedFinishedCandidateIsReportedByTheNextStep) {
+TEST_F(combo_test, inserted_finished_candidate_is_reported_by_the_next_step) {
     import({make_combo(7, {press(SDLK_RIGHT)}), make_combo(8, {press(SDLK_k)})});
     tracker.insert_finished_candidate(1, tracker.now + 1);
     tracker.insert_finished_candidate(2, tracker.now + 1);  // no such combo

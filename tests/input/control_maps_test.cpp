@@ -9,7 +9,7 @@
 
 namespace {
 
-class ControlMapsTest : public ::testing::Test {
+class control_maps_test : public ::testing::Test {
 protected:
     void SetUp() override { build_control_maps(); }
     void TearDown() override { release_control_maps(); }
@@ -25,7 +25,7 @@ void expect_single_key(const control* found, int alternate, int key, int state) 
     EXPECT_EQ(200, found->max);
 }
 
-TEST_F(ControlMapsTest, EachMapBindsTheNineNamesToItsPlayersKeys) {
+TEST_F(control_maps_test, each_map_binds_the_nine_names_to_its_players_keys) {
     EXPECT_EQ(9, p1_controls->size());
     EXPECT_EQ(9, p2_controls->size());
     expect_single_key(find_control(p1_controls, "up"), -1, SDLK_UP, 1);
@@ -38,7 +38,7 @@ TEST_F(ControlMapsTest, EachMapBindsTheNineNamesToItsPlayersKeys) {
     EXPECT_EQ("p2_kick", find_control(p2_controls, "kick")->name);
 }
 
-TEST_F(ControlMapsTest, UnknownNamesAndMissingMapsFindNothing) {
+TEST_F(control_maps_test, unknown_names_and_missing_maps_find_nothing) {
     EXPECT_EQ(nullptr, find_control(p1_controls, "Left"));  // names are case-sensitive
     EXPECT_EQ(nullptr, find_control(p1_controls, "up2"));   // built, but in no map
     EXPECT_EQ(nullptr, find_control(nullptr, "up"));
@@ -63,10 +63,10 @@ combo bound_combo(int combo_type, const std::vector<const char*>& names) {
 
 // The right fighter's controller played from the keyboard, frame by frame,
 // the way the match runs it: update (through think), then the combo step.
-class ScriptedCombosTest : public ScriptedInputTest {
+class scripted_combos_test : public scripted_input_test {
 protected:
     void SetUp() override {
-        ScriptedInputTest::SetUp();
+        scripted_input_test::SetUp();
         build_control_maps();
         combos = {bound_combo(1, {"down", "up"}), bound_combo(2, {"down", "left", "punch"}),
                   bound_combo(3, {"left", "noleft", "left"}), bound_combo(4, {"right", "noright", "right"})};
@@ -75,13 +75,14 @@ protected:
     }
     void TearDown() override {
         release_control_maps();
-        ScriptedInputTest::TearDown();
+        scripted_input_test::TearDown();
     }
 
     void frame(std::initializer_list<int> held) {
         next_frame(held);
         driver.horizontal = 0.0;
         driver.vertical = 0.0;
+        driver.input = held_now();
         driver.update();
         const int reported = driver.tracker.combo_step();
         if (reported != -1) reports.push_back(reported);
@@ -96,7 +97,7 @@ protected:
     std::vector<int> reports;
 };
 
-TEST_F(ScriptedCombosTest, KeyPressesPerformEveryComboType) {
+TEST_F(scripted_combos_test, key_presses_perform_every_combo_type) {
     rest();
     frame({SDLK_DOWN});  // lift: down, up
     frame({SDLK_DOWN});
@@ -122,7 +123,7 @@ TEST_F(ScriptedCombosTest, KeyPressesPerformEveryComboType) {
 }
 
 // Space punches as i does, so it completes the punch step of a combo too.
-TEST_F(ScriptedCombosTest, EitherPunchKeyCompletesTheSpecial) {
+TEST_F(scripted_combos_test, either_punch_key_completes_the_special) {
     for (int punch : {SDLK_SPACE, SDLK_i, SDLK_SPACE}) {
         rest();
         frame({SDLK_DOWN});
@@ -135,7 +136,7 @@ TEST_F(ScriptedCombosTest, EitherPunchKeyCompletesTheSpecial) {
     EXPECT_EQ(std::vector<int>({2, 2, 2}), reports);
 }
 
-TEST_F(ScriptedCombosTest, FacingRightTurnsTheArrowsRound) {
+TEST_F(scripted_combos_test, facing_right_turns_the_arrows_round) {
     driver.facing = 1;  // the opponent stands to the right
     rest();
     frame({SDLK_RIGHT});  // toward the opponent twice: rush

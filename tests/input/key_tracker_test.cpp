@@ -7,17 +7,17 @@
 
 namespace {
 
-class KeyTrackerTest : public ScriptedInputTest {
+class key_tracker_test : public scripted_input_test {
 protected:
     int frame(std::initializer_list<int> held) {
         next_frame(held);
-        return tracker.update();
+        return tracker.update(held_now(), keys_of_player(1));
     }
 
     key_tracker tracker;
 };
 
-TEST_F(KeyTrackerTest, EachChangeIsRecordedOnceInRegistrationOrder) {
+TEST_F(key_tracker_test, each_change_is_recorded_once_in_registration_order) {
     tracker.add_watched_key(-1, SDLK_k, 0);
     tracker.add_watched_key(-1, SDLK_i, 0);
     EXPECT_EQ(2, frame({SDLK_i, SDLK_k}));
@@ -33,7 +33,7 @@ TEST_F(KeyTrackerTest, EachChangeIsRecordedOnceInRegistrationOrder) {
     EXPECT_EQ(1000 + 22 * 16, tracker.history[2].time);
 }
 
-TEST_F(KeyTrackerTest, FirstRegistrationOfAKeyGivesItsStartingState) {
+TEST_F(key_tracker_test, first_registration_of_a_key_gives_its_starting_state) {
     tracker.add_watched_key(-1, SDLK_UP, 1);
     tracker.add_watched_key(SDLK_RIGHT, SDLK_UP, 0);  // same key again: ignored
     tracker.add_watched_key(-1, 100000, 1);           // no such key: reads as released
@@ -45,7 +45,7 @@ TEST_F(KeyTrackerTest, FirstRegistrationOfAKeyGivesItsStartingState) {
     EXPECT_EQ(100000, tracker.history[1].key);
 }
 
-TEST_F(KeyTrackerTest, MirroredTrackerReadsTheAlternateAndRecordsTheLogicalKey) {
+TEST_F(key_tracker_test, mirrored_tracker_reads_the_alternate_and_records_the_logical_key) {
     tracker.add_watched_key(SDLK_RIGHT, SDLK_LEFT, 0);  // "left" toward an opponent on the right
     tracker.mirror_keys = 1;
     EXPECT_EQ(0, frame({SDLK_LEFT}));
@@ -58,7 +58,7 @@ TEST_F(KeyTrackerTest, MirroredTrackerReadsTheAlternateAndRecordsTheLogicalKey) 
     EXPECT_EQ(0, tracker.history[1].state);
 }
 
-TEST_F(KeyTrackerTest, VerboseTrackerLogsEachChange) {
+TEST_F(key_tracker_test, verbose_tracker_logs_each_change) {
     tracker.add_watched_key(-1, SDLK_k, 0);
     tracker.verbose = 1;
     fflush(stdout);

@@ -5,10 +5,11 @@
 
 #include <vector>
 
+#include "input/live_input.h"
 #include "shell/platform.h"
 
 // Input tests run frame by frame on a scripted clock and keyboard.
-class ScriptedInputTest : public ::testing::Test {
+class scripted_input_test : public ::testing::Test {
 protected:
     enum { FRAME_MS = 16, START_MS = 1000 };
 
@@ -24,6 +25,9 @@ protected:
         for (int key : held) platform::set_key(key, true);
         platform::advance(ms);
     }
+
+    // What a player's side holds now, through that player's key layout.
+    static side_input held_now(int player = 1) { return live_input::read_side(player); }
 };
 
 #endif

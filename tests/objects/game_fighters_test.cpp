@@ -3,15 +3,9 @@
 #include <unistd.h>
 
 #include "input/control_maps.h"
+#include "shell/roster.h"
 
 namespace {
-
-const char* const FIGHTER_FILES[] = {
-    "game/fighter/lunet_char.ini",
-    "game/fighter/halvard_char.ini",
-    "game/fighter/tamsin_char.ini",
-    "game/fighter/morrow_char.ini",
-};
 
 // The game's own fighters, read from the data tree the tests run in.
 class game_fighters_test : public objects_test {
@@ -37,7 +31,8 @@ protected:
 
 TEST_F(game_fighters_test, every_fighter_loads_its_moves_pictures_and_combos_cleanly) {
     int found = 0;
-    for (const char* path : FIGHTER_FILES) {
+    for (const roster_entry& entry : ROSTER) {
+        const char* path = entry.fighter_file;
         if (access(path, R_OK) != 0) continue;
         found++;
         for (const control_map* controls : {p1_controls, p2_controls}) {
@@ -65,11 +60,11 @@ TEST_F(game_fighters_test, every_fighter_loads_its_moves_pictures_and_combos_cle
 
 // Two of the game's fighters face each other; one punches into the other.
 TEST_F(game_fighters_test, a_punch_that_reaches_the_opponent_hits_it) {
-    if (access(FIGHTER_FILES[0], R_OK) != 0 || access(FIGHTER_FILES[1], R_OK) != 0) {
+    if (access(ROSTER[0].fighter_file, R_OK) != 0 || access(ROSTER[1].fighter_file, R_OK) != 0) {
         GTEST_SKIP() << "the game's fighters are not in the data tree yet";
     }
-    fighter_lifeform* left = load_game_fighter(FIGHTER_FILES[0], p2_controls);
-    fighter_lifeform* right = load_game_fighter(FIGHTER_FILES[1], p1_controls);
+    fighter_lifeform* left = load_game_fighter(ROSTER[0].fighter_file, p2_controls);
+    fighter_lifeform* right = load_game_fighter(ROSTER[1].fighter_file, p1_controls);
     game_objects.push_back(left);
     game_objects.push_back(right);
     left->facing = 1;

@@ -10,6 +10,7 @@
 #include "shell/platform.h"
 #include "stage/level.h"
 #include "tests/anim/anim_fixture.h"
+#include "tests/support/scripted_screen_test.h"
 
 // Fighter files made on the spot: every move is an animation of its own
 // colour, so a test can tell which move plays from the picture on screen or
@@ -59,18 +60,17 @@ public:
 // Every objects test draws on the 640 x 480 surface screen with the clock
 // and the keys scripted, no level (zoom 1, play area the screen) and an
 // empty game_objects at both ends.
-class objects_test : public ::testing::Test {
+class objects_test : public scripted_screen_test {
 protected:
     void SetUp() override {
-        ensure_surface_screen();
-        platform::use_script(true);
+        scripted_screen_test::SetUp();
         current_level = nullptr;
         clear_game_objects();
     }
     void TearDown() override {
         clear_game_objects();
         current_level = nullptr;
-        platform::use_script(false);
+        scripted_screen_test::TearDown();
     }
 
     // A fighter of the standard moves and pictures, loaded quietly.

@@ -12,7 +12,9 @@ protected:
         const std::string keys = files.moves(18) + files.stills() + "hp=100\n";
         defender = load_fighter(keys);
         attacker = load_fighter(keys);
-        platform::set_ticks(5000);
+        // The hit is timed by the frame clock the defender's tracker read.
+        defender_driver.tracker.now = 5000;
+        defender->controller = &defender_driver;
     }
     void TearDown() override {
         delete defender;
@@ -26,6 +28,7 @@ protected:
         hit_log = testing::internal::GetCapturedStdout();
     }
 
+    controller defender_driver;
     fighter_lifeform* defender = nullptr;
     fighter_lifeform* attacker = nullptr;
     std::string hit_log;

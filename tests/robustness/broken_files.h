@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/anim/anim_fixture.h"
+#include "tests/support/captured_log.h"
 
 // The ways a file the game needs turns up broken: not there, empty, some
 // other kind of file under its name, cut short (as by a failed copy), or
@@ -39,10 +40,10 @@ public:
         const std::string whole = read(original);
         switch (kind) {
             case breakage::MISSING: return folder + "/" + copy;
-            case breakage::EMPTY: return binary_file(copy, "");
-            case breakage::WRONG_KIND: return binary_file(copy, "hp=100 moves=2 move0=punch.ini\n");
-            case breakage::TRUNCATED: return binary_file(copy, whole.substr(0, whole.size() / 2));
-            case breakage::BAD_BODY: return binary_file(copy, whole.substr(0, 16) + rubbish(whole.size() / 2));
+            case breakage::EMPTY: return text_file(copy, "");
+            case breakage::WRONG_KIND: return text_file(copy, "hp=100 moves=2 move0=punch.ini\n");
+            case breakage::TRUNCATED: return text_file(copy, whole.substr(0, whole.size() / 2));
+            case breakage::BAD_BODY: return text_file(copy, whole.substr(0, 16) + rubbish(whole.size() / 2));
         }
         return folder + "/" + copy;
     }
@@ -51,12 +52,6 @@ private:
     static std::string read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    std::string binary_file(const std::string& name, const std::string& bytes) const {
-        const std::string path = folder + "/" + name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
     }
 
     // The same bytes on every run, so a failure repeats.
@@ -70,14 +65,6 @@ private:
         return bytes;
     }
 };
-
-// Runs `work` with standard output captured; returns what it printed.
-template <class F>
-std::string captured_log(F work) {
-    testing::internal::CaptureStdout();
-    work();
-    return testing::internal::GetCapturedStdout();
-}
 
 inline bool logged(const std::string& log, const std::string& text) { return log.find(text) != std::string::npos; }
 

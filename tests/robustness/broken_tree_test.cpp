@@ -25,7 +25,7 @@ const char* const MATCH_FILES[] = {
 class broken_tree : public testing::TestWithParam<breakage> {
 protected:
     void SetUp() override {
-        ensure_surface_screen();
+        open_test_screen();
         platform::use_script(true);
         char* here = getcwd(nullptr, 0);
         home = here ? here : ".";

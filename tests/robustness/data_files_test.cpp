@@ -19,7 +19,7 @@ namespace {
 class data_files : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        ensure_surface_screen();
+        open_test_screen();
         build_control_maps();
     }
     static void TearDownTestSuite() { release_control_maps(); }

@@ -22,7 +22,7 @@ namespace {
 class broken_media : public testing::TestWithParam<breakage> {
 protected:
     static void SetUpTestSuite() {
-        ensure_surface_screen();
+        open_test_screen();
         // The dummy audio driver decodes and mixes like a sound card would.
         screen.init_audio();
         if (screen.audio_ok && Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) < 0) screen.audio_ok = 0;
@@ -80,7 +80,7 @@ TEST_P(broken_media, picture_is_logged_and_every_later_use_is_harmless) {
 // A JPEG cut short decodes without a word from the image library; the
 // picture shows, and the log names the file.
 TEST(broken_picture, cut_jpeg_is_named) {
-    ensure_surface_screen();
+    open_test_screen();
     broken_folder files;
     const std::string cut = files.make(breakage::TRUNCATED, "rsrc/QM_wallpaper02_1024.jpg", "wall.jpg");
     const std::string log = captured_log([&] { Image_Manager.get(cut.c_str()); });
@@ -92,7 +92,7 @@ TEST(broken_picture, cut_jpeg_is_named) {
 // A folder where a picture should be, as a stage band and a fighter's still:
 // named once, however often it is drawn.
 TEST(broken_picture, folder_is_reported_once_not_on_every_draw) {
-    ensure_surface_screen();
+    open_test_screen();
     anim_files files;
     const std::string folder = files.folder + "/band.png";
     mkdir(folder.c_str(), 0755);

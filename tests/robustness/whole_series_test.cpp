@@ -18,7 +18,7 @@
 namespace {
 
 TEST(whole_series, demo_plays_until_a_side_wins_and_leaves_no_picture_alive) {
-    ensure_surface_screen();
+    open_test_screen();
     platform::use_script(true);
     srand(11);
     FPSmanager pacing;

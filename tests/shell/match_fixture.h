@@ -19,6 +19,7 @@
 #include "shell/screen_mgr.h"
 #include "stage/level.h"
 #include "tests/objects/objects_fixture.h"
+#include "tests/support/captured_log.h"
 
 // A small data tree made on the spot, entered as the working folder for the
 // test: a road stage two screens wide in one flat colour, the spark and
@@ -44,7 +45,7 @@ public:
                                                 guard + " rate1=2\n");
         text_file("game/fighter/lunet_swap.ini", "colors=1 color0source=200,0,40 color0target=0,0,200\n");
         const std::string font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-        for (const char* face : {"/rsrc/Veranda.ttf", "/rsrc/oldengl.ttf"}) {
+        for (const char* face : {"/rsrc/Veranda.ttf", "/rsrc/oldengl.ttf", "/rsrc/Medici_Text.ttf"}) {
             if (symlink(font.c_str(), (folder + face).c_str()) != 0) printf("no text face %s\n", face);
         }
         standard_fighter = fighter("standard", "hp=100 " + standard_keys());
@@ -75,14 +76,12 @@ public:
 // scripted, the match assets preloaded from the data above, and the rand()
 // sequence fixed. Versus mode unless a test says otherwise: no key held,
 // both fighters stand still.
-class match_test : public testing::Test {
+class match_test : public scripted_screen_test {
 protected:
     enum { FPS = 60 };
 
-    static void SetUpTestSuite() { ensure_surface_screen(); }
-
     void SetUp() override {
-        platform::use_script(true);
+        scripted_screen_test::SetUp();
         srand(7);
         char* cwd = getcwd(nullptr, 0);
         home = cwd ? cwd : ".";
@@ -103,14 +102,12 @@ protected:
             assets.release();
         });
         if (chdir(home.c_str()) != 0) ADD_FAILURE() << "cannot return to " << home;
-        platform::use_script(false);
+        scripted_screen_test::TearDown();
     }
 
     template <class F>
     std::string quiet(F work) {
-        testing::internal::CaptureStdout();
-        work();
-        return testing::internal::GetCapturedStdout();
+        return captured_log(work);
     }
 
     // Series set-up and the first round's start; returns the log.

@@ -5,32 +5,27 @@
 #include <SDL/SDL_framerate.h>
 #include <gtest/gtest.h>
 
+#include "shell/menu_poll.h"
 #include "shell/platform.h"
 #include "shell/screen_mgr.h"
+#include "tests/support/scripted_screen_test.h"
 
 // The menus on the surface path at 640 x 480 (SDL's dummy video driver),
 // with scripted keys, events and clock, and a frame-rate manager at the
 // default menu rate.
-class menu_test : public testing::Test {
+class menu_test : public scripted_screen_test {
 protected:
     enum { MENU_RATE = 200 };
 
-    static void SetUpTestSuite() {
-        if (screen.surface) return;
-        screen.video_flags = SDL_SWSURFACE;
-        screen.set_video_mode(640, 480, 32);
-    }
-
     void SetUp() override {
-        platform::use_script(true);
-        SDL_initFramerate(&pacing);
-        SDL_setFramerate(&pacing, MENU_RATE);
+        scripted_screen_test::SetUp();
+        menu_poll::start_pacing(pacing, MENU_RATE);
         saved_joystick_ok = screen.joystick_ok;
     }
 
     void TearDown() override {
         screen.joystick_ok = saved_joystick_ok;
-        platform::use_script(false);
+        scripted_screen_test::TearDown();
     }
 
     // Holds exactly the given key, with everything else released.

@@ -13,15 +13,15 @@ protected:
     void SetUp() override {
         menu_test::SetUp();
         wallpaper.set_surface(screen.create_surface(320, 240, 32, 0));
-        for (int i = 0; i < char_select::ROSTER_SIZE; i++) {
+        for (int i = 0; i < ROSTER_SIZE; i++) {
             roster[i].set_surface(screen.create_surface(100 + 10 * i, 200, 32, 0));
             pictures[i] = &roster[i];
         }
     }
 
     img_mgr wallpaper;
-    img_mgr roster[char_select::ROSTER_SIZE];
-    img_mgr* pictures[char_select::ROSTER_SIZE];
+    img_mgr roster[ROSTER_SIZE];
+    img_mgr* pictures[ROSTER_SIZE];
 };
 
 TEST_F(character_selection, arrows_wrap_and_each_press_moves_once) {
@@ -85,6 +85,17 @@ TEST_F(character_selection, the_second_selection_is_the_second_players) {
     EXPECT_STREQ("Please select a character:", first.prompt_text());
     hold_only(SDLK_z);
     EXPECT_FALSE(first.frame());
+}
+
+// In training one player chooses both fighters: the dummy with the arrows
+// and Return too.
+TEST_F(character_selection, the_training_dummy_is_chosen_with_the_first_players_keys) {
+    char_select dummy(&wallpaper, pictures, MENU_RATE, char_select::TRAINING_DUMMY);
+    hold_only(SDLK_LEFT);
+    dummy.frame();
+    EXPECT_EQ(3, dummy.cursor());
+    hold_only(SDLK_RETURN);
+    EXPECT_TRUE(dummy.frame());
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST_F(match_preloading, a_series_can_follow_another_without_leftovers) {
 
 TEST(colour_swap_file_reading, reads_pairs_of_red_green_blue_colours) {
     anim_files folder;
-    ensure_surface_screen();
+    open_test_screen();
     const SDL_PixelFormat* format = screen.surface->format;
     const std::string path = folder.text_file(
         "swap.ini", "colors=3 color0source=200,0,40 color0target=0,0,200 color1source=1,2 color1target=3,4,5 "
@@ -88,7 +88,7 @@ TEST(colour_swap_file_reading, reads_pairs_of_red_green_blue_colours) {
 
 TEST(colour_swap_file_reading, a_missing_file_or_a_huge_count_does_no_harm) {
     anim_files folder;
-    ensure_surface_screen();
+    open_test_screen();
     testing::internal::CaptureStdout();
     EXPECT_TRUE(colour_swap_file::read((folder.folder + "/none.ini").c_str(), screen.surface->format).empty());
     const std::string huge = folder.text_file("huge.ini", "colors=2000000000\n");

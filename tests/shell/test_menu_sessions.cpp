@@ -65,7 +65,7 @@ TEST_P(menu_session, arcade_demo_and_quit_through_the_keys) {
     EXPECT_TRUE(run.log_has("mode [4] reqwins[3]")) << where;
     EXPECT_EQ(4, run.log_count("load config [game/fighter/lunet_char.ini]\n")) << where;
     // Q put the cursor on "quit" last, and the shut-down followed.
-    const std::string quit_line = "Main menu cursor [5]\n";
+    const std::string quit_line = "Main menu cursor [6]\n";
     const size_t quit = run.out.rfind(quit_line);
     const size_t cleaning = run.out.find("Cleaning Image_Manager Cache\n");
     ASSERT_NE(std::string::npos, quit) << where;

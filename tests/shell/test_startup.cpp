@@ -6,16 +6,14 @@
 #include "shell/settings.h"
 #include "shell/trig_tables.h"
 #include "tests/support/game_runner.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
 settings settings_from(const char* text) {
+    const temp_folder folder("settings_test");
     config_file config;
-    const std::string path = testing::TempDir() + "settings_test.ini";
-    FILE* file = fopen(path.c_str(), "wb");
-    fputs(text, file);
-    fclose(file);
-    config.load(path.c_str());
+    config.load(folder.write("game.ini", text).c_str());
     settings result;
     result.read(config);
     return result;
@@ -23,12 +21,14 @@ settings settings_from(const char* text) {
 
 TEST(settings, defaults_hold_for_missing_zero_and_word_values) {
     const settings game = settings_from("width=0 height=word fps=0\n");
-    EXPECT_EQ(640, game.width);
-    EXPECT_EQ(480, game.height);
-    EXPECT_EQ(32, game.bpp);
-    EXPECT_EQ(60, game.fps);
-    EXPECT_EQ(0, game.fullscreen);
-    EXPECT_EQ(0, game.hwaccel);
+    const struct {
+        const char* key;
+        int settings::*field;
+        int value;
+    } defaults[] = {{"width", &settings::width, 640}, {"height", &settings::height, 480},
+                    {"bpp", &settings::bpp, 32},      {"fps", &settings::fps, 60},
+                    {"fullscreen", &settings::fullscreen, 0}, {"hwaccel", &settings::hwaccel, 0}};
+    for (const auto& expected : defaults) EXPECT_EQ(expected.value, game.*expected.field) << expected.key;
 }
 
 TEST(settings, menu_rate_is_four_times_fps_up_to_200) {

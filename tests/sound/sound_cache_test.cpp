@@ -11,17 +11,15 @@
 #include "sound/music.h"
 #include "sound/sound_cache.h"
 #include "sound/sound_levels.h"
+#include "tests/support/captured_log.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
 // A silent 16-bit stereo WAV file, written in code.
 std::string silent_wav(const std::string& name, Uint32 samples = 441) {
-    static std::string folder;
-    if (folder.empty()) {
-        char pattern[] = "/tmp/brawler_sound_XXXXXX";
-        folder = mkdtemp(pattern);
-    }
-    const std::string path = folder + "/" + name;
+    static const temp_folder folder("brawler_sound");
+    const std::string path = folder.file(name);
     const Uint32 data_bytes = samples * 4;
     const Uint32 header[] = {0x46464952, 36 + data_bytes, 0x45564157, 0x20746d66, 16,
                              0x00020001, 44100, 44100 * 4, 0x00100004, 0x61746164, data_bytes};
@@ -47,9 +45,8 @@ TEST_F(sound_cache, each_effect_file_is_loaded_once_by_exact_name) {
     sound_handle* first = Sound_Manager.get(path.c_str());
     ASSERT_NE(first, nullptr);
     EXPECT_NE(first->chunk, nullptr);
-    testing::internal::CaptureStdout();
-    sound_handle* again = Sound_Manager.get(path.c_str());
-    const std::string log = testing::internal::GetCapturedStdout();
+    sound_handle* again = nullptr;
+    const std::string log = captured_log([&] { again = Sound_Manager.get(path.c_str()); });
     EXPECT_EQ(again, first);
     EXPECT_NE(log.find("Found in nmanager cache [" + path + "] assigning"), std::string::npos);
     EXPECT_EQ(log.find("loading sfx"), std::string::npos);

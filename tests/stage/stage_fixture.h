@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "config/config_file.h"
+#include "tests/support/temp_folder.h"
 
 namespace fixture {
 
@@ -51,15 +52,7 @@ inline int column_of(Uint32 rgb) {
 
 class stage_folder {
 public:
-    stage_folder() {
-        char pattern[] = "/tmp/stage_XXXXXX";
-        path = mkdtemp(pattern);
-        config_file::allow_folder(path);
-    }
-    ~stage_folder() {
-        for (const std::string& file : files) std::remove(file.c_str());
-        std::remove(path.c_str());
-    }
+    stage_folder() : place("stage"), path(place.path()) { config_file::allow_folder(path); }
 
     std::string picture(const std::string& name, int w, int h, const painter& paint) {
         SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
@@ -73,10 +66,9 @@ public:
                 p[2] = (rgb >> 16) & 255;
             }
         }
-        const std::string file = path + "/" + name + ".bmp";
+        const std::string file = place.file(name + ".bmp");
         SDL_SaveBMP(s, file.c_str());
         SDL_FreeSurface(s);
-        files.push_back(file);
         return file;
     }
 
@@ -89,19 +81,13 @@ public:
         return write("stage.ini", "bgset=" + bgset_path + "\n" + stage_keys + "\n");
     }
 
-    std::string write(const std::string& name, const std::string& text) {
-        const std::string file = path + "/" + name;
-        FILE* out = fopen(file.c_str(), "w");
-        fputs(text.c_str(), out);
-        fclose(out);
-        files.push_back(file);
-        return file;
-    }
-
-    std::string path;
+    std::string write(const std::string& name, const std::string& text) { return place.write(name, text); }
 
 private:
-    std::vector<std::string> files;
+    temp_folder place;
+
+public:
+    const std::string path;
 };
 
 }  // namespace fixture

@@ -1,5 +1,4 @@
-#define DRAW_ON_GL true
-#include "tests/stage/draw_cases.h"
+#include "tests/stage/draw_fixture.h"
 
 namespace {
 

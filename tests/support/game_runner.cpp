@@ -11,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/rgb_copy.h"
+
 namespace {
 
 std::string read_file(const std::string& path) {
@@ -58,8 +60,10 @@ std::string make_run_dir(const game_run_options& options) {
     return run_dir;
 }
 
-std::string environment_for(const game_run_options& options) {
-    std::string environment = "env -u SDL_VIDEODRIVER ";
+// Each run keeps the player's settings in its own folder, never the
+// settings of whoever runs the tests.
+std::string environment_for(const game_run_options& options, const std::string& run_dir) {
+    std::string environment = "env -u SDL_VIDEODRIVER XDG_CONFIG_HOME=" + quoted(run_dir + "/config") + " ";
     if (!options.use_xvfb) environment += "SDL_VIDEODRIVER=dummy ";
     if (options.audio_file.empty()) {
         environment += "SDL_AUDIODRIVER=dummy ";
@@ -92,7 +96,7 @@ game_run_result run_game(const game_run_options& options) {
     const int attempts = options.use_xvfb ? 3 : 1;
     for (int attempt = 0; attempt < attempts; attempt++) {
         result.run_dir = make_run_dir(options);
-        std::string command = environment_for(options);
+        std::string command = environment_for(options, result.run_dir);
         if (options.use_xvfb) command += xvfb_command();
         command += "bash " + quoted(script) + " " + quoted(result.run_dir) + " " + quoted(program) + " " +
                    std::to_string(options.timeout_seconds) + " " + quoted(result.run_dir + "/keys.txt") + " " +
@@ -155,16 +159,7 @@ screen_area window_area(const std::string& shot_path, int width, int height) {
 bool screenshot::load(const std::string& path) {
     SDL_Surface* loaded = IMG_Load(path.c_str());
     if (!loaded) return false;
-    SDL_PixelFormat format = {};
-    format.BitsPerPixel = 24;
-    format.BytesPerPixel = 3;
-    format.Rmask = 0x0000FF;
-    format.Gmask = 0x00FF00;
-    format.Bmask = 0xFF0000;
-    format.Rshift = 0;
-    format.Gshift = 8;
-    format.Bshift = 16;
-    SDL_Surface* converted = SDL_ConvertSurface(loaded, &format, SDL_SWSURFACE);
+    SDL_Surface* converted = rgb_copy(loaded, 3);
     SDL_FreeSurface(loaded);
     if (!converted) return false;
     width = converted->w;

@@ -10,6 +10,11 @@ import numpy as np
 from PIL import Image
 
 KEY = (0, 255, 0)
+# A pixel is near-green when its green is above NEAR_GREEN_MIN and exceeds
+# both other channels by more than NEAR_GREEN_LEAD; the data tree's test
+# looks for them with the same two numbers.
+NEAR_GREEN_MIN = 150
+NEAR_GREEN_LEAD = 90
 
 # Set by build.py: the root of the data tree (the repository root).
 OUT_ROOT = None
@@ -31,7 +36,7 @@ def near_green_count(arr):
     g = arr[..., 1].astype(int)
     b = arr[..., 2].astype(int)
     exact = (r == 0) & (g == 255) & (b == 0)
-    near = (g > 150) & (g - np.maximum(r, b) > 90)
+    near = (g > NEAR_GREEN_MIN) & (g - np.maximum(r, b) > NEAR_GREEN_LEAD)
     return int(np.count_nonzero(near & ~exact))
 
 

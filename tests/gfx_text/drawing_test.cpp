@@ -1,48 +1,24 @@
-#ifndef TESTS_GFX_TEXT_SHARED_CASES_H
-#define TESTS_GFX_TEXT_SHARED_CASES_H
+// Text and primitives that must look alike on both paths: test_gfx_text
+// runs these cases on the surface path, test_gfx_text_gl through OpenGL.
+#include "tests/gfx_text/drawing_fixture.h"
 
-// Cases that must hold alike on both drawing paths. The including file
-// defines DRAW_ON_GL before including this.
-
-#include <SDL/SDL_ttf.h>
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <unistd.h>
 
-#include "gfx/primitives.h"
-#include "gfx/txt_mgr.h"
-#include "tests/gfx_text/screen_probe.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
-
-const Uint32 BLACK = 0x000000;
-
-class drawing : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(probe::open_screen(DRAW_ON_GL));
-        probe::clear();
-    }
-};
 
 // A working folder holding only the given fonts, for the fallback cases.
 class font_folder {
 public:
-    explicit font_folder(bool with_fallback) {
-        char pattern[] = "/tmp/txt_mgr_XXXXXX";
-        path = mkdtemp(pattern);
-        if (with_fallback) copy(probe::font_path(), path + "/tahoma.ttf");
+    explicit font_folder(bool with_fallback) : place("txt_mgr") {
+        if (with_fallback) copy(probe::font_path(), place.file("tahoma.ttf"));
         getcwd(previous, sizeof previous);
-        chdir(path.c_str());
+        chdir(place.path().c_str());
     }
-    ~font_folder() {
-        chdir(previous);
-        std::remove((path + "/tahoma.ttf").c_str());
-        rmdir(path.c_str());
-    }
+    ~font_folder() { chdir(previous); }
 
 private:
     static void copy(const char* from, const std::string& to) {
@@ -50,7 +26,7 @@ private:
         std::ofstream out(to, std::ios::binary);
         out << in.rdbuf();
     }
-    std::string path;
+    temp_folder place;
     char previous[4096];
 };
 
@@ -160,5 +136,3 @@ TEST_F(drawing, without_any_face_print_draws_nothing) {
 }
 
 }  // namespace
-
-#endif
