@@ -9,6 +9,7 @@
 #include "shell/data_tree.h"
 #include "shell/main_menu.h"
 #include "shell/match_request.h"
+#include "shell/roster.h"
 #include "shell/screen_flow.h"
 #include "shell/settings.h"
 
@@ -59,7 +60,7 @@ std::string mode_names() {
 
 std::string fighter_names() {
     std::string names;
-    for (int choice = 0; choice < screen_flow::ROSTER_SIZE; choice++) {
+    for (int choice = 0; choice < ROSTER_SIZE; choice++) {
         names += (choice > 0 ? ", " : "") + screen_flow::roster_name(choice);
     }
     return names;

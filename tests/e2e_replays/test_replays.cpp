@@ -17,7 +17,7 @@
 namespace {
 
 const std::string REPLAYS = std::string(BRAWLER_BINARY_DIR) + "/test-runs/replays";
-const std::string DEMO_SERIES = "--mode demo --fighters tamsin,halvard --seed 7";
+const std::string DEMO_SERIES = "--mode demo --fighters morrow,lunet --seed 8";
 
 // "[frames] [checksum ...]" of the last line that begins with `prefix`:
 // what a recording and its replay must agree on.
