@@ -15,7 +15,7 @@ data=fuzz/data
 cd "$root"
 
 rm -rf "$corpus" "$data"
-mkdir -p "$corpus"/{config_reader,animation_file,fighter_file,stage_file,colour_swap,settings,combo_step} "$data"
+mkdir -p "$corpus"/{config_reader,animation_file,fighter_file,stage_file,colour_swap,settings,combo_step,replay_file} "$data"
 
 /usr/bin/python3 - "$data" <<'PY'
 import sys
@@ -92,3 +92,33 @@ for fighter in 0 1 2 3; do
         | seed combo_step "quarter_turn_$fighter"
 done
 printf '\x00\xc0\x10\xc1\x00\xc5\xff\xff\x00\x04\x10\x00\x10\x04\x10\x00\xff' | seed combo_step queued
+
+# Replay files without their closing checksum (the fuzz target adds it): a
+# header, then frames of every kind: runs of steady frames, frames whose
+# clock wobbles, and frames that change held controls, stick and clock.
+/usr/bin/python3 - "$corpus/replay_file" <<'PY'
+import struct, sys
+out = sys.argv[1]
+def text(value):
+    return bytes([len(value)]) + value.encode()
+def header(frames, fps=60, version=1, mode=4):
+    return (b"QMREPLAY" + struct.pack("<H", version) + text("1.0.0") + bytes([mode, 3]) + text("lunet") +
+            text("halvard") + struct.pack("<IHHHHBBQI", 12345, fps, 640, 480, 0, 1, 0, 0x1234, frames))
+def varint(value):
+    data = b""
+    while value >= 0x80:
+        data += bytes([(value & 0x7F) | 0x80])
+        value >>= 7
+    return data + bytes([value])
+def seed(name, body):
+    open(f"{out}/{name}", "wb").write(body + struct.pack("<Q", 0xABCDEF))
+# 1 changed frame (both sides: held, stick, clock), 128 + 10 steady, 2 wobbling.
+frames = (bytes([0xFF, 0x11, 0xFD, 0x03]) + varint(2 * 5000) + bytes([0x20, 0x00, 0x00]) + varint(2 * 5000) +
+          bytes([0x7F, 0x09, 0x82, 0x81]))
+seed("mixed_frames", header(1 + 128 + 10 + 2) + frames)
+seed("steady_only", header(256) + bytes([0x7F, 0x7F]))
+seed("no_frames", header(0))
+seed("huge_count", header(0xFFFFFFFF) + bytes([0x7F]))
+seed("other_version", header(1, version=2) + bytes([0x00]))
+seed("odd_rate", header(3, fps=7) + bytes([0xC4]) + varint(0xFFFFFFFF) + bytes([0x01]))
+PY

@@ -6,6 +6,7 @@
 #include "shell/ladder_card.h"
 #include "shell/match.h"
 #include "shell/platform.h"
+#include "shell/series_run.h"
 
 namespace {
 
@@ -29,8 +30,12 @@ Uint32 next_random(Uint32& state) {
 }  // namespace
 
 arcade_ladder::arcade_ladder(const match_request& request, const match_assets& match_assets_in,
-                             const ladder_art& pictures)
-    : series(request), assets(match_assets_in), art(pictures), beaten_count(0), lost(false), leaving(false) {
+                             const ladder_art& pictures, series_run& series_runner)
+    : series(request),
+      assets(match_assets_in),
+      runner(series_runner),
+      art(pictures),
+      beaten_count(0), lost(false), leaving(false) {
     const Uint32 seed = request.seed_given ? request.seed : platform::ticks();
     order = draw_order(request.first_choice, (int)request.fighter_files.size(), seed);
 }
@@ -81,9 +86,9 @@ void arcade_ladder::run() {
             leaving = true;
             break;
         }
-        match next(next_series(), assets);
-        next.run();
-        series_ended(next.winner(), next.left_by_a_player());
+        series_outcome ended = {-1, false};
+        runner.play(next_series(), assets, &ended);
+        series_ended(ended.winner, ended.left_by_player);
     }
     if (leaving) {
         printf("Arcade ladder left after [%d] of [%d]\n", beaten_count, (int)order.size());

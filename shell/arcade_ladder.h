@@ -10,6 +10,7 @@
 
 class img_mgr;
 class match_assets;
+class series_run;
 
 // The pictures the ladder's screens show; the screen flow owns them.
 struct ladder_art {
@@ -32,7 +33,8 @@ class arcade_ladder {
 public:
     enum { NEXT_TENTHS = 25, DEFEAT_TENTHS = 30, ENDING_TENTHS = 50 };
 
-    arcade_ladder(const match_request& request, const match_assets& assets, const ladder_art& art);
+    // Each series goes through `runner`, which records it when asked to.
+    arcade_ladder(const match_request& request, const match_assets& assets, const ladder_art& art, series_run& runner);
 
     void run();
 
@@ -59,6 +61,7 @@ private:
 
     match_request series;
     const match_assets& assets;
+    series_run& runner;
     ladder_art art;
     std::vector<int> order;
     int beaten_count;

@@ -108,13 +108,17 @@ fighter_lifeform* match::left() const { return game_objects.size() > LEFT ? game
 fighter_lifeform* match::right() const { return game_objects.size() > RIGHT ? game_objects[RIGHT] : nullptr; }
 
 void match::run() {
+    play_rounds();
+    show_victory();
+    end_series();
+}
+
+void match::play_rounds() {
     set_up();
     do {
         start_round();
         while (!round_is_done) frame();
     } while (!end_round());
-    show_victory();
-    end_series();
 }
 
 const char* match::fighter_file(int choice) const {

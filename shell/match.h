@@ -42,6 +42,9 @@ public:
     ~match();
 
     void run();
+    // The series' rounds up to its end, all but the clearing away, so that
+    // the caller can still read how it ended.
+    void play_rounds();
 
     // The name a fighter file plays under, from the start of its file name.
     static std::string fighter_name(const std::string& path);

@@ -23,6 +23,22 @@ struct script_state {
 
 script_state script;
 
+// The clock of headless play, which counts frames instead of time.
+struct frame_clock_state {
+    bool on;
+    Uint32 now;
+};
+
+frame_clock_state frame_clock;
+
+// The clock that moves only when a frame ends or a delay is asked: the
+// script's, the headless frame clock, or none (SDL's real clock).
+Uint32* stepped_clock() {
+    if (script.on) return &script.now;
+    if (frame_clock.on) return &frame_clock.now;
+    return nullptr;
+}
+
 // Alt+Return belongs to the full-screen switch; the held-key readers (menus,
 // fighters) never see that Return. SDL's filter sees each key as it arrives,
 // in the same step that updates the held-key state, however far behind a
@@ -71,7 +87,10 @@ SDL_Joystick* first_joystick() { return screen.joysticks[0]; }
 
 }  // namespace
 
-Uint32 platform::ticks() { return script.on ? script.now : SDL_GetTicks(); }
+Uint32 platform::ticks() {
+    const Uint32* clock = stepped_clock();
+    return clock ? *clock : SDL_GetTicks();
+}
 
 Uint8* platform::key_state() {
     if (script.on) return script.keys;
@@ -139,20 +158,27 @@ Uint8 platform::joystick_button(int button) {
 }
 
 void platform::frame_delay(FPSmanager* manager) {
-    if (!script.on) {
+    Uint32* clock = stepped_clock();
+    if (!clock) {
         SDL_framerateDelay(manager);
         return;
     }
     const int rate = manager && manager->rate > 0 ? manager->rate : 60;
-    script.now += (Uint32)(1000 / rate);
+    *clock += (Uint32)(1000 / rate);
 }
 
 void platform::delay(Uint32 ms) {
-    if (script.on) {
-        script.now += ms;
+    Uint32* clock = stepped_clock();
+    if (clock) {
+        *clock += ms;
     } else {
         SDL_Delay(ms);
     }
+}
+
+void platform::use_frame_clock() {
+    frame_clock.on = true;
+    frame_clock.now = 0;
 }
 
 void platform::use_script(bool on) {

@@ -36,6 +36,10 @@ public:
     static void push_event(const SDL_Event& event);
     // From here on Alt+Return switches between window and full screen.
     static void watch_fullscreen_switch();
+    // Headless play: nothing waits; the clock starts at 0 and moves on one
+    // frame of the manager's rate at each frame_delay, and by the time asked
+    // at each delay. Keys, events and the joystick stay SDL's.
+    static void use_frame_clock();
 
     // Scripting, for tests.
     static void use_script(bool on);

@@ -1,5 +1,8 @@
 #include "shell/screen_flow.h"
 
+#include <strings.h>
+
+#include <cctype>
 #include <cstdio>
 
 #include "gfx/img_mgr.h"
@@ -12,6 +15,7 @@
 #include "shell/platform.h"
 #include "shell/roster.h"
 #include "shell/screen_mgr.h"
+#include "shell/series_run.h"
 #include "shell/startup.h"
 #include "shell/user_settings.h"
 #include "sound/music.h"
@@ -45,7 +49,7 @@ screen_flow::~screen_flow() {
     free_music();
 }
 
-void screen_flow::run(startup& boot) {
+void screen_flow::run(startup& boot, series_run& series) {
     show_logo(&boot.framerate, boot.game_settings.menu_rate(), boot.game_settings.fps);
     preload();
     hide_logo();
@@ -56,8 +60,9 @@ void screen_flow::run(startup& boot) {
         const int entry = menu.run();
         if (entry == main_menu::QUIT_ENTRY || menu.quit_requested()) break;
         screen.clear_screen();
-        const match_request request = plan_series(entry);
-        if (!request.cancelled) play(request);
+        match_request request = plan_series(entry);
+        boot.options.fill(request);
+        if (!request.cancelled) play(request, series);
         // The selection's or the match's music gives way to the menu's.
         music::start_loop(menu_music);
     }
@@ -70,6 +75,19 @@ void screen_flow::draw_logo(int alpha) {
     logo->display_scaled(0, screen.height() - logo->height(), screen.surface, logo_zoom);
     screen.flip();
     platform::frame_delay(pacing);
+}
+
+void screen_flow::take_pacing(startup& boot) {
+    pacing = &boot.framerate;
+    menu_rate = boot.game_settings.menu_rate();
+    fps = boot.game_settings.fps;
+}
+
+void screen_flow::prepare_series(startup& boot) {
+    take_pacing(boot);
+    load_music();
+    list_fighter_files();
+    assets.preload(match_music);
 }
 
 void screen_flow::show_logo(FPSmanager* flow_pacing, int flow_menu_rate, int flow_fps) {
@@ -98,8 +116,13 @@ void screen_flow::load_music() {
 
 // The first player's fighter plays recoloured: its selection shows each
 // fighter in those colours, the second player's selection in their own.
-void screen_flow::load_roster() {
+void screen_flow::list_fighter_files() {
     fighter_files.clear();
+    for (const roster_entry& entry : ROSTER) fighter_files.push_back(entry.fighter_file);
+}
+
+void screen_flow::load_roster() {
+    list_fighter_files();
     const std::vector<colour_swap> swaps =
         colour_swap_file::read(colour_swap_file::FIRST_PLAYER_FILE, screen.surface ? screen.surface->format : nullptr);
     for (int i = 0; i < ROSTER_SIZE; i++) {
@@ -109,7 +132,6 @@ void screen_flow::load_roster() {
         for (const colour_swap& swap : swaps) recoloured_pictures[i]->swap_color(swap.source, swap.target);
         roster_pictures[i]->tohw();
         recoloured_pictures[i]->tohw();
-        fighter_files.push_back(ROSTER[i].fighter_file);
     }
     wallpaper = new img_mgr();
     wallpaper->load(WALLPAPER_FILE);
@@ -129,14 +151,28 @@ void screen_flow::hide_logo() {
 }
 
 // Arcade climbs a ladder of series; every other mode is one series.
-void screen_flow::play(const match_request& request) {
+void screen_flow::play(const match_request& request, series_run& series) {
     if (request.mode != match_request::ARCADE) {
-        run_match_series(request, assets);
+        series.play(request, assets);
         return;
     }
     const ladder_art art = {wallpaper, roster_pictures, recoloured_pictures, ROSTER_SIZE};
-    arcade_ladder ladder(request, assets, art);
+    arcade_ladder ladder(request, assets, art, series);
     ladder.run();
+}
+
+std::string screen_flow::roster_name(int choice) {
+    if (choice < 0 || choice >= ROSTER_SIZE) return "";
+    std::string name = match::fighter_name(ROSTER[choice].fighter_file);
+    for (char& letter : name) letter = (char)tolower((unsigned char)letter);
+    return name;
+}
+
+int screen_flow::roster_choice(const std::string& name) {
+    for (int choice = 0; choice < ROSTER_SIZE; choice++) {
+        if (strcasecmp(name.c_str(), roster_name(choice).c_str()) == 0) return choice;
+    }
+    return -1;
 }
 
 img_mgr* const* screen_flow::selection_pictures(int player) const {
@@ -148,11 +184,16 @@ int screen_flow::choose_character(int player) {
     return selection.run();
 }
 
-match_request screen_flow::plan_series(int entry) {
+match_request screen_flow::series_request() const {
     match_request request;
     request.fighter_files = fighter_files;
     request.framerate = pacing;
     request.fps = fps;
+    return request;
+}
+
+match_request screen_flow::plan_series(int entry) {
+    match_request request = series_request();
     const menu_mode* mode = main_menu::mode_for(entry);
     if (!mode) {
         printf("WARNING: menu entry [%d] starts no match, playing a demo\n", entry);

@@ -13,6 +13,7 @@
 #include "shell/roster.h"
 
 class img_mgr;
+class series_run;
 class startup;
 class user_settings;
 
@@ -32,8 +33,15 @@ public:
     ~screen_flow();
 
     // From the logo to the player's quit; everything but the music is
-    // released on return.
-    void run(startup& boot);
+    // released on return. Each series is played through `series`, which
+    // records it when asked.
+    void run(startup& boot, series_run& series);
+    // A series named on the command line needs no logo and no menus: only
+    // the match music and the match assets are loaded.
+    void prepare_series(startup& boot);
+    // A request with the roster, the pacing and the frame rate; the mode
+    // and the fighters are the caller's.
+    match_request series_request() const;
 
     // The steps of run(), public so tests can play them.
     void show_logo(FPSmanager* pacing, int menu_rate, int fps);
@@ -42,7 +50,12 @@ public:
     // Music and character selections of the entry's mode; the series it
     // hands to the match.
     match_request plan_series(int entry);
-    void play(const match_request& request);
+    // Arcade climbs a ladder of series; every other mode is one series.
+    void play(const match_request& request, series_run& series);
+    // A roster index by the fighter's name, in any case; -1 for none.
+    static int roster_choice(const std::string& name);
+    // "lunet" for 0: the name the command line and replay files use.
+    static std::string roster_name(int choice);
     // The roster's pictures as player 1's or player 2's selection shows them.
     img_mgr* const* selection_pictures(int player) const;
     void release();
@@ -56,6 +69,8 @@ private:
 
     void load_music();
     void load_roster();
+    void list_fighter_files();
+    void take_pacing(startup& boot);
     void draw_logo(int alpha);
     int choose_character(int player);
     void free_music();

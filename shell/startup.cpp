@@ -47,6 +47,14 @@ void startup::print_sdl_version() const {
     printf("SDL version [%d.%d.%d]\n", linked->major, linked->minor, linked->patch);
 }
 
+// No window, no sound, no joystick and no waiting: SDL's dummy video
+// driver gives the match a surface to draw on that nobody sees.
+void startup::go_headless() const {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    platform::use_frame_clock();
+    screen.painting = false;
+}
+
 void startup::print_resolution() const {
     if (!screen.surface) return;
     printf("Resolution: asked for [%d,%d@%d] got [%d,%d@%d]\n", game_settings.width, game_settings.height,
@@ -65,9 +73,13 @@ int startup::run() {
     player_settings.read(game_settings);
     options.apply(game_settings);
     if (game_settings.fullscreen) screen.video_flags |= SDL_FULLSCREEN;
-    screen.init_audio();
-    screen.init_joysticks(2);
-    open_mixer();
+    if (options.headless) {
+        go_headless();
+    } else {
+        screen.init_audio();
+        screen.init_joysticks(2);
+        open_mixer();
+    }
     player_settings.apply_volumes();
     if (game_settings.hwaccel) screen.video_flags |= SDL_OPENGL;
     screen.set_video_mode(game_settings.width, game_settings.height, game_settings.bpp);

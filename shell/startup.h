@@ -28,6 +28,7 @@ public:
 
 private:
     void open_mixer() const;
+    void go_headless() const;
     void print_resolution() const;
     void print_sdl_version() const;
 };

@@ -4,6 +4,7 @@
 
 #include "shell/arcade_ladder.h"
 #include "shell/hud.h"
+#include "shell/series_run.h"
 #include "shell/victory_screen.h"
 #include "tests/shell/match_fixture.h"
 
@@ -91,7 +92,8 @@ TEST_F(match_rhythm, an_arcade_ladder_meets_every_other_fighter_once_and_a_lost_
     std::set<std::vector<int>> orders;
     for (Uint32 seed = 1; seed <= 20; seed++) {
         request.seed = seed;
-        arcade_ladder ladder(request, assets, no_art);
+        series_run runner;
+        arcade_ladder ladder(request, assets, no_art, runner);
         orders.insert(ladder.opponents());
         std::set<int> met;
         for (int series_won = 0; series_won < 2; series_won++) {
@@ -118,7 +120,8 @@ TEST_F(match_rhythm, an_arcade_ladder_climbed_to_its_end_shows_the_next_opponent
     const std::string fallen = data.fighter("fallen", "hp=-1 " + data.standard_keys());
     request.fighter_files = {data.standard_fighter, fallen, fallen};
     const ladder_art no_art = {nullptr, nullptr, nullptr, 0};
-    arcade_ladder ladder(request, assets, no_art);
+    series_run runner;
+    arcade_ladder ladder(request, assets, no_art, runner);
     const std::string log = quiet([&] { ladder.run(); });
     EXPECT_EQ(2, count_of(log, "Victory: [Player 1 Wins]"));
     EXPECT_EQ(1, count_of(log, "Next: [Fallen]"));

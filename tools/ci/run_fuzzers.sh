@@ -11,7 +11,7 @@
 set -uo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 seconds="${1:-45}"
-targets=(config_reader animation_file fighter_file stage_file colour_swap settings combo_step)
+targets=(config_reader animation_file fighter_file stage_file colour_swap settings combo_step replay_file)
 jobs=$(( $(nproc) < 2 ? $(nproc) : 2 ))
 
 install_missing() {

@@ -4,8 +4,9 @@
 # Any out-of-bounds access, use after free, leak in the game's own code or
 # undefined behaviour fails its test program.
 #
-# The long keyboard-driven sessions of the real programs (test_e2e, the
-# installed game's demo in test_install, and the menu sessions of test_shell)
+# The long sessions of the real programs (test_e2e, the whole recorded and
+# replayed series of test_e2e_replays, the installed game's demo in
+# test_install, and the menu sessions of test_shell)
 # are left out by default: under the sanitizers the game runs several times
 # slower than their key scripts wait for, so they
 # time out (a whole e2e session takes over 15 minutes) without telling
@@ -41,7 +42,7 @@ if [ -f "$mesa_driver" ]; then
     ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0"
 fi
 
-skip=(-E '^test_(e2e|install)$')
+skip=(-E '^test_(e2e|e2e_replays|install)$')
 export GTEST_FILTER='-*menu_session.*'
 if [ "${1:-}" = all ]; then
     skip=()
