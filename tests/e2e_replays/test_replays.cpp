@@ -136,7 +136,12 @@ TEST(replays, a_demo_recorded_on_screen_replays_headless_to_the_same_checksum_in
         options.program = variant.program;
         options.game_ini = variant.game_ini();
         options.arguments = DEMO_SERIES + " --record " + REPLAYS + "/" + variant.name() + ".rpl";
-        options.timeout_seconds = 800;
+        // Two rounds of one blow each: a short series on a window, whose
+        // rules the replay's header carries to the headless replay.
+        options.prepare =
+            "mkdir -p config/quillmoor\n"
+            "printf 'rounds_to_win=2\\none_hit_knock_outs=1\\n' >config/quillmoor/settings.ini";
+        options.timeout_seconds = 300;
         recordings.push_back(options);
     }
     const std::vector<game_run_result> recorded = run_side_by_side(recordings);
