@@ -29,8 +29,10 @@ std::vector<Uint8> with_checksum(const uint8_t* data, size_t size) {
 }
 
 bool same_frames(const replay_file& a, const replay_file& b) {
-    return a.frames.size() == b.frames.size() &&
-           memcmp(a.frames.data(), b.frames.data(), a.frames.size() * sizeof(frame_input)) == 0;
+    // An empty series has no frame storage to compare, and memcmp must not
+    // be handed its null pointer.
+    if (a.frames.size() != b.frames.size()) return false;
+    return a.frames.empty() || memcmp(a.frames.data(), b.frames.data(), a.frames.size() * sizeof(frame_input)) == 0;
 }
 
 }  // namespace
