@@ -79,7 +79,7 @@ const pace PACES[] = {{97, 12}, {95, 0}, {91, 0}};
 
 const pace& pace_of(const controller& driver) {
     const int known = (int)(sizeof(PACES) / sizeof(PACES[0]));
-    return driver.difficulty >= 0 && driver.difficulty < known ? PACES[driver.difficulty] : PACES[cpu::NORMAL];
+    return driver.difficulty >= 0 && driver.difficulty < known ? PACES[driver.difficulty] : PACES[controller::NORMAL];
 }
 
 }  // namespace

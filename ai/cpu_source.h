@@ -19,10 +19,6 @@ public:
         EVADING = 5
     };
 
-    // How often the computer changes its mind and how soon it acts on a
-    // new choice; what it may do stays the same. NORMAL is its own pace.
-    enum difficulty_value { EASY = 0, NORMAL = 1, HARD = 2 };
-
     // One frame of the source: may change driver.behaviour, sets
     // horizontal, vertical and action, may queue a finished combo.
     static void run(controller& driver);

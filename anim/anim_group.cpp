@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <new>
 
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/img_mgr.h"
 
 anim_group::anim_group()

@@ -5,7 +5,7 @@
 
 #include "anim/ag_stack.h"
 #include "anim/anim_mgr.h"
-#include "shell/ref_ptr.h"
+#include "platform/ref_ptr.h"
 
 // A set of definitions played side by side at one offset: the unit game
 // code starts and stops (a fighter's move, a hit spark, the loading

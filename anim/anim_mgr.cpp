@@ -4,10 +4,10 @@
 
 #include "config/config_file.h"
 #include "config/numbered_key.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/image_cache.h"
 #include "gfx/img_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "sound/sound_cache.h"
 #include "sound/sound_handle.h"
 #include "stage/level.h"

@@ -3,7 +3,7 @@
 #include "anim/anim_mgr.h"
 #include "anim/definition_index.h"
 #include "config/state_buffer.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "anim/loading_group.h"
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 // In this order, so the group never holds a definition not yet built.
 Anim_Mgr loading_animation;

@@ -1,9 +1,9 @@
 #include "anim/static_scene.h"
 
 #include "anim/anim_mgr.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/img_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 static_scene::static_scene() {}
 

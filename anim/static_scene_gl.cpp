@@ -3,9 +3,9 @@
 #include <GL/gl.h>
 
 #include "anim/anim_mgr.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/img_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 // The scene never changes, so its drawing is compiled once and replayed.
 void static_scene::draw_gl() {

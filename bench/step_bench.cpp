@@ -14,8 +14,8 @@
 #include "input/frame_input.h"
 #include "shell/match.h"
 #include "shell/match_assets.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
 #include "fuzz/fuzz_session.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "objects/fighter_lifeform.h"
-#include "shell/ref_ptr.h"
-#include "shell/screen_mgr.h"
+#include "platform/ref_ptr.h"
+#include "platform/screen_mgr.h"
 #include "stage/level.h"
 
 namespace {

@@ -6,11 +6,11 @@
 
 #include "anim/anim_mgr.h"
 #include "fuzz/fuzz_session.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/image_cache.h"
 #include "gfx/img_mgr.h"
 #include "shell/colour_swap_file.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "stage/level.h"
 
 namespace {

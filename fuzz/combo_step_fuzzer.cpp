@@ -15,8 +15,8 @@
 #include "shell/hud.h"
 #include "shell/match_assets.h"
 #include "shell/object_update.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

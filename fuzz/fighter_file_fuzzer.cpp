@@ -7,7 +7,7 @@
 #include "fuzz/fuzz_session.h"
 #include "input/control_maps.h"
 #include "objects/fighter_lifeform.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

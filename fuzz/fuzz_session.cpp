@@ -6,8 +6,8 @@
 #include "gfx/image_cache.h"
 #include "input/control_maps.h"
 #include "shell/data_tree.h"
-#include "shell/screen_mgr.h"
-#include "shell/trig_tables.h"
+#include "platform/screen_mgr.h"
+#include "platform/trig_tables.h"
 #include "sound/sound_cache.h"
 
 namespace fuzz_session {

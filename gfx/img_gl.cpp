@@ -11,7 +11,7 @@
 #include "gfx/surface_convert.h"
 #include "gfx/texture_users.h"
 #include "gfx/tile_step.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 
@@ -256,3 +256,13 @@ void img_mgr::restore_textures(bool context_is_new) {
     kept_textures.clear();
     kept_textures.shrink_to_fit();
 }
+
+namespace {
+// The screen sits below the pictures and cannot name them; this hands it the
+// two calls a mode change needs, before main runs.
+struct texture_keeper_registration {
+    texture_keeper_registration() {
+        screen_mgr::textures = {img_mgr::keep_textures, img_mgr::restore_textures};
+    }
+} register_texture_keeper;
+}  // namespace

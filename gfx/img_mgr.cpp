@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "gfx/surface_convert.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 int image_count = 0;
 

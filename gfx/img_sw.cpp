@@ -8,7 +8,7 @@
 #include "gfx/img_mgr.h"
 #include "gfx/surface_convert.h"
 #include "gfx/tile_step.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

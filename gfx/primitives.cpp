@@ -1,6 +1,6 @@
 #include "gfx/primitives.h"
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "gfx/primitives.h"
-#include "shell/trig_tables.h"
+#include "platform/trig_tables.h"
 
 namespace {
 

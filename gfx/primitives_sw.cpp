@@ -1,7 +1,7 @@
 #include <SDL/SDL_gfxPrimitives.h>
 
 #include "gfx/primitives.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace primitives_sw {
 

@@ -3,7 +3,7 @@
 #include <SDL/SDL_rotozoom.h>
 #include <cstdio>
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

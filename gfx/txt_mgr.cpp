@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

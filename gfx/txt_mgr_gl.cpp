@@ -2,7 +2,7 @@
 
 #include "gfx/gl_quads.h"
 #include "gfx/txt_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

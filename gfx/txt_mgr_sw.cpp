@@ -1,5 +1,5 @@
 #include "gfx/txt_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 // A manager made without a target draws on the screen.
 void TXT_MGR::print_sw(SDL_Surface* rendered) {

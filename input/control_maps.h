@@ -1,7 +1,7 @@
 #ifndef INPUT_CONTROL_MAPS_H
 #define INPUT_CONTROL_MAPS_H
 
-#include "gfx/name_list.h"
+#include "config/name_list.h"
 #include "input/control.h"
 
 // A control map: the names fighter files spell their combos with ("up",

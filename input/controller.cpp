@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "ai/cpu_source.h"
 #include "config/state_buffer.h"
 #include "input/control_maps.h"
 
@@ -33,7 +32,7 @@ controller::controller()
       target(0),
       scripted_held(0),
       cpu_weights(),
-      difficulty(cpu::NORMAL),
+      difficulty(controller::NORMAL),
       reaction_wait(0),
       reach_warned(0),
       input(),
@@ -50,17 +49,17 @@ int controller::add_source(int type) {
     return 1;
 }
 
-void controller::update() {
+void controller::update(computer_step computer) {
     action = NO_ACTION;
     tracker.mirror_keys = facing;
     tracker.update(input, keys_of_player(player));
     if (cursor < 0 || cursor >= source_count) cursor = 0;
-    if (source_count > 0) run_source(sources[cursor]);
+    if (source_count > 0) run_source(sources[cursor], computer);
     cursor++;
     if (cursor >= source_count) cursor = 0;
 }
 
-void controller::run_source(int type) {
+void controller::run_source(int type, computer_step computer) {
     switch (type) {
         case SOURCE_KEYS_ARROWS:
             keys_arrows();
@@ -69,7 +68,7 @@ void controller::run_source(int type) {
             keys_letters();
             break;
         case SOURCE_CPU:
-            cpu::run(*this);
+            if (computer) computer(*this);
             break;
         case SOURCE_IDLE:
             vertical = 0.0;

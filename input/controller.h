@@ -1,7 +1,7 @@
 #ifndef INPUT_CONTROLLER_H
 #define INPUT_CONTROLLER_H
 
-#include "ai/random_source.h"
+#include "config/random_source.h"
 #include "input/frame_input.h"
 #include "input/key_tracker.h"
 
@@ -33,15 +33,23 @@ public:
         SOURCE_HELD = 8           // the controls in `held`, set by the match (the training dummy)
     };
     enum action_value { NO_ACTION = -1, ACTION_PUNCH = 0, ACTION_KICK = 3, ACTION_BUTTON_4 = 4, ACTION_BUTTON_5 = 5 };
+    // How often the computer changes its mind and how soon it acts on a
+    // new choice; what it may do stays the same. NORMAL is its own pace.
+    enum difficulty_value { EASY = 0, NORMAL = 1, HARD = 2 };
 
     controller();
 
     // Appends a source of that type; returns 0 and logs when the table is full.
     int add_source(int type);
+    // The computer's frame, handed in by whoever runs the match: the
+    // computer reads the fighters and the level, which sit above controls.
+    typedef void (*computer_step)(controller& driver);
+
     // One frame from `input`: updates the key tracker and runs
-    // sources[cursor]. Nothing here reads the platform, so a recorded frame
+    // sources[cursor]; a computer source runs `computer`, and stands idle
+    // without one. Nothing here reads the platform, so a recorded frame
     // plays as the live one did.
-    void update();
+    void update(computer_step computer = nullptr);
 
     // What the controller carries from frame to frame: its cursor, last
     // outputs, the CPU's behaviour and dice, and the key tracker. The
@@ -62,7 +70,7 @@ public:
     Uint8 scripted_held;  // held_control bits that SOURCE_HELD plays
     key_tracker tracker;
     int cpu_weights[CPU_WEIGHT_COUNT];
-    // How often and how soon the CPU acts (cpu::EASY, NORMAL, HARD), and
+    // How often and how soon the CPU acts (EASY, NORMAL, HARD), and
     // the frames it still waits before acting on its last choice.
     int difficulty;
     int reaction_wait;
@@ -76,7 +84,7 @@ public:
     random_source chance;
 
 private:
-    void run_source(int type);
+    void run_source(int type, computer_step computer);
     void keys_arrows();
     void keys_letters();
     void held_controls();

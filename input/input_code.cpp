@@ -1,6 +1,6 @@
 #include "input/input_code.h"
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 namespace input_code {
 

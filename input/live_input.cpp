@@ -1,8 +1,8 @@
 #include "input/live_input.h"
 
 #include "input/input_code.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

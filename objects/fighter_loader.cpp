@@ -10,7 +10,7 @@
 #include "input/combo.h"
 #include "input/control_maps.h"
 #include "objects/lifeform.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

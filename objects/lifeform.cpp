@@ -8,11 +8,11 @@
 #include "anim/anim_mgr.h"
 #include "anim/definition_index.h"
 #include "config/state_buffer.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "input/controller.h"
 #include "objects/fighter_loader.h"
 #include "objects/projectile.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "stage/level_camera.h"
 
 namespace {
@@ -92,7 +92,7 @@ void lifeform::load(const char* path) {
     reader.load(path);
 }
 
-void lifeform::think() {
+void lifeform::think(controller::computer_step computer) {
     if (!controller) {
         printf("Warning [projectile]: This lifeform does not have a path [%x]\n", address_of(this));
         return;
@@ -106,7 +106,7 @@ void lifeform::think() {
     controller->target = target;
     for (int i = 0; i < CPU_WEIGHT_COUNT; i++) controller->cpu_weights[i] = cpu_weights[i];
 
-    controller->update();
+    controller->update(computer);
 
     move_x = controller->horizontal;
     move_y = controller->vertical;

@@ -7,7 +7,7 @@
 
 #include "anim/colour_swap.h"
 #include "gfx/img_mgr.h"
-#include "gfx/name_list.h"
+#include "config/name_list.h"
 #include "input/combo.h"
 #include "input/controller.h"
 
@@ -55,8 +55,9 @@ public:
 
     int is_alive() const { return life >= 0; }
     // Hands position, facing, target and weights to the controller, runs it
-    // and takes the inputs back into move_x and move_y.
-    void think();
+    // and takes the inputs back into move_x and move_y; a computer source
+    // runs `computer`.
+    void think(controller::computer_step computer);
     void move_step(int steps);
     // Shadow, then the move (one tick) or the still picture.
     void display();

@@ -5,7 +5,7 @@
 
 #include "shell/ladder_card.h"
 #include "shell/match.h"
-#include "shell/platform.h"
+#include "platform/platform.h"
 #include "shell/series_run.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "objects/fighter_lifeform.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "stage/level.h"
 
 namespace {

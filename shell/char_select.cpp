@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "gfx/img_mgr.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

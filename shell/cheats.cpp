@@ -6,7 +6,7 @@
 #include "shell/delete_and_clear.h"
 #include "shell/match_request.h"
 #include "shell/menu_entries.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "objects/fighter_lifeform.h"
 #include "shell/hud.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 void fighter_pose::stand_still(fighter_lifeform& fighter) {
     fighter.stop_moves();

@@ -8,8 +8,8 @@
 #include "gfx/txt_mgr.h"
 #include "objects/fighter_lifeform.h"
 #include "shell/match_assets.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "gfx/img_mgr.h"
 #include "shell/match_assets.h"
-#include "shell/platform.h"
+#include "platform/platform.h"
 #include "shell/screen_hold.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "shell/delete_and_clear.h"
 #include "shell/match_request.h"
 #include "shell/option_screens.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 #include "shell/solid_face.h"
 #include "sound/music.h"
 

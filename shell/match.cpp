@@ -18,8 +18,8 @@
 #include "shell/exchange.h"
 #include "shell/fighter_pose.h"
 #include "shell/match_assets.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 #include "shell/training_overlay.h"
 #include "shell/victory_screen.h"
 #include "sound/music.h"
@@ -153,8 +153,8 @@ void match::load_fighters() {
     right()->target = LEFT;
 }
 
-static_assert((int)match_request::EASY == (int)cpu::EASY && (int)match_request::NORMAL == (int)cpu::NORMAL &&
-                  (int)match_request::HARD == (int)cpu::HARD,
+static_assert((int)match_request::EASY == (int)controller::EASY && (int)match_request::NORMAL == (int)controller::NORMAL &&
+                  (int)match_request::HARD == (int)controller::HARD,
               "a series' difficulty is handed to the CPU as it is");
 
 // The right fighter is the first player's: arrow keys and the joystick.

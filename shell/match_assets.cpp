@@ -10,10 +10,10 @@
 #include "input/control_maps.h"
 #include "shell/asset_files.h"
 #include "shell/delete_and_clear.h"
-#include "shell/ref_ptr.h"
-#include "shell/screen_mgr.h"
+#include "platform/ref_ptr.h"
+#include "platform/screen_mgr.h"
 #include "shell/solid_face.h"
-#include "shell/trig_tables.h"
+#include "platform/trig_tables.h"
 
 std::list<anim_group> effects;
 anim_group* explosion_template = nullptr;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ai/cpu_source.h"
 #include "anim/ag_stack.h"
 #include "gfx/img_mgr.h"
 #include "input/controller.h"
@@ -91,7 +92,7 @@ void object_update::read_inputs(fighter_lifeform& self) const {
         self.dizzy_frames = 0;
         self.knockdowns = 0;
     }
-    self.think();
+    self.think(cpu::run);
 }
 
 void object_update::end_finished_move(fighter_lifeform& self) {

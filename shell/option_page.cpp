@@ -7,8 +7,8 @@
 #include "gfx/txt_mgr.h"
 #include "shell/delete_and_clear.h"
 #include "shell/menu_list.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

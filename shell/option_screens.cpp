@@ -11,7 +11,7 @@
 #include "shell/delete_and_clear.h"
 #include "shell/main_menu.h"
 #include "shell/menu_list.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "shell/user_settings.h"
 #include "sound/volume.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "shell/match_assets.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "config/state_buffer.h"
 #include "gfx/txt_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

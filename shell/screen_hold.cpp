@@ -2,7 +2,7 @@
 
 #include <SDL/SDL.h>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 screen_hold::screen_hold(int frames, int grace_frames)
     : limit(frames), grace(grace_frames), shown(0), over(false), leaving(false) {}

@@ -11,7 +11,7 @@
 #include "shell/main_menu.h"
 #include "shell/match.h"
 #include "shell/screen_flow.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "shell/startup.h"
 
 namespace {

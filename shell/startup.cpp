@@ -7,13 +7,13 @@
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
 #include "anim/animation.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/image_cache.h"
 #include "gfx/img_mgr.h"
 #include "objects/lifeform.h"
 #include "shell/data_tree.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 #include "stage/level.h"
 
 namespace {

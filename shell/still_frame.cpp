@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "gfx/img_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "shell/match.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

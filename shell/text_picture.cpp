@@ -4,7 +4,7 @@
 
 #include "gfx/img_mgr.h"
 #include "gfx/txt_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 text_picture::text_picture() : picture(nullptr) {}
 

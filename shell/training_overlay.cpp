@@ -8,7 +8,7 @@
 #include "gfx/txt_mgr.h"
 #include "input/frame_input.h"
 #include "objects/fighter_lifeform.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "shell/training_session.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "objects/fighter_lifeform.h"
 #include "shell/hud.h"
 #include "shell/match_assets.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

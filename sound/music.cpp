@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 #include "sound/volume.h"
 
 namespace music {

@@ -1,7 +1,7 @@
 #ifndef SOUND_SOUND_CACHE_H
 #define SOUND_SOUND_CACHE_H
 
-#include "gfx/nmanager.h"
+#include "config/nmanager.h"
 #include "sound/sound_handle.h"
 
 // Sound effects by file name (exact, case-sensitive), each loaded once. A

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 #include "sound/sound_levels.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <SDL/SDL_mixer.h>
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "sound/sound_levels.h"
 
 namespace volume {

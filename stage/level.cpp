@@ -9,7 +9,7 @@
 #include "config/numbered_key.h"
 #include "config/state_buffer.h"
 #include "gfx/img_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 level* current_level = nullptr;
 

@@ -1,6 +1,6 @@
 #include "stage/level_camera.h"
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "stage/level.h"
 
 level_camera current_camera() {

@@ -2,7 +2,7 @@
 
 #include "gfx/gl_quads.h"
 #include "gfx/primitives.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "stage/level.h"
 
 // The screen format may carry no alpha, so the opacity goes to the box as a

@@ -1,6 +1,6 @@
 #include <SDL/SDL_gfxPrimitives.h>
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "stage/level.h"
 
 void level::draw_flash_sw() const {

@@ -11,7 +11,7 @@
 #include "input/controller.h"
 #include "objects/fighter_lifeform.h"
 #include "objects/game_objects.h"
-#include "shell/platform.h"
+#include "platform/platform.h"
 #include "stage/level.h"
 
 namespace {
@@ -236,7 +236,7 @@ TEST_F(cpu_test, difficulty_changes_how_often_and_how_soon_it_acts) {
     std::vector<combo> combos = {numbered_combo(7)};
     driver.tracker.import_combos(&combos);
     int fresh_choices[3] = {0, 0, 0};
-    for (int difficulty : {cpu::EASY, cpu::NORMAL, cpu::HARD}) {
+    for (int difficulty : {controller::EASY, controller::NORMAL, controller::HARD}) {
         driver.difficulty = difficulty;
         for (unsigned seed = 1; seed <= 300; seed++) {
             srand(seed);
@@ -251,7 +251,7 @@ TEST_F(cpu_test, difficulty_changes_how_often_and_how_soon_it_acts) {
                 if (acted) break;
                 silent++;
             }
-            if (difficulty == cpu::EASY) {
+            if (difficulty == controller::EASY) {
                 EXPECT_GE(silent, 12) << "seed " << seed;
             } else {
                 EXPECT_EQ(0, silent) << "difficulty " << difficulty << " seed " << seed;
@@ -265,8 +265,8 @@ TEST_F(cpu_test, difficulty_changes_how_often_and_how_soon_it_acts) {
             fresh_choices[difficulty] += driver.behaviour != cpu::DUCKING;
         }
     }
-    EXPECT_LT(fresh_choices[cpu::EASY], fresh_choices[cpu::NORMAL]);
-    EXPECT_LT(fresh_choices[cpu::NORMAL], fresh_choices[cpu::HARD]);
+    EXPECT_LT(fresh_choices[controller::EASY], fresh_choices[controller::NORMAL]);
+    EXPECT_LT(fresh_choices[controller::NORMAL], fresh_choices[controller::HARD]);
 }
 
 }  // namespace

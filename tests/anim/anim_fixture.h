@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "config/config_file.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_screen.h"
 

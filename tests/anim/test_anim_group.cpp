@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "anim/anim_group.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "tests/anim/anim_fixture.h"
 
 namespace {

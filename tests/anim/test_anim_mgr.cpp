@@ -3,7 +3,7 @@
 #include <string>
 
 #include "anim/anim_mgr.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/image_cache.h"
 #include "gfx/img_mgr.h"
 #include "stage/level.h"

@@ -6,7 +6,7 @@
 
 #include "anim/anim_mgr.h"
 #include "anim/static_scene.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/image_cache.h"
 #include "gfx/img_mgr.h"
 #include "tests/anim/anim_fixture.h"

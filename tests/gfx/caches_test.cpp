@@ -1,6 +1,6 @@
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/image_cache.h"
-#include "gfx/name_list.h"
+#include "config/name_list.h"
 #include "sound/sound_handle.h"
 #include "tests/gfx/sw_fixture.h"
 #include "tests/support/captured_log.h"

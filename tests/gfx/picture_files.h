@@ -11,7 +11,7 @@
 #include <string>
 
 #include "gfx/img_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "tests/support/temp_folder.h"
 
 struct rgb {

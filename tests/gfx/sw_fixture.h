@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/img_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "tests/gfx/picture_files.h"
 #include "tests/support/test_screen.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "gfx/img_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "tests/gfx/placement_cases.h"
 #include "tests/support/test_screen.h"
 

@@ -14,8 +14,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "shell/screen_mgr.h"
-#include "shell/trig_tables.h"
+#include "platform/screen_mgr.h"
+#include "platform/trig_tables.h"
 #include "tests/support/test_screen.h"
 
 // The OpenGL programs of the drawing tests are built with DRAW_ON_GL true.

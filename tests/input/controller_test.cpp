@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "input/controller.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 #include "tests/input/scripted_input.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "input/live_input.h"
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 // Input tests run frame by frame on a scripted clock and keyboard.
 class scripted_input_test : public ::testing::Test {

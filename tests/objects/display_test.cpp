@@ -2,7 +2,7 @@
 
 #include "anim/ag_stack.h"
 #include "anim/anim_group.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/image_cache.h"
 #include "objects/projectile.h"
 
@@ -75,7 +75,7 @@ TEST_F(display_test, a_projectile_starts_at_the_shooters_middle_and_drifts_its_w
     right->y = 100;
     right->move_x = 0.0;
     right->move_y = 0.0;
-    right->think();
+    right->think(nullptr);
     right->move_step(1);
     EXPECT_EQ(370, right->x);
 }

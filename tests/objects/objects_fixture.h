@@ -7,7 +7,7 @@
 
 #include "objects/fighter_lifeform.h"
 #include "objects/game_objects.h"
-#include "shell/platform.h"
+#include "platform/platform.h"
 #include "stage/level.h"
 #include "tests/anim/anim_fixture.h"
 #include "tests/support/scripted_screen_test.h"

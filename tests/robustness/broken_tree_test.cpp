@@ -10,7 +10,7 @@
 #include "objects/game_objects.h"
 #include "shell/match.h"
 #include "shell/match_assets.h"
-#include "shell/platform.h"
+#include "platform/platform.h"
 #include "tests/robustness/broken_files.h"
 
 namespace {

@@ -6,11 +6,11 @@
 
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "input/control_maps.h"
 #include "objects/fighter_lifeform.h"
 #include "shell/colour_swap_file.h"
-#include "shell/ref_ptr.h"
+#include "platform/ref_ptr.h"
 #include "stage/level.h"
 #include "tests/robustness/broken_files.h"
 

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/menu_poll.h"
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 #include "tests/support/scripted_screen_test.h"
 
 // The menus on the surface path at 640 x 480 (SDL's dummy video driver),

@@ -1,13 +1,13 @@
 // What the match takes from the preloading, and the colour swap file that
 // tells two copies of one fighter apart.
 #include "anim/anim_mgr.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "gfx/txt_mgr.h"
 #include "anim/loading_group.h"
 #include "input/control_maps.h"
 #include "objects/projectile.h"
 #include "shell/colour_swap_file.h"
-#include "shell/trig_tables.h"
+#include "platform/trig_tables.h"
 #include "tests/shell/match_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Who gets hurt when pictures touch: guarding, trades, projectiles with
 // chip damage and sparks, and dizziness after three knock-downs.
 #include "anim/anim_group.h"
-#include "gfx/frame.h"
+#include "anim/frame.h"
 #include "objects/projectile.h"
 #include "shell/exchange.h"
 #include "tests/shell/match_fixture.h"

@@ -4,7 +4,7 @@
 
 #include "config/config_file.h"
 #include "shell/settings.h"
-#include "shell/trig_tables.h"
+#include "platform/trig_tables.h"
 #include "tests/support/game_runner.h"
 #include "tests/support/temp_folder.h"
 

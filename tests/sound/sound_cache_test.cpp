@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/platform.h"
-#include "shell/screen_mgr.h"
+#include "platform/platform.h"
+#include "platform/screen_mgr.h"
 #include "sound/music.h"
 #include "sound/sound_cache.h"
 #include "sound/sound_levels.h"

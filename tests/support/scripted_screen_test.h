@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 #include "tests/support/test_screen.h"
 
 // A case on the program's test screen (640 x 480, the surface path) with the

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 bool open_test_screen(Uint32 video_flags, int width, int height) {
     if (screen.surface) return true;

@@ -1,10 +1,10 @@
-#ifndef GFX_NMANAGER_H
-#define GFX_NMANAGER_H
+#ifndef CONFIG_NMANAGER_H
+#define CONFIG_NMANAGER_H
 
 #include <cstdio>
 #include <vector>
 
-#include "gfx/name_list.h"
+#include "config/name_list.h"
 
 // A cache that loads each named resource once and hands the same object to
 // every user. It owns what it made; the pointers it gives out stay valid

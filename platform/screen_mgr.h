@@ -1,5 +1,5 @@
-#ifndef SHELL_SCREEN_MGR_H
-#define SHELL_SCREEN_MGR_H
+#ifndef PLATFORM_SCREEN_MGR_H
+#define PLATFORM_SCREEN_MGR_H
 
 #include <SDL/SDL.h>
 
@@ -50,6 +50,16 @@ public:
     // Counts the OpenGL contexts made so far: GL names kept from an earlier
     // count belong to a context that is gone.
     int gl_context = 0;
+
+    // The pictures' textures belong to the layer above: it hands in how to
+    // read them all back before a mode change and upload them again after
+    // it. Static, so that the picture code can hand them in while globals
+    // are built, whichever is built first.
+    struct texture_keeper {
+        void (*keep)();
+        void (*restore)(bool context_is_new);
+    };
+    static texture_keeper textures;
 
 private:
     void print_video_info() const;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

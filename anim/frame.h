@@ -1,5 +1,5 @@
-#ifndef GFX_FRAME_H
-#define GFX_FRAME_H
+#ifndef ANIM_FRAME_H
+#define ANIM_FRAME_H
 
 class img_mgr;
 class sound_handle;

@@ -2,7 +2,7 @@
 // all on the display surface.
 #include <SDL/SDL_gfxPrimitives.h>
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 void screen_mgr::clear_sw() { boxRGBA(surface, 0, 0, surface->w, surface->h, 0, 0, 0, 255); }
 

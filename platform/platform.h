@@ -1,5 +1,5 @@
-#ifndef SHELL_PLATFORM_H
-#define SHELL_PLATFORM_H
+#ifndef PLATFORM_PLATFORM_H
+#define PLATFORM_PLATFORM_H
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_framerate.h>

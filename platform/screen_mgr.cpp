@@ -1,4 +1,4 @@
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 #include <algorithm>
 #include <SDL/SDL_image.h>

@@ -1,4 +1,4 @@
-#include "gfx/frame.h"
+#include "anim/frame.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "shell/trig_tables.h"
+#include "platform/trig_tables.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
-#ifndef AI_RANDOM_SOURCE_H
-#define AI_RANDOM_SOURCE_H
+#ifndef CONFIG_RANDOM_SOURCE_H
+#define CONFIG_RANDOM_SOURCE_H
 
 #include <SDL/SDL.h>
 

@@ -1,5 +1,5 @@
-#ifndef SHELL_TRIG_TABLES_H
-#define SHELL_TRIG_TABLES_H
+#ifndef PLATFORM_TRIG_TABLES_H
+#define PLATFORM_TRIG_TABLES_H
 
 // 100 x sine and cosine of whole degrees, so the circle primitive and the CPU
 // opponent take them without the maths library in the frame loop.

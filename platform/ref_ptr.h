@@ -1,5 +1,5 @@
-#ifndef SHELL_REF_PTR_H
-#define SHELL_REF_PTR_H
+#ifndef PLATFORM_REF_PTR_H
+#define PLATFORM_REF_PTR_H
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
-#ifndef GFX_NAME_LIST_H
-#define GFX_NAME_LIST_H
+#ifndef CONFIG_NAME_LIST_H
+#define CONFIG_NAME_LIST_H
 
 #include <cstring>
 

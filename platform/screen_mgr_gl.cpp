@@ -3,8 +3,7 @@
 #include <GL/gl.h>
 #include <cstdio>
 
-#include "gfx/img_mgr.h"
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 void screen_mgr::set_gl_attributes(int bpp) const {
     printf("Setting GL Atts [%d]\n", is_gl());
@@ -51,11 +50,13 @@ void screen_mgr::flip_gl() { SDL_GL_SwapBuffers(); }
 // one. A texture made just before the change tells which: a new context has
 // never heard of it. The pictures' textures are read back first, so they can
 // be uploaded again.
+screen_mgr::texture_keeper screen_mgr::textures = {nullptr, nullptr};
+
 bool screen_mgr::change_mode_gl(int width, int height, Uint32 flags) {
     GLuint marker = 0;
     glGenTextures(1, &marker);
     glBindTexture(GL_TEXTURE_2D, marker);
-    img_mgr::keep_textures();
+    if (textures.keep) textures.keep();
     const bool changed = reset_mode(width, height, flags);
     const bool context_is_new = !glIsTexture(marker);
     if (context_is_new) {
@@ -64,6 +65,6 @@ bool screen_mgr::change_mode_gl(int width, int height, Uint32 flags) {
         glDeleteTextures(1, &marker);
     }
     if (surface) setup_gl_2d();
-    img_mgr::restore_textures(context_is_new && surface);
+    if (textures.restore) textures.restore(context_is_new && surface);
     return changed;
 }

@@ -1,8 +1,8 @@
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 #include <cstring>
 
-#include "shell/screen_mgr.h"
+#include "platform/screen_mgr.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ai/random_source.h"
+#include "config/random_source.h"
 
 #include "config/state_buffer.h"
 

@@ -1,4 +1,4 @@
-#include "gfx/name_list.h"
+#include "config/name_list.h"
 
 #include <cstdio>
 
