@@ -161,4 +161,59 @@ TEST(replays, a_demo_recorded_on_screen_replays_headless_to_the_same_checksum_in
     }
 }
 
+// A series a player plays: keys pressed on a window, on both paths (the
+// player, on the right, walks in punching). The headless replay and a replay
+// shown on a window by the other program and path end where the recording
+// did.
+TEST(replays, an_arcade_series_played_on_screen_replays_on_screen_and_headless_to_the_same_checksum) {
+    system(("mkdir -p " + REPLAYS).c_str());
+    const game_variant players[] = {GAME_VARIANTS[0], GAME_VARIANTS[3]};
+    std::vector<game_run_options> recordings;
+    for (const game_variant& variant : players) {
+        game_run_options options;
+        options.label = "replays_arcade_" + variant.name();
+        options.program = variant.program;
+        options.game_ini = variant.game_ini();
+        options.arguments = "--mode arcade --fighters morrow,tamsin --record " + REPLAYS + "/arcade_" + variant.name() + ".rpl";
+        options.prepare =
+            "mkdir -p config/quillmoor\n"
+            "printf 'rounds_to_win=2\\none_hit_knock_outs=1\\n' >config/quillmoor/settings.ini";
+        options.key_script =
+            "wait_log 60 Round [1]\n"
+            "hold Up 0.3\nkey k\nhold Down 0.3\n"
+            "down Left\npress_until 240 space 1 Replay saved\nup Left\n";
+        options.timeout_seconds = 300;
+        recordings.push_back(options);
+    }
+    const std::vector<game_run_result> recorded = run_side_by_side(recordings);
+    std::vector<game_run_options> replays;
+    for (size_t i = 0; i < 2; i++) {
+        const std::string file = REPLAYS + "/arcade_" + players[i].name() + ".rpl";
+        replays.push_back(headless("arcade_replay_" + players[i].name(), "brawler", "--replay " + file));
+        const game_variant& other = players[1 - i];
+        game_run_options shown;
+        shown.label = "replays_arcade_shown_by_" + other.name();
+        shown.program = other.program;
+        shown.game_ini = other.game_ini();
+        shown.arguments = "--replay " + file;
+        shown.timeout_seconds = 300;
+        replays.push_back(shown);
+    }
+    const std::vector<game_run_result> replayed = run_side_by_side(replays);
+    for (size_t i = 0; i < 2; i++) {
+        const std::string file = REPLAYS + "/arcade_" + players[i].name() + ".rpl";
+        EXPECT_EQ(0, recorded[i].exit_status) << recorded[i].where();
+        EXPECT_EQ("", recorded[i].runner_log) << recorded[i].where();
+        const std::string saved = series_end(recorded[i], "Replay saved [" + file + "]");
+        EXPECT_EQ('[', saved[0]) << saved << recorded[i].where();
+        for (size_t shown = 0; shown < 2; shown++) {
+            const game_run_result& replay = replayed[2 * i + shown];
+            EXPECT_EQ(0, replay.exit_status) << replay.where();
+            EXPECT_EQ(saved, series_end(replay, "Replay end ")) << replay.where();
+        }
+    }
+    EXPECT_TRUE(replayed[1].log_has("Setting up OpenGL 2D\n")) << replayed[1].where();
+    EXPECT_FALSE(replayed[3].log_has("Setting up OpenGL 2D\n")) << replayed[3].where();
+}
+
 }  // namespace
