@@ -394,6 +394,10 @@ void img_mgr::set_alpha(Uint8 value) {
 
 void img_mgr::mirror() { (this->*path().mirror)(); }
 
+void img_mgr::face(int facing) {
+    if ((mirrored != 0) != (facing != 0)) mirror();
+}
+
 img_box img_mgr::placed_bounds(int x, int y, float zoom) const {
     const int left = mirrored ? x + (logical_w - bounds.right) : x + bounds.left;
     const int right = mirrored ? x + (logical_w - bounds.left) : x + bounds.right;

@@ -49,6 +49,10 @@ public:
     void set_alpha(Uint8 value);
     // Turns the picture to face the other way.
     void mirror();
+    // Turns the picture to `facing` (non-zero: mirrored) unless it already
+    // faces that way. Pictures are shared through the cache, so whoever
+    // drew one last may have left it turned the other way.
+    void face(int facing);
     int width() const { return logical_w; }
     int height() const { return logical_h; }
     // True when software pixels are present (not only a texture).
