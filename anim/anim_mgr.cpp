@@ -165,9 +165,7 @@ void Anim_Mgr::draw_frame(int x, int y, int index) {
     if (picture) {
         width = picture->width();
         height = picture->height();
-        // The picture is shared through the cache; another definition may
-        // have turned it the other way since this one last drew it.
-        if ((picture->mirrored != 0) != (mirrored != 0)) picture->mirror();
+        picture->face(mirrored);
         picture->set_alpha((Uint8)alpha);
         const double zoom = current_zoom();
         const float z = (float)(zoom * owner_scale * scale);

@@ -84,7 +84,7 @@ void img_mgr::share_texture(const img_mgr& src) {
 }
 
 void img_mgr::let_go_of_texture() {
-    if (gl_tiles == -1) return;
+    if (gl_tiles == NO_TEXTURE) return;
     const bool last_user = texture_users::release(gl_tiles);
     if (screen.is_gl()) {
         // Copies share a texture: only the last one deletes it, and only
@@ -99,18 +99,18 @@ void img_mgr::let_go_of_texture() {
             printf("opengl: Freeing [%d]\n", gl_tiles);
         }
     }
-    gl_tiles = -1;
+    gl_tiles = NO_TEXTURE;
     display_list = 0;
 }
 
 bool img_mgr::check_uploaded() const {
-    if (gl_tiles != -1) return true;
+    if (gl_tiles != NO_TEXTURE) return true;
     printf("ERROR displaying non-uploadedGL image [%lx]->NULL\n", (unsigned long)this);
     return false;
 }
 
 void img_mgr::tohw_gl() {
-    if (gl_tiles != -1) return;
+    if (gl_tiles != NO_TEXTURE) return;
     if (display_list != 0) printf("WARNING: replacing display list [%d]\n", (int)display_list);
     if (surface.is_null()) {
         printf("ERROR: can't upload null image [%s]\n", filename);
@@ -169,7 +169,7 @@ SDL_Surface* img_mgr::read_texture() const {
 }
 
 void img_mgr::download() {
-    if (!screen.is_gl() || gl_tiles == -1) return;
+    if (!screen.is_gl() || gl_tiles == NO_TEXTURE) return;
     if (!surface.is_null()) {
         printf("ERROR: Can't d/l from hw to sw because image exists [%lx]\n", (unsigned long)this);
         return;
@@ -224,7 +224,7 @@ void img_mgr::keep_textures() {
     kept_textures.clear();
     for (img_mgr* picture = first_live; picture; picture = picture->next_live) {
         const GLuint name = (GLuint)picture->gl_tiles;
-        if (picture->gl_tiles == -1 || is_kept(name)) continue;
+        if (picture->gl_tiles == NO_TEXTURE || is_kept(name)) continue;
         kept_textures.push_back(kept_texture{name, picture->tex_w, picture->tex_h, {}});
         kept_texture& kept = kept_textures.back();
         kept.texels.resize((size_t)kept.w * kept.h * 4);

@@ -187,9 +187,9 @@ img_mgr::img_mgr(const img_mgr& src) {
     printf(" images[%d] estmemusage[%d]", image_count, estimated_memory());
     printf("\n");
     if (src.surface.is_null()) {
-        printf("%s: copying an empty img_mgr [%s] gl[%d]\n", src.gl_tiles == -1 ? "WARNING" : "NOTICE",
+        printf("%s: copying an empty img_mgr [%s] gl[%d]\n", src.gl_tiles == NO_TEXTURE ? "WARNING" : "NOTICE",
                src.filename, src.gl_tiles);
-        if (src.gl_tiles == -1) {
+        if (src.gl_tiles == NO_TEXTURE) {
             printf("ERROR: Can't copy src.image (NULL and no gl) to image [%s]\n", src.filename);
             return;
         }
@@ -210,7 +210,7 @@ img_mgr& img_mgr::operator=(const img_mgr& src) {
     if (this == &src) return *this;
     if (!src.surface.is_null()) {
         surface = src.surface;
-    } else if (src.gl_tiles == -1) {
+    } else if (src.gl_tiles == NO_TEXTURE) {
         printf("ERROR: no image to copy from\n");
         return *this;
     } else {
@@ -304,7 +304,7 @@ void img_mgr::load(const char* path) {
     dst_rect = {0, 0, (Uint16)logical_w, (Uint16)logical_h};
     src_rect = dst_rect;
     find_bounds();
-    if (gl_tiles != -1) printf("WARNING: I just loaded an image and it says its already HW acceled\n");
+    if (gl_tiles != NO_TEXTURE) printf("WARNING: I just loaded an image and it says its already HW acceled\n");
     // Pure green is transparent in every picture file, on either path and at
     // any zoom, so the key is set as soon as the pixels are in.
     surface->green2alpha();
@@ -377,7 +377,7 @@ bool img_mgr::reload_pixels_from_file() {
 }
 
 void img_mgr::swap_color(Uint32 from, Uint32 to) {
-    if (!has_surface() && gl_tiles != -1) reload_pixels_from_file();
+    if (!has_surface() && gl_tiles != NO_TEXTURE) reload_pixels_from_file();
     SDL_Surface* pixels = surface->surface;
     if (!pixels) return;
     recolour(pixels, from, to);
@@ -393,6 +393,10 @@ void img_mgr::set_alpha(Uint8 value) {
 }
 
 void img_mgr::mirror() { (this->*path().mirror)(); }
+
+void img_mgr::face(int facing) {
+    if ((mirrored != 0) != (facing != 0)) mirror();
+}
 
 img_box img_mgr::placed_bounds(int x, int y, float zoom) const {
     const int left = mirrored ? x + (logical_w - bounds.right) : x + bounds.left;

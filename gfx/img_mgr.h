@@ -26,6 +26,8 @@ struct row_span {
 class img_mgr {
 public:
     enum { FILENAME_SIZE = 67 };
+    // gl_tiles of a picture whose pixels have no texture (yet).
+    enum { NO_TEXTURE = -1 };
 
     img_mgr();
     img_mgr(const img_mgr& src);
@@ -49,6 +51,10 @@ public:
     void set_alpha(Uint8 value);
     // Turns the picture to face the other way.
     void mirror();
+    // Turns the picture to `facing` (non-zero: mirrored) unless it already
+    // faces that way. Pictures are shared through the cache, so whoever
+    // drew one last may have left it turned the other way.
+    void face(int facing);
     int width() const { return logical_w; }
     int height() const { return logical_h; }
     // True when software pixels are present (not only a texture).
@@ -98,7 +104,7 @@ public:
     zoom_cache zcache;
     Uint8 live_convert = 0;
     char filename[FILENAME_SIZE] = {};
-    int gl_tiles = -1;
+    int gl_tiles = NO_TEXTURE;
     // brawler_scaled's picture: the list of its solid cells, then the list
     // of its blended cells (display_list + 1).
     unsigned int display_list = 0;

@@ -5,10 +5,5 @@ control::control() : min(DEFAULT_MIN), max(DEFAULT_MAX) {}
 control::control(const char* control_name) : min(DEFAULT_MIN), max(DEFAULT_MAX), name(control_name) {}
 
 void control::add_key(int alternate, int key, Uint8 state, int twin) {
-    key_req requirement;
-    requirement.alternate = alternate;
-    requirement.key = key;
-    requirement.state = state;
-    requirement.twin = twin;
-    keys.push_back(requirement);
+    keys.push_back(key_req{alternate, key, state, twin});
 }

@@ -14,30 +14,29 @@ const size_t MOST_SAVED_ENTRIES = 4096;
 // Names of the keys the two layouts use, for the key-change log only.
 const char* key_name(int key) {
     switch (key) {
-        case 9: return "Punch2";
-        case 97: return "Left2";
-        case 100: return "Right2";
-        case 105: return "Punch";
-        case 107: return "Kick";
-        case 115: return "Down2";
-        case 119: return "Up2";
-        case 122: return "Kick2";
-        case 273: return "Up";
-        case 274: return "Down";
-        case 275: return "Right";
-        case 276: return "Left";
+        case SDLK_TAB: return "Punch2";
+        case SDLK_a: return "Left2";
+        case SDLK_d: return "Right2";
+        case SDLK_i: return "Punch";
+        case SDLK_k: return "Kick";
+        case SDLK_s: return "Down2";
+        case SDLK_w: return "Up2";
+        case SDLK_z: return "Kick2";
+        case SDLK_UP: return "Up";
+        case SDLK_DOWN: return "Down";
+        case SDLK_RIGHT: return "Right";
+        case SDLK_LEFT: return "Left";
         default: return "Undefined";
     }
 }
 
 const char* key_state_name(int state) {
     switch (state) {
-        case 0: return "Up";
-        case 1: return "Down";
+        case SDL_RELEASED: return "Up";
+        case SDL_PRESSED: return "Down";
         default: return "Undefined";
     }
 }
-
 
 }  // namespace
 
@@ -47,12 +46,7 @@ void key_tracker::add_watched_key(int alternate, int key, Uint8 state, int twin)
     for (const watched_key& known : watched) {
         if (known.key == key) return;
     }
-    watched_key added;
-    added.alternate = alternate;
-    added.key = key;
-    added.state = state;
-    added.twin = twin;
-    watched.push_back(added);
+    watched.push_back(watched_key{alternate, key, state, twin});
 }
 
 // A key the layout does not use (codes come from data) reads as released;
@@ -185,7 +179,7 @@ int key_tracker::combo_step() {
         advance_candidate(candidate, pursued);
         index++;
     }
-    return -1;
+    return NO_COMBO;
 }
 
 // At most one step per frame: the step's window is measured from the time

@@ -28,6 +28,8 @@ typedef key_req watched_key;
 // in that history.
 class key_tracker {
 public:
+    enum { NO_COMBO = -1 };
+
     key_tracker();
 
     // Key state: registers a key to poll; the first registration of a key
@@ -42,7 +44,7 @@ public:
     // tracker's use of it. Registers every key the combos need.
     void import_combos(std::vector<combo>* combo_list);
     // Once per frame, after the controller's update: the combo_type of a
-    // completed combo, or -1. At most one combo is reported per frame.
+    // completed combo, or NO_COMBO. At most one combo is reported per frame.
     int combo_step();
     // Queues combo `combo_index` as already completed, so the next combo
     // step reports it (the CPU's way of performing a combo). An index

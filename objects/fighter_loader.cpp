@@ -20,6 +20,13 @@ unsigned address_of(const void* object) { return (unsigned)(size_t)object; }
 const double MIN_FACTOR = 0.01;
 const double MAX_FACTOR = 100.0;
 
+// The computer's leanings a fighter carries from its file until the match
+// seats it and gives the ones it plays with.
+enum {
+    LOADED_BLOCK_WEIGHT = 100, LOADED_SPARE_WEIGHT = 100, LOADED_REACH_WEIGHT = 30,
+    LOADED_JUMP_WEIGHT = 0, LOADED_DUCK_WEIGHT = 0, LOADED_APPROACH_WEIGHT = 50
+};
+
 }  // namespace
 
 fighter_loader::fighter_loader(lifeform& fighter) : fighter(fighter), path("") {}
@@ -46,7 +53,8 @@ void fighter_loader::load(const char* fighter_path) {
     if (wanted_width) fighter.width = (Uint16)wanted_width;
     if (wanted_height) fighter.height = (Uint16)wanted_height;
     printf("Final size [%d,%d]\n", fighter.width, fighter.height);
-    fighter.set_cpu_weights(100, 100, 30, 0, 0, 50);
+    fighter.set_cpu_weights(LOADED_BLOCK_WEIGHT, LOADED_SPARE_WEIGHT, LOADED_REACH_WEIGHT, LOADED_JUMP_WEIGHT,
+                            LOADED_DUCK_WEIGHT, LOADED_APPROACH_WEIGHT);
 }
 
 // A count the file gives for `key`: 0 when absent, at most MAX_ENTRIES.
@@ -142,7 +150,7 @@ img_mgr* fighter_loader::read_picture(int index) {
 // first swap reads the pixels again from the file. Only a picture that has
 // no pixels even then cannot be.
 void fighter_loader::recolour(img_mgr* picture) {
-    const bool uploaded = picture->gl_tiles != -1;
+    const bool uploaded = picture->gl_tiles != img_mgr::NO_TEXTURE;
     if (uploaded) report_uncoloured(*picture);
     for (const colour_swap& swap : fighter.colour_swaps) {
         picture->swap_color(swap.source, swap.target);

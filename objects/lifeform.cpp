@@ -292,7 +292,7 @@ void lifeform::draw_still() {
     int still = show_state;
     img_mgr* picture = images[still];
     if (picture) {
-        if ((picture->mirrored != 0) != (facing != 0)) picture->mirror();
+        picture->face(facing);
     } else {
         printf("Asset for state [%d] not set\n", show_state);
         still = 0;

@@ -30,10 +30,6 @@ const int HIT_TEXT_WIDTH = 100;
 // The second result line stands this far under the first.
 const int RESULT_LINE_HEIGHT = 24;
 
-void face_way(img_mgr* picture, int facing) {
-    if (picture && (picture->mirrored != 0) != (facing != 0)) picture->mirror();
-}
-
 }  // namespace
 
 hud::hud(const match_assets& match_assets_in) : assets(match_assets_in), seats(), last_result("") {}
@@ -89,7 +85,7 @@ void hud::draw_pictures(const side& at, img_mgr* name) const {
     img_mgr* const backdrop[] = {assets.shadow, assets.bar_frame, assets.symbol};
     for (img_mgr* picture : backdrop) {
         if (!picture) continue;
-        face_way(picture, at.dir == 1);
+        picture->face(at.dir == 1);
         picture->display(at.x0 + at.shift * picture->width(), PICTURE_TOP);
     }
     if (name) name->display(at.x0 + at.shift * name->width() + NAME_INDENT * at.dir, NAME_TOP);

@@ -11,11 +11,6 @@ namespace {
 const double PORTRAIT_SHARE_OF_HEIGHT = 0.75;
 const double TITLE_TOP_SHARE = 0.04;
 const int LINE_GAP = 8;
-const int TENTHS_PER_SECOND = 10;
-
-void face_right(img_mgr* picture, bool right) {
-    if (picture && (picture->mirrored != 0) != right) picture->mirror();
-}
 
 }  // namespace
 
@@ -59,14 +54,14 @@ void ladder_card::draw() const {
 bool ladder_card::show(FPSmanager* pacing, int fps, int tenths) {
     // Portraits face left as drawn: the left one turns to its opponent, and
     // back again for the selection screens that share it.
-    face_right(left, right != nullptr);
-    screen_hold hold(tenths * fps / TENTHS_PER_SECOND, GRACE_TENTHS * fps / TENTHS_PER_SECOND);
+    if (left) left->face(right != nullptr);
+    screen_hold hold(screen_hold::frames_of(tenths, fps), screen_hold::frames_of(GRACE_TENTHS, fps));
     while (hold.step()) {
         screen.clear_screen();
         draw();
         platform::frame_delay(pacing);
         screen.flip();
     }
-    face_right(left, false);
+    if (left) left->face(false);
     return !hold.left();
 }

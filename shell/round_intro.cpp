@@ -5,14 +5,12 @@
 #include <string>
 
 #include "shell/match_assets.h"
+#include "shell/screen_hold.h"
 #include "platform/screen_mgr.h"
 
 namespace {
 
-const int TENTHS_PER_SECOND = 10;
 const char* const FIGHT_LINE = "Fight!";
-
-int frames_of(int tenths, int fps) { return tenths * fps / TENTHS_PER_SECOND; }
 
 }  // namespace
 
@@ -22,8 +20,8 @@ round_intro::round_intro(const match_assets& match_assets_in)
 void round_intro::begin(int round, int fps) {
     round_line.set(assets.win_text, "Round " + std::to_string(round));
     fight_line.set(assets.win_text, FIGHT_LINE);
-    fight_frames = frames_of(FIGHT_LINE_TENTHS, fps);
-    frames_left = frames_of(ROUND_LINE_TENTHS, fps) + fight_frames;
+    fight_frames = screen_hold::frames_of(FIGHT_LINE_TENTHS, fps);
+    frames_left = screen_hold::frames_of(ROUND_LINE_TENTHS, fps) + fight_frames;
 }
 
 void round_intro::step() {

@@ -4,6 +4,14 @@
 
 #include "platform/platform.h"
 
+namespace {
+
+const int TENTHS_PER_SECOND = 10;
+
+}  // namespace
+
+int screen_hold::frames_of(int tenths, int fps) { return tenths * fps / TENTHS_PER_SECOND; }
+
 screen_hold::screen_hold(int frames, int grace_frames)
     : limit(frames), grace(grace_frames), shown(0), over(false), leaving(false) {}
 

@@ -12,6 +12,10 @@ class screen_hold {
 public:
     screen_hold(int frames, int grace_frames);
 
+    // How many frames `tenths` tenths of a second last at `fps` frames a
+    // second: the screens between fights give their times in tenths.
+    static int frames_of(int tenths, int fps);
+
     // Reads this frame's input and counts the frame; false once the screen
     // is over (before the frame is drawn).
     bool step();

@@ -12,7 +12,6 @@ const double PICTURE_SHARE_OF_HEIGHT = 0.85;
 const double TEXT_TOP_SHARE = 0.25;
 const int HEADLINE_ZOOM = 2;
 const int LINE_GAP = 12;
-const int TENTHS_PER_SECOND = 10;
 
 // The victory picture, or the standing one when the fighter has none.
 img_mgr* victory_picture(const fighter_lifeform& winner) {
@@ -34,13 +33,12 @@ victory_screen::victory_screen(const match_assets& assets, const fighter_lifefor
     : picture(winner ? victory_picture(*winner) : nullptr),
       zoom(1.0),
       picture_side(side),
-      hold(SHOWN_SECONDS * fps, GRACE_TENTHS * fps / TENTHS_PER_SECOND) {
+      hold(SHOWN_SECONDS * fps, screen_hold::frames_of(GRACE_TENTHS, fps)) {
     if (picture && picture->height() > 0) {
         zoom = PICTURE_SHARE_OF_HEIGHT * screen.height() / picture->height();
         // Pictures face left as drawn; the left side's winner turns to the
         // middle.
-        const bool face_right = side == hud::LEFT_SEAT;
-        if ((picture->mirrored != 0) != face_right) picture->mirror();
+        picture->face(side == hud::LEFT_SEAT);
     }
     if (winner) name_line.set(assets.name_face, name);
     headline_line.set(assets.win_text, headline_for(winner, side));

@@ -1,7 +1,5 @@
-#include "anim/frame.h"
 #include "gfx/image_cache.h"
 #include "config/name_list.h"
-#include "sound/sound_handle.h"
 #include "tests/gfx/sw_fixture.h"
 #include "tests/support/captured_log.h"
 
@@ -45,45 +43,6 @@ TEST(name_list, appends_and_finds_the_first_exact_match) {
     const std::string long_name(300, 'x');
     names.append(long_name.c_str(), &one);
     EXPECT_EQ(names.find(long_name.substr(0, 255).c_str()), &one);
-}
-
-TEST(frame_record, copies_keep_the_picture_and_own_their_sound_record) {
-    const int live = frame_count;
-    img_mgr picture;
-    sound_handle cached;
-    cached.chunk = reinterpret_cast<Mix_Chunk*>(0x1234);
-    {
-        frame source;
-        EXPECT_EQ(frame_count, live + 1);
-        EXPECT_EQ(source.flashrate, 10);
-        source.image = &picture;
-        source.set_sound(&cached);
-        source.has_sound = 1;
-        source.xoffset = -4;
-        source.trail = 3;
-        {
-            frame copy(source);
-            EXPECT_EQ(copy.image, &picture);
-            EXPECT_EQ(copy.xoffset, -4);
-            EXPECT_EQ(copy.trail, 3);
-            ASSERT_NE(copy.sound, nullptr);
-            EXPECT_NE(copy.sound, source.sound);
-            EXPECT_EQ(copy.sound->chunk, cached.chunk);
-        }
-        ASSERT_NE(source.sound, nullptr);
-        EXPECT_EQ(source.sound->chunk, cached.chunk);
-
-        frame assigned;
-        assigned = source;
-        EXPECT_NE(assigned.sound, source.sound);
-        EXPECT_EQ(assigned.sound->chunk, cached.chunk);
-        assigned = assigned;
-        EXPECT_EQ(assigned.sound->chunk, cached.chunk);
-        frame silent;
-        assigned = silent;
-        EXPECT_EQ(assigned.sound, nullptr);
-    }
-    EXPECT_EQ(frame_count, live);
 }
 
 }  // namespace

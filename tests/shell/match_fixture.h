@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "objects/fighter_lifeform.h"
 #include "objects/game_objects.h"
@@ -138,6 +139,14 @@ protected:
             }
         });
         return ran;
+    }
+
+    // Plays `fighter_files` in the game's own data tree, where the test
+    // started, with the assets loaded again from there.
+    void use_game_data(const std::vector<std::string>& fighter_files) {
+        if (chdir(home.c_str()) != 0) ADD_FAILURE() << "cannot return to " << home;
+        quiet([&] { assets.preload(nullptr); });
+        request.fighter_files = fighter_files;
     }
 
     void survival() {

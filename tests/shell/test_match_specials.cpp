@@ -15,10 +15,8 @@ protected:
     // The series runs in the game's own data tree, where the test started.
     void SetUp() override {
         match_test::SetUp();
-        if (chdir(home.c_str()) != 0) ADD_FAILURE() << "cannot return to " << home;
-        quiet([&] { assets.preload(nullptr); });
-        request.fighter_files = {"game/fighter/lunet_char.ini", "game/fighter/halvard_char.ini",
-                                 "game/fighter/tamsin_char.ini", "game/fighter/morrow_char.ini"};
+        use_game_data({"game/fighter/lunet_char.ini", "game/fighter/halvard_char.ini", "game/fighter/tamsin_char.ini",
+                       "game/fighter/morrow_char.ini"});
     }
 
     bool game_fighters_present() const {

@@ -1,6 +1,5 @@
 // The match as one value: a state saved and restored steps on exactly as
 // the original did, and a whole demo series survives the sync test.
-#include <unistd.h>
 
 #include <functional>
 
@@ -21,9 +20,7 @@ class match_state : public match_test {
 protected:
     void SetUp() override {
         match_test::SetUp();
-        if (chdir(home.c_str()) != 0) ADD_FAILURE() << "cannot return to " << home;
-        quiet([&] { assets.preload(nullptr); });
-        request.fighter_files = {"game/fighter/lunet_char.ini", "game/fighter/halvard_char.ini"};
+        use_game_data({"game/fighter/lunet_char.ini", "game/fighter/halvard_char.ini"});
         request.mode = match_request::DEMO;
         request.reqwins = 0;
         request.seed_given = true;

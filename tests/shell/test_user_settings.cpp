@@ -12,6 +12,7 @@
 #include "shell/command_line.h"
 #include "shell/settings.h"
 #include "shell/user_settings.h"
+#include "tests/support/captured_log.h"
 
 namespace {
 
@@ -43,10 +44,7 @@ protected:
     // returns the log it printed.
     std::string read_back(user_settings& chosen, settings& screen_settings) const {
         chosen.use_folder(folder);
-        testing::internal::CaptureStdout();
-        chosen.read(screen_settings);
-        fflush(stdout);
-        return testing::internal::GetCapturedStdout();
+        return captured_log([&] { chosen.read(screen_settings); });
     }
 
     std::string folder;

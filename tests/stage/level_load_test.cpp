@@ -6,6 +6,7 @@
 #include "stage/level.h"
 #include "tests/gfx_text/screen_probe.h"
 #include "tests/stage/stage_fixture.h"
+#include "tests/support/captured_log.h"
 
 namespace {
 
@@ -15,10 +16,7 @@ protected:
 
     // Loads the stage and returns what it printed.
     std::string load(const std::string& stage_path) {
-        ::testing::internal::CaptureStdout();
-        stage.load(stage_path.c_str());
-        fflush(stdout);
-        return ::testing::internal::GetCapturedStdout();
+        return captured_log([&] { stage.load(stage_path.c_str()); });
     }
 
     std::vector<std::string> three_pictures() {

@@ -57,6 +57,15 @@ def strike(wind, wind_rate, blow, hold, rest, sound=SWING, recover_rate=4):
             [Frame(blow, hold), Frame(tween(blow, rest, 0.55), recover_rate)])
 
 
+def jab(base, reach, lean, shift, wind, hold):
+    """A front-arm punch from `base` (crouched or airborne): the arm drawn
+    back by `wind`, then out to the angles `reach` while the body leans in
+    by `lean` and comes forward by `shift`."""
+    blow = P(base, fu=reach[0], fl=reach[1], lean=base["lean"] + lean, x=base["x"] + shift, face="shout")
+    drawn = P(base, fu=base["fu"] + wind[0], fl=base["fl"] + wind[1])
+    return strike(drawn, 3, blow, hold, base)
+
+
 class Moveset:
     """The moves shared by every fighter, built on its stance; each fighter
     overrides what makes its style (see the subclasses below)."""
@@ -197,10 +206,7 @@ class Moveset:
 
     # -- crouching attacks ----------------------------------------------------
     def low_punch(self):
-        c = self.crouch()
-        h = P(c, fu=85, fl=85, lean=c["lean"] + 8, x=c["x"] + 10, face="shout")
-        wind = P(c, fu=c["fu"] - 15, fl=c["fl"] + 5)
-        return strike(wind, 3, h, 5, c)
+        return jab(self.crouch(), reach=(85, 85), lean=8, shift=10, wind=(-15, 5), hold=5)
 
     def low_kick(self):
         c = self.crouch()
@@ -211,10 +217,7 @@ class Moveset:
 
     # -- jumping attacks ---------------------------------------------------------
     def air_punch(self):
-        a = self.air()
-        h = P(a, fu=65, fl=60, lean=a["lean"] + 12, x=a["x"] + 6, face="shout")
-        wind = P(a, fu=a["fu"] - 10, fl=a["fl"] + 20)
-        return strike(wind, 3, h, 7, a)
+        return jab(self.air(), reach=(65, 60), lean=12, shift=6, wind=(-10, 20), hold=7)
 
     def air_kick_hit(self):
         a = self.air()

@@ -50,6 +50,29 @@ class Character:
     def ground_y(self):
         return CANVAS_HEIGHT - FOOT_MARGIN
 
+    # -- shared drawing steps -----------------------------------------
+    def head_at(self, j, fx, fy):
+        """A point on the head, in head radii forward (fx) and down (fy)."""
+        return head_point(j, self.dims["head_rx"], self.dims["head_ry"], fx, fy)
+
+    def head_outline(self, j, offsets):
+        """A shape drawn on the head, its corners given as head_at offsets."""
+        return [self.head_at(j, fx, fy) for fx, fy in offsets]
+
+    def belt(self, painter, j, start, end, radius, mat):
+        """A band around the waist, from `start` to `end` up the torso."""
+        ta = j.torso_angle + j.rot
+        painter.paint([capsule(along(j.pelvis, ta, start), radius, along(j.pelvis, ta, end), radius)],
+                      mat, shade=2)
+
+    def leg_band(self, painter, j, side, mat, knee_share, ankle_share, top_r, ankle_r):
+        """A band (or boot top) from part-way down the shin to the ankle; the
+        far leg's is in the far shade."""
+        knee = getattr(j, "knee_" + side)
+        ankle = getattr(j, "ankle_" + side)
+        mid = (knee[0] * knee_share + ankle[0] * ankle_share, knee[1] * knee_share + ankle[1] * ankle_share)
+        painter.paint([capsule(mid, top_r, ankle, ankle_r)], mat if side == "f" else mat.far(), shade=2)
+
     # -- hooks with plain defaults -------------------------------------
     def draw_behind(self, painter, j):
         pass
@@ -89,29 +112,27 @@ class Character:
             painter.paint([ellipse(centre, d["fist_r"] * 1.1, d["fist_r"] * 0.9, angle)], m["hand"], shade=2)
 
     def draw_face(self, painter, j):
-        d = self.dims
-        rx, ry = d["head_rx"], d["head_ry"]
         face = j.pose["face"]
         # nose and chin give the head its direction
-        nose = head_point(j, rx, ry, 0.98, 0.12)
+        nose = self.head_at(j, 0.98, 0.12)
         painter.flat([ellipse(nose, 2.5, 3.0)], self.mats["skin"].base)
-        eye = head_point(j, rx, ry, 0.55, -0.05)
+        eye = self.head_at(j, 0.55, -0.05)
         if face in ("hurt", "out"):
-            a = head_point(j, rx, ry, 0.38, -0.02)
-            b = head_point(j, rx, ry, 0.72, 0.02)
+            a = self.head_at(j, 0.38, -0.02)
+            b = self.head_at(j, 0.72, 0.02)
             painter.line([a, b], EYE_DARK)
         else:
             painter.flat([ellipse(eye, 2.2, 2.6)], self.eye_colour(), outline=False)
             painter.flat([[(eye[0] - 1, eye[1] - 1), (eye[0], eye[1] - 1), (eye[0], eye[1] + 1), (eye[0] - 1, eye[1] + 1)]], EYE_DARK)
-        brow_a = head_point(j, rx, ry, 0.35, -0.28)
-        brow_b = head_point(j, rx, ry, 0.8, -0.22 if face != "shout" else -0.32)
+        brow_a = self.head_at(j, 0.35, -0.28)
+        brow_b = self.head_at(j, 0.8, -0.22 if face != "shout" else -0.32)
         painter.line([brow_a, brow_b], self.brow_colour(), width=2)
         if face == "shout" or face == "hurt":
-            mouth = head_point(j, rx, ry, 0.72, 0.5)
+            mouth = self.head_at(j, 0.72, 0.5)
             painter.flat([ellipse(mouth, 3.0, 3.5)], MOUTH, outline=True)
         else:
-            a = head_point(j, rx, ry, 0.55, 0.52)
-            b = head_point(j, rx, ry, 0.8, 0.5)
+            a = self.head_at(j, 0.55, 0.52)
+            b = self.head_at(j, 0.8, 0.5)
             painter.line([a, b], self.mats["skin"].shade)
 
     def eye_colour(self):
@@ -151,9 +172,8 @@ class Lunet(Character):
 
     def draw_behind(self, painter, j):
         # The ponytail streams behind the head: the mark of her silhouette.
-        d = self.dims
         sway = j.pose["sway"]
-        root = head_point(j, d["head_rx"], d["head_ry"], -0.7, -0.55)
+        root = self.head_at(j, -0.7, -0.55)
         base_angle = -48.0 + j.rot - 34.0 * sway
         mid = along(root, base_angle, 28)
         low = along(mid, base_angle + 20 + 20 * sway, 28)
@@ -163,10 +183,7 @@ class Lunet(Character):
 
     def after_torso(self, painter, j):
         # a sash tied at the waist, its ends fluttering back
-        pel = j.pelvis
-        belt_a = along(pel, j.torso_angle + j.rot, 6)
-        belt_b = along(pel, j.torso_angle + j.rot, 14)
-        painter.paint([capsule(belt_a, 13, belt_b, 13)], self.mats["sash"], shade=2)
+        self.belt(painter, j, 6, 14, 13, self.mats["sash"])
         # silver collar
         painter.paint([capsule(along(j.chest, j.torso_angle + j.rot + 180, 6), 9, j.chest, 8)],
                       self.mats["hand"], shade=2)
@@ -179,20 +196,16 @@ class Lunet(Character):
         painter.paint([capsule(knot, 4, end, 3)], self.mats["sash"], shade=2)
 
     def draw_hair(self, painter, j):
-        d = self.dims
-        rx, ry = d["head_rx"], d["head_ry"]
-        fwd, down = head_frame(j)
-        top = [head_point(j, rx, ry, fx, fy) for fx, fy in
-               [(0.95, -0.35), (0.8, -0.85), (0.2, -1.12), (-0.6, -1.0), (-1.08, -0.4),
-                (-1.0, 0.25), (-0.55, 0.1), (-0.3, -0.35), (0.5, -0.45)]]
+        top = self.head_outline(j, [(0.95, -0.35), (0.8, -0.85), (0.2, -1.12), (-0.6, -1.0), (-1.08, -0.4),
+                                    (-1.0, 0.25), (-0.55, 0.1), (-0.3, -0.35), (0.5, -0.45)])
         painter.paint([top], self.mats["hair"], shade=2)
         # crescent headband over the brow
-        a = head_point(j, rx, ry, 0.9, -0.52)
-        b = head_point(j, rx, ry, -0.2, -0.75)
+        a = self.head_at(j, 0.9, -0.52)
+        b = self.head_at(j, -0.2, -0.75)
         painter.paint([capsule(a, 2.5, b, 2.5)], self.mats["hand"], shade=1, light=1)
-        moon = head_point(j, rx, ry, 0.62, -0.72)
+        moon = self.head_at(j, 0.62, -0.72)
         painter.paint([ellipse(moon, 4, 4)], self.mats["hand"], shade=1, light=1)
-        cut = head_point(j, rx, ry, 0.75, -0.8)
+        cut = self.head_at(j, 0.75, -0.8)
         painter.flat([ellipse(cut, 2.6, 2.6)], self.mats["hair"].base)
 
 
@@ -225,10 +238,7 @@ class Halvard(Character):
         a = along(a, ta - 90, -d["waist_r"] * 0.6)
         b = along(j.chest, ta - 90, d["chest_r"] * 0.7)
         painter.paint([capsule(a, 4, b, 4)], self.mats["leather"], shade=1, light=1)
-        belt_a = along(j.pelvis, ta, 4)
-        belt_b = along(j.pelvis, ta, 16)
-        painter.paint([capsule(belt_a, d["waist_r"] + 1, belt_b, d["waist_r"] + 1)],
-                      self.mats["leather"], shade=2)
+        self.belt(painter, j, 4, 16, d["waist_r"] + 1, self.mats["leather"])
         buckle = along(along(j.pelvis, ta, 10), ta - 90, d["waist_r"] * 0.75)
         painter.paint([ellipse(buckle, 6, 6)], self.mats["brass"], shade=2, light=1)
 
@@ -245,27 +255,19 @@ class Halvard(Character):
 
     def after_leg(self, painter, j, side):
         # boot tops
-        knee = getattr(j, "knee_" + side)
-        ankle = getattr(j, "ankle_" + side)
-        mid = (knee[0] * 0.3 + ankle[0] * 0.7, knee[1] * 0.3 + ankle[1] * 0.7)
-        mat = self.mats["leather"] if side == "f" else self.mats["leather"].far()
-        painter.paint([capsule(mid, 11, ankle, 10)], mat, shade=2)
+        self.leg_band(painter, j, side, self.mats["leather"], 0.3, 0.7, 11, 10)
 
     def draw_hair(self, painter, j):
-        d = self.dims
-        rx, ry = d["head_rx"], d["head_ry"]
-        beard = [head_point(j, rx, ry, fx, fy) for fx, fy in
-                 [(1.02, 0.25), (1.05, 0.8), (0.7, 1.45), (0.1, 1.6), (-0.45, 1.05),
-                  (-0.6, 0.35), (-0.2, 0.3), (0.35, 0.45), (0.7, 0.3)]]
+        beard = self.head_outline(j, [(1.02, 0.25), (1.05, 0.8), (0.7, 1.45), (0.1, 1.6), (-0.45, 1.05),
+                                      (-0.6, 0.35), (-0.2, 0.3), (0.35, 0.45), (0.7, 0.3)])
         painter.paint([beard], self.mats["beard"], shade=3)
-        mouth = head_point(j, rx, ry, 0.75, 0.5)
+        mouth = self.head_at(j, 0.75, 0.5)
         if j.pose["face"] in ("shout", "hurt"):
             painter.flat([ellipse(mouth, 3.5, 3.5)], MOUTH, outline=True)
         else:
-            painter.line([mouth, head_point(j, rx, ry, 0.45, 0.52)], self.mats["beard"].shade, width=2)
+            painter.line([mouth, self.head_at(j, 0.45, 0.52)], self.mats["beard"].shade, width=2)
         # a ring of ginger hair at the back of the bald head
-        back = [head_point(j, rx, ry, fx, fy) for fx, fy in
-                [(-0.2, -0.2), (-0.95, -0.35), (-1.05, 0.3), (-0.6, 0.5), (-0.4, 0.1)]]
+        back = self.head_outline(j, [(-0.2, -0.2), (-0.95, -0.35), (-1.05, 0.3), (-0.6, 0.5), (-0.4, 0.1)])
         painter.paint([back], self.mats["beard"], shade=2)
 
     def brow_colour(self):
@@ -294,36 +296,25 @@ class Tamsin(Character):
                 foot=shoe, torso=top, hips=shorts, skin=skin, hair=hair, band=band)
 
     def after_leg(self, painter, j, side):
-        knee = getattr(j, "knee_" + side)
-        ankle = getattr(j, "ankle_" + side)
-        mid = (knee[0] * 0.35 + ankle[0] * 0.65, knee[1] * 0.35 + ankle[1] * 0.65)
-        mat = self.mats["band"] if side == "f" else self.mats["band"].far()
-        painter.paint([capsule(mid, 7, ankle, 6.5)], mat, shade=2)
+        self.leg_band(painter, j, side, self.mats["band"], 0.35, 0.65, 7, 6.5)
 
     def after_torso(self, painter, j):
-        ta = j.torso_angle + j.rot
-        belt_a = along(j.pelvis, ta, 2)
-        belt_b = along(j.pelvis, ta, 9)
-        painter.paint([capsule(belt_a, 14, belt_b, 14)], self.mats["band"], shade=2)
+        self.belt(painter, j, 2, 9, 14, self.mats["band"])
 
     def draw_behind(self, painter, j):
-        d = self.dims
         sway = j.pose["sway"]
-        knot = head_point(j, d["head_rx"], d["head_ry"], -0.9, -0.4)
+        knot = self.head_at(j, -0.9, -0.4)
         for k, spread in ((0, -10), (1, 14)):
             angle = -75 + spread + j.rot - 30 * sway
             end = along(knot, angle, 26 - 4 * k)
             painter.paint([capsule(knot, 4, end, 3)], self.mats["band"], shade=1)
 
     def draw_hair(self, painter, j):
-        d = self.dims
-        rx, ry = d["head_rx"], d["head_ry"]
-        hair = [head_point(j, rx, ry, fx, fy) for fx, fy in
-                [(0.9, -0.2), (0.85, -0.75), (0.2, -1.1), (-0.7, -0.95), (-1.12, -0.2),
-                 (-1.0, 0.55), (-0.5, 0.55), (-0.35, 0.0), (0.3, -0.3), (0.55, -0.15)]]
+        hair = self.head_outline(j, [(0.9, -0.2), (0.85, -0.75), (0.2, -1.1), (-0.7, -0.95), (-1.12, -0.2),
+                                     (-1.0, 0.55), (-0.5, 0.55), (-0.35, 0.0), (0.3, -0.3), (0.55, -0.15)])
         painter.paint([hair], self.mats["hair"], shade=2)
-        a = head_point(j, rx, ry, 0.95, -0.5)
-        b = head_point(j, rx, ry, -0.95, -0.45)
+        a = self.head_at(j, 0.95, -0.5)
+        b = self.head_at(j, -0.95, -0.45)
         painter.paint([capsule(a, 3.5, b, 3.5)], self.mats["band"], shade=1, light=1)
 
 
@@ -364,9 +355,7 @@ class Morrow(Character):
 
     def after_torso(self, painter, j):
         ta = j.torso_angle + j.rot
-        a = along(j.pelvis, ta, 10)
-        b = along(j.pelvis, ta, 18)
-        painter.paint([capsule(a, 13, b, 13)], self.mats["sash"], shade=2)
+        self.belt(painter, j, 10, 18, 13, self.mats["sash"])
         # the coat's lapel line
         top = along(j.chest, ta - 90, self.dims["chest_r"] * 0.4)
         low = along(j.pelvis, ta, 22)
@@ -374,27 +363,21 @@ class Morrow(Character):
         painter.line([top, low], self.mats["coat"].shade, width=2)
 
     def draw_face(self, painter, j):
-        d = self.dims
-        rx, ry = d["head_rx"], d["head_ry"]
-        face = [head_point(j, rx, ry, fx, fy) for fx, fy in
-                [(1.0, -0.45), (1.02, 0.5), (0.7, 0.95), (0.15, 0.8), (0.1, -0.3)]]
+        face = self.head_outline(j, [(1.0, -0.45), (1.02, 0.5), (0.7, 0.95), (0.15, 0.8), (0.1, -0.3)])
         painter.flat([face], self.FACE_DARK)
         if j.pose["face"] != "out":
             for fx in (0.45, 0.8):
-                eye = head_point(j, rx, ry, fx, 0.02)
+                eye = self.head_at(j, fx, 0.02)
                 painter.flat([ellipse(eye, 2.2, 1.6)], self.GLOW)
 
     def draw_hair(self, painter, j):
         # the hood
-        d = self.dims
-        rx, ry = d["head_rx"], d["head_ry"]
-        outer = [head_point(j, rx, ry, fx, fy) for fx, fy in
-                 [(1.25, -0.55), (0.9, -1.2), (0.0, -1.42), (-0.9, -1.25), (-1.45, -0.5),
-                  (-1.5, 0.6), (-1.05, 1.3), (-0.3, 1.55), (0.2, 1.2), (0.1, -0.35),
-                  (0.7, -0.6), (1.0, -0.45)]]
+        outer = self.head_outline(j, [(1.25, -0.55), (0.9, -1.2), (0.0, -1.42), (-0.9, -1.25), (-1.45, -0.5),
+                                      (-1.5, 0.6), (-1.05, 1.3), (-0.3, 1.55), (0.2, 1.2), (0.1, -0.35),
+                                      (0.7, -0.6), (1.0, -0.45)])
         painter.paint([outer], self.mats["coat"], shade=3)
-        rim_a = head_point(j, rx, ry, 1.2, -0.55)
-        rim_b = head_point(j, rx, ry, 0.15, -0.45)
+        rim_a = self.head_at(j, 1.2, -0.55)
+        rim_b = self.head_at(j, 0.15, -0.45)
         painter.line([rim_a, rim_b], self.mats["coat"].light, width=2)
 
     def eye_colour(self):
