@@ -43,6 +43,25 @@ game_run_options headless(const std::string& label, const std::string& program, 
     return options;
 }
 
+// A run on a window, in one of the four variants. A recording plays short
+// series (two rounds of one blow each) whose rules the replay's header
+// carries to the replay.
+game_run_options on_window(const std::string& label, const game_variant& variant, const std::string& arguments,
+                           bool short_series) {
+    game_run_options options;
+    options.label = "replays_" + label;
+    options.program = variant.program;
+    options.game_ini = variant.game_ini();
+    options.arguments = arguments;
+    if (short_series) {
+        options.prepare =
+            "mkdir -p config/quillmoor\n"
+            "printf 'rounds_to_win=2\\none_hit_knock_outs=1\\n' >config/quillmoor/settings.ini";
+    }
+    options.timeout_seconds = 300;
+    return options;
+}
+
 // X servers started in the same second would look for a free display at
 // the same number: each run starts a little after the last.
 std::vector<game_run_result> run_side_by_side(const std::vector<game_run_options>& runs) {
@@ -131,18 +150,8 @@ TEST(replays, a_demo_recorded_on_screen_replays_headless_to_the_same_checksum_in
     system(("mkdir -p " + REPLAYS).c_str());
     std::vector<game_run_options> recordings;
     for (const game_variant& variant : GAME_VARIANTS) {
-        game_run_options options;
-        options.label = "replays_record_" + variant.name();
-        options.program = variant.program;
-        options.game_ini = variant.game_ini();
-        options.arguments = DEMO_SERIES + " --record " + REPLAYS + "/" + variant.name() + ".rpl";
-        // Two rounds of one blow each: a short series on a window, whose
-        // rules the replay's header carries to the headless replay.
-        options.prepare =
-            "mkdir -p config/quillmoor\n"
-            "printf 'rounds_to_win=2\\none_hit_knock_outs=1\\n' >config/quillmoor/settings.ini";
-        options.timeout_seconds = 300;
-        recordings.push_back(options);
+        recordings.push_back(on_window("record_" + variant.name(), variant,
+                                       DEMO_SERIES + " --record " + REPLAYS + "/" + variant.name() + ".rpl", true));
     }
     const std::vector<game_run_result> recorded = run_side_by_side(recordings);
     std::vector<game_run_options> replays;
@@ -170,19 +179,13 @@ TEST(replays, an_arcade_series_played_on_screen_replays_on_screen_and_headless_t
     const game_variant players[] = {GAME_VARIANTS[0], GAME_VARIANTS[3]};
     std::vector<game_run_options> recordings;
     for (const game_variant& variant : players) {
-        game_run_options options;
-        options.label = "replays_arcade_" + variant.name();
-        options.program = variant.program;
-        options.game_ini = variant.game_ini();
-        options.arguments = "--mode arcade --fighters morrow,tamsin --record " + REPLAYS + "/arcade_" + variant.name() + ".rpl";
-        options.prepare =
-            "mkdir -p config/quillmoor\n"
-            "printf 'rounds_to_win=2\\none_hit_knock_outs=1\\n' >config/quillmoor/settings.ini";
+        game_run_options options = on_window(
+            "arcade_" + variant.name(), variant,
+            "--mode arcade --fighters morrow,tamsin --record " + REPLAYS + "/arcade_" + variant.name() + ".rpl", true);
         options.key_script =
             "wait_log 60 Round [1]\n"
             "hold Up 0.3\nkey k\nhold Down 0.3\n"
             "down Left\npress_until 240 space 1 Replay saved\nup Left\n";
-        options.timeout_seconds = 300;
         recordings.push_back(options);
     }
     const std::vector<game_run_result> recorded = run_side_by_side(recordings);
@@ -191,13 +194,7 @@ TEST(replays, an_arcade_series_played_on_screen_replays_on_screen_and_headless_t
         const std::string file = REPLAYS + "/arcade_" + players[i].name() + ".rpl";
         replays.push_back(headless("arcade_replay_" + players[i].name(), "brawler", "--replay " + file));
         const game_variant& other = players[1 - i];
-        game_run_options shown;
-        shown.label = "replays_arcade_shown_by_" + other.name();
-        shown.program = other.program;
-        shown.game_ini = other.game_ini();
-        shown.arguments = "--replay " + file;
-        shown.timeout_seconds = 300;
-        replays.push_back(shown);
+        replays.push_back(on_window("arcade_shown_by_" + other.name(), other, "--replay " + file, false));
     }
     const std::vector<game_run_result> replayed = run_side_by_side(replays);
     for (size_t i = 0; i < 2; i++) {
