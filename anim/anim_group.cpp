@@ -108,21 +108,22 @@ void anim_group::warn_empty(size_t index) const {
     printf("WARNING frames for animation [%d] [%lx] is empty\n", (int)index, (unsigned long)this);
 }
 
-int anim_group::play(int x, int y) {
+frame_effects anim_group::play(int x, int y, double zoom, shown_pictures& shown) {
+    frame_effects asked = {0, 0, 0};
     // An empty list restarts every definition from frame 0. It is refilled
     // in place: the same storage serves every round of a looping effect.
     if (stack->empty()) fill_stack(*stack);
     for (animation& record : stack->records) {
         record.x = x + offset_x;
         record.y = y + offset_y;
-        record.step();
+        asked.add(record.step(zoom, shown));
         if (!record.finished()) continue;
         if (!record.loop) {
             // One definition ending ends the whole group in this tick.
             stack->clear();
-            return 1;
+            return asked;
         }
         record.restart();
     }
-    return 1;
+    return asked;
 }

@@ -7,6 +7,8 @@
 #include "anim/anim_mgr.h"
 #include "platform/ref_ptr.h"
 
+class shown_pictures;
+
 // A set of definitions played side by side at one offset: the unit game
 // code starts and stops (a fighter's move, a hit spark, the loading
 // animation). `stack` holds the running records; it is filled from frame 0
@@ -45,9 +47,10 @@ public:
     int playable() const;
     // playable(), printing make_stack's empty-animation warning when not.
     int check_playable() const;
-    // Plays one tick at (x, y) + offset and returns 1. An empty running
-    // list is refilled from frame 0 first.
-    int play(int x, int y);
+    // Plays one tick at (x, y) + offset and `zoom`, adding the frames it
+    // shows to `shown`, and returns what they ask of the screen. An empty
+    // running list is refilled from frame 0 first.
+    frame_effects play(int x, int y, double zoom, shown_pictures& shown);
 
     std::vector<ref_ptr<Anim_Mgr>> anims;
     int width;        // largest first-frame picture among anims

@@ -5,13 +5,12 @@
 #include "config/config_file.h"
 #include "config/numbered_key.h"
 #include "anim/frame.h"
+#include "anim/shown_pictures.h"
 #include "gfx/image_cache.h"
 #include "gfx/img_mgr.h"
 #include "platform/screen_mgr.h"
 #include "sound/sound_cache.h"
 #include "sound/sound_handle.h"
-#include "stage/level.h"
-#include "stage/level_camera.h"
 
 namespace {
 
@@ -156,33 +155,32 @@ void Anim_Mgr::add_picture(img_mgr* picture, int rate) {
     if (picture->height() > height) height = picture->height();
 }
 
-void Anim_Mgr::draw_frame(int x, int y, int index) {
-    if (frames.empty()) return;
+frame_effects Anim_Mgr::show_frame(int x, int y, int index, double zoom, shown_pictures& shown) {
+    frame_effects asked = {0, 0, 0};
+    if (frames.empty()) return asked;
     if (index >= (int)frames.size()) index = (int)frames.size() - 1;
     if (index < 0) index = 0;
-    const frame& shown = frames[index];
-    img_mgr* picture = shown.image;
+    const frame& chosen = frames[index];
+    img_mgr* picture = chosen.image;
+    shown_picture placed = {picture, chosen.has_sound ? chosen.sound : nullptr, shown_picture::TURNED, 0, 0, 1.0, 1.0,
+                            angle, (Uint8)alpha, (Uint8)mirrored};
     if (picture) {
         width = picture->width();
         height = picture->height();
         picture->face(mirrored);
         picture->set_alpha((Uint8)alpha);
-        const double zoom = current_zoom();
         const float z = (float)(zoom * owner_scale * scale);
         // Scaling keeps the bottom edge at y + height; only x follows the zoom.
-        const int screen_x = (int)(x * zoom);
-        const int screen_y = (int)((y + height) - height * (double)z);
-        if (screen.painting) picture->display(screen_x, screen_y, screen.surface, z, z, angle);
+        placed.x = (int)(x * zoom);
+        placed.y = (int)((y + height) - height * (double)z);
+        placed.zoom_x = z;
+        placed.zoom_y = z;
     }
-    if (screen.painting && shown.has_sound && shown.sound) shown.sound->play(-1, 0);
-    start_screen_effects(shown);
-}
-
-void Anim_Mgr::start_screen_effects(const frame& shown) const {
-    if (!current_level) return;
-    if (shown.flash) {
-        current_level->flash = shown.flash;
-        current_level->flash_rate = shown.flashrate;
+    if (placed.picture || placed.sound) shown.add(placed);
+    if (chosen.flash) {
+        asked.flash = chosen.flash;
+        asked.flash_rate = chosen.flashrate;
     }
-    if (shown.shake) current_level->shake = shown.shake;
+    asked.shake = chosen.shake;
+    return asked;
 }

@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "anim/colour_swap.h"
+#include "anim/frame_effects.h"
 
 class config_file;
 class frame;
 class img_mgr;
+class shown_pictures;
 
 // One animation definition: the frames of one animation file, and how to
 // draw any one of them. It does not know which frame is current; that is
@@ -45,11 +47,12 @@ public:
     // Appends a frame showing one picture (not owned) for `rate` ticks: the
     // one-picture definitions of the menu scenes.
     void add_picture(img_mgr* picture, int rate);
-    // Draws frame `index` (past the end: the last one) with its top-left at
-    // (x, y) before zoom, its bottom edge kept in place under scaling, and
-    // fires its sound, flash and shake. With no current level the zoom is 1
-    // and no flash or shake starts.
-    void draw_frame(int x, int y, int index);
+    // Shows frame `index` (past the end: the last one) with its top-left at
+    // (x, y) before `zoom`, its bottom edge kept in place under scaling:
+    // measures it, turns and fades its picture as the definition says, adds
+    // the picture and its sound to `shown` for painting, and returns the
+    // flash and shake the frame asks for.
+    frame_effects show_frame(int x, int y, int index, double zoom, shown_pictures& shown);
 
     int refs;                 // ref_ptr's use count; must stay the first field
     int owned_by_groups;      // 1: deleted by the last anim_group letting go (anim_group::adopt)
@@ -57,7 +60,7 @@ public:
     int loop;                 // 1 when the file's "loop" is nonzero
     int mirrored;             // 1: every frame picture is drawn facing the other way
     int angle;                // rotation in degrees; spin adds to it, a frame change resets it
-    int height;               // tallest frame after load; the frame last drawn after draw_frame
+    int height;               // tallest frame after load; the frame last shown after show_frame
     int width;
     int alpha;                // opacity 0-255 given to the picture before drawing
     double scale;             // the definition's own scale ("move%dscale")
@@ -71,7 +74,6 @@ private:
     void read_frame(const config_file& file, int index, const char* path);
     img_mgr* recoloured(img_mgr* cached);
     void free_private_copies();
-    void start_screen_effects(const frame& shown) const;
 
     std::vector<img_mgr*> private_copies;  // recoloured pictures this definition owns
 };

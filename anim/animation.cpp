@@ -24,11 +24,12 @@ animation::animation(Anim_Mgr* definition)
       loop(definition->loop),
       def(definition) {}
 
-void animation::step() {
-    if (!active) return;
+frame_effects animation::step(double zoom, shown_pictures& shown) {
+    if (!active) return frame_effects{0, 0, 0};
     if (shown_frame().spin) def->angle += GROUP_SPIN_STEP;
-    def->draw_frame(x, y, current);
+    const frame_effects asked = def->show_frame(x, y, current, zoom, shown);
     if (count_down()) advance();
+    return asked;
 }
 
 bool animation::count_down() {

@@ -1,9 +1,12 @@
 #ifndef ANIM_ANIMATION_H
 #define ANIM_ANIMATION_H
 
+#include "anim/frame_effects.h"
+
 class Anim_Mgr;
 class definition_index;
 class frame;
+class shown_pictures;
 class state_buffer;
 
 // One running playback of one definition: which frame is shown and for how
@@ -16,9 +19,10 @@ public:
     explicit animation(Anim_Mgr* definition);
 
     // One tick of a group's playback: turn by 15 degrees on a spinning
-    // frame, draw the current frame at (x, y), count down and move on.
-    // Inactive records do nothing.
-    void step();
+    // frame, show the current frame at (x, y) and `zoom` into `shown`, count
+    // down and move on. Returns what the frame asks of the screen. Inactive
+    // records do nothing.
+    frame_effects step(double zoom, shown_pictures& shown);
     // One tick off the shown frame; true once its time is up. The count
     // stops at 0, so a rate of 0 or less ends the frame after one tick and
     // never runs the count below the smallest int.
@@ -37,11 +41,11 @@ public:
     void save(state_buffer& out, const definition_index& definitions) const;
     void restore(state_buffer& in, const definition_index& definitions);
 
-    int x;            // screen position of the next draw
+    int x;            // screen position of the next frame shown
     int y;
     int current;      // index of the frame shown
     int ticks_left;   // ticks until current moves on
-    int active;       // 0: neither drawn nor advanced
+    int active;       // 0: neither shown nor advanced
     int loop;         // copied from the definition when started
     Anim_Mgr* def;    // not counted: the group's ref_ptr keeps it alive
 };

@@ -11,10 +11,12 @@
 extern Anim_Mgr loading_animation;
 extern anim_group loading_group;
 
-// One step of a long load: plays one tick of loading_group in the
-// bottom-left corner, at (0, screen height - loading_group.height), over
-// whatever the screen shows, and presents the screen. The stage and the
-// fighter loaders call it after every loading step.
-void show_loading_progress();
+// One step of a long load: plays one tick of loading_group at `zoom` in the
+// bottom-left corner, at (0, screen height - loading_group.height), paints
+// it over whatever the screen shows while the screen is painting, and
+// presents the screen. Returns what its frame asks of the screen. The stage
+// calls it, with its zoom, after every loading step of its own and of the
+// fighters.
+frame_effects show_loading_progress(double zoom);
 
 #endif

@@ -3,6 +3,7 @@
 // drawing any of its frames, in or out of range, must stay in bounds, as
 // must the flashes and shakes they start and their spin. Half the inputs
 // load mirrored and recoloured, as the second player's moves do.
+#include "anim/shown_pictures.h"
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
 #include "fuzz/fuzz_session.h"
@@ -19,15 +20,19 @@ const int EXTRA_DRAWS = 2;
 // Ticks of a group playing the definition, enough to wrap a short loop.
 const int PLAY_TICKS = 8;
 
-// Frames start their flash and shake on the current level; this one has no
-// pictures and draws only those.
+// The frames' flash and shake are handed to this level; it has no pictures
+// and draws only those.
 level effects_level;
+shown_pictures shown;
 
 void draw_every_frame(Anim_Mgr& definition) {
     const int frame_total = (int)definition.frames.size();
     for (int index = -1; index < frame_total + EXTRA_DRAWS && index < 64; index++) {
-        definition.draw_frame(10, 20, index);
-        effects_level.draw_step();
+        shown.clear();
+        effects_level.start_effects(definition.show_frame(10, 20, index, effects_level.zoom, shown));
+        shown.draw();
+        effects_level.advance();
+        effects_level.draw();
     }
 }
 
@@ -36,7 +41,11 @@ void draw_every_frame(Anim_Mgr& definition) {
 void play(Anim_Mgr& definition) {
     anim_group group;
     group.add(ref_ptr<Anim_Mgr>(&definition));
-    for (int tick = 0; tick < PLAY_TICKS; tick++) group.play(100, 100);
+    for (int tick = 0; tick < PLAY_TICKS; tick++) {
+        shown.clear();
+        effects_level.start_effects(group.play(100, 100, 1.0, shown));
+        shown.draw();
+    }
     group.clear();
 
     fighter_lifeform mover;
@@ -44,7 +53,10 @@ void play(Anim_Mgr& definition) {
     move->add(ref_ptr<Anim_Mgr>(&definition));
     mover.moves.push_back(move);
     mover.start_move(0, fighter_lifeform::PRIORITY_HIT_REACTION);
-    for (int tick = 0; tick < PLAY_TICKS; tick++) mover.display();
+    for (int tick = 0; tick < PLAY_TICKS; tick++) {
+        mover.show();
+        mover.draw();
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // does, must stay in bounds on every draw.
 #include <cstdlib>
 
+#include "anim/shown_pictures.h"
 #include "anim/anim_mgr.h"
 #include "fuzz/fuzz_session.h"
 #include "anim/frame.h"
@@ -38,7 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Anim_Mgr move;
     move.colour_swaps = swaps;
     move.load(ANIMATION);
-    for (int index = 0; index < (int)move.frames.size(); index++) move.draw_frame(50, 50, index);
+    shown_pictures shown;
+    for (int index = 0; index < (int)move.frames.size(); index++) move.show_frame(50, 50, index, 1.0, shown);
+    shown.draw();
     fuzz_session::trim_caches();
     return 0;
 }

@@ -20,12 +20,16 @@ void play(fighter_lifeform& fighter) {
     fighter.y = 200;
     for (int move = -1; move <= fighter.move_count(); move++) {
         fighter.start_move(move, fighter_lifeform::PRIORITY_HIT_REACTION);
-        for (int tick = 0; tick < TICKS_PER_MOVE; tick++) fighter.display();
+        for (int tick = 0; tick < TICKS_PER_MOVE; tick++) {
+            fighter.show();
+            fighter.draw();
+        }
         fighter.stop_moves();
     }
     for (int state = 0; state < SHOW_STATES; state++) {
         fighter.show_state = state;
-        fighter.display();
+        fighter.show();
+        fighter.draw();
     }
     // Walking and jumping at the file's pace, from the level's left edge
     // where positions divided by the scale are 0.
@@ -34,7 +38,8 @@ void play(fighter_lifeform& fighter) {
         fighter.move_x = pace;
         fighter.move_y = -pace;
         fighter.move_step(1);
-        fighter.display();
+        fighter.show();
+        fighter.draw();
     }
 }
 

@@ -28,7 +28,8 @@ void draw_everywhere(level& stage) {
         stage.scroll_x = at.scroll_x;
         stage.scroll_y = at.scroll_y;
         stage.zoom = at.zoom;
-        stage.draw_step();
+        stage.advance();
+        stage.draw();
     }
 }
 

@@ -4,13 +4,13 @@
 
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
-#include "anim/loading_group.h"
 #include "config/numbered_key.h"
 #include "gfx/image_cache.h"
 #include "input/combo.h"
 #include "input/control_maps.h"
 #include "objects/lifeform.h"
 #include "platform/screen_mgr.h"
+#include "stage/level_camera.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ void fighter_loader::read_moves() {
         // moves frees it, with its recoloured frame pictures.
         move->adopt(definition);
         fighter.moves.push_back(move);
-        show_loading_progress();
+        show_loading_step();
     }
 }
 
@@ -120,7 +120,7 @@ void fighter_loader::read_pictures() {
             if (picture->height() > fighter.height) fighter.height = (Uint16)picture->height();
             if (i == 0) fighter.bound_box = picture->bounds;
         }
-        show_loading_progress();
+        show_loading_step();
         if (picture) recolour(picture);
         // A missing picture stays a null entry: that state shows picture 0.
         fighter.images.push_back(picture);
@@ -158,7 +158,7 @@ void fighter_loader::recolour(img_mgr* picture) {
             if (!uploaded) report_uncoloured(*picture);
             return;
         }
-        show_loading_progress();
+        show_loading_step();
     }
 }
 
@@ -181,7 +181,7 @@ void fighter_loader::read_combos() {
         fighter.combos->push_back(read);
         printf("Adding combo[%d] combotype[%d] reqkeys[%d]\n", (int)fighter.combos->size(), read.combo_type,
                read.step_count());
-        show_loading_progress();
+        show_loading_step();
     }
 }
 

@@ -74,7 +74,9 @@ lifeform::lifeform()
       controls(nullptr),
       flight(nullptr),
       own_controller(nullptr),
-      no_images_told(false) {}
+      no_images_told(false),
+      body_start(0),
+      body_shown(false) {}
 
 lifeform::~lifeform() {
     delete anim_stack;
@@ -190,39 +192,62 @@ void lifeform::clamp_holding() {
     }
 }
 
-void lifeform::display() { show(true); }
+void lifeform::show() {
+    start_frame_if_shown();
+    body_start = shown.size();
+    show_pictures(true);
+    body_shown = true;
+}
 
-void lifeform::draw_ghost() { show(false); }
+void lifeform::show_ghost() {
+    start_frame_if_shown();
+    show_pictures(false);
+    body_start = shown.size();
+}
 
-void lifeform::show(bool advancing) {
-    draw_shadow();
+void lifeform::hide() {
+    shown.clear();
+    body_start = 0;
+    body_shown = false;
+}
+
+void lifeform::start_frame_if_shown() {
+    if (body_shown) hide();
+}
+
+void lifeform::draw_ghosts() const { shown.draw(0, body_start); }
+
+void lifeform::draw() const { shown.draw(body_start, shown.size()); }
+
+void lifeform::show_pictures(bool advancing) {
+    show_shadow();
     if (freeze_frames > 0) {
         if (advancing) freeze_frames--;
     } else if (move_running()) {
         if (advancing) {
             play_move();
         } else {
-            for (const animation& record : anim_stack->records) draw_record(record);
+            for (const animation& record : anim_stack->records) show_record(record);
         }
         return;
     }
     if (off_screen()) return;
-    draw_still();
+    show_still();
 }
 
 bool lifeform::move_running() const { return move_phase != PHASE_NONE && anim_stack && !anim_stack->empty(); }
 
-// The picture drawn last, squashed to a tenth of its height and laid on the
+// The picture shown last, squashed to a tenth of its height and laid on the
 // floor line, half transparent.
-void lifeform::draw_shadow() {
-    if (!image || !screen.painting) return;
+void lifeform::show_shadow() {
+    if (!image) return;
     const level_camera view = current_camera();
     const Uint8 opacity = image->alpha;
-    image->set_alpha((Uint8)(opacity > SHADOW_FADE ? opacity - SHADOW_FADE : 0));
     const int shadow_x = to_pixels(x / scale - view.scroll_x);
     const int shadow_y = to_pixels(((screen.height() - SHADOW_FLOOR_GAP) / scale - view.scroll_y) / SHADOW_SQUASH);
-    image->display_zoomed(shadow_x, shadow_y, view.zoom * scale, SHADOW_SQUASH);
-    image->set_alpha(opacity);
+    shown.add(shown_picture{image, nullptr, shown_picture::SQUASHED, shadow_x, shadow_y, view.zoom * scale,
+                            SHADOW_SQUASH, 0, (Uint8)(opacity > SHADOW_FADE ? opacity - SHADOW_FADE : 0),
+                            image->mirrored});
 }
 
 void lifeform::play_move() {
@@ -236,7 +261,7 @@ int lifeform::play_record(animation& record) {
     const frame& shown = record.shown_frame();
     // The object turns the other way when it faces the other way.
     if (shown.spin) record.def->angle += facing ? -shown.spin : shown.spin;
-    draw_record(record);
+    show_record(record);
 
     if (!record.count_down()) return 0;
     if (shown.fire) projectile::launch(*this);
@@ -250,13 +275,14 @@ int lifeform::play_record(animation& record) {
     return 1;
 }
 
-void lifeform::draw_record(const animation& record) {
+void lifeform::show_record(const animation& record) {
     const level_camera view = current_camera();
     Anim_Mgr* definition = record.def;
     definition->mirrored = facing;
     definition->owner_scale = scale;
     definition->alpha = alpha;
-    definition->draw_frame(to_pixels(x / scale) - view.scroll_x, y - view.scroll_y, record.current);
+    start_screen_effects(definition->show_frame(to_pixels(x / scale) - view.scroll_x, y - view.scroll_y,
+                                                record.current, current_zoom(), shown));
     image = record.shown_frame().image;
     image_def = definition;
     image_frame = record.current;
@@ -282,7 +308,7 @@ int lifeform::off_screen() {
     return 0;
 }
 
-void lifeform::draw_still() {
+void lifeform::show_still() {
     if (show_state < 0 || show_state >= (int)images.size()) show_state = SHOW_STANDING;
     if (images.empty()) {
         if (!no_images_told) printf("WARNING: lifeform[%x] has no images at all\n", address_of(this));
@@ -300,22 +326,16 @@ void lifeform::draw_still() {
     }
     // A fighter whose first picture is missing too shows nothing.
     if (!picture) return;
-    draw_picture(still);
+    show_picture(still);
 }
 
-void lifeform::draw_picture(int still) {
+void lifeform::show_picture(int still) {
     img_mgr* const picture = images[still];
     const level_camera view = current_camera();
     const double zoom = view.zoom * scale;
-    const int screen_x = to_pixels(x / scale - view.scroll_x);
-    const int screen_y = y - view.scroll_y;
-    if (!screen.painting) {
-        // The picture still becomes the object's own below.
-    } else if (zoom == 1.0) {
-        picture->display(screen_x, screen_y);
-    } else {
-        picture->display_scaled(screen_x, screen_y, screen.surface, zoom);
-    }
+    const shown_picture::how drawn = zoom == 1.0 ? shown_picture::PLAIN : shown_picture::SCALED;
+    shown.add(shown_picture{picture, nullptr, drawn, to_pixels(x / scale - view.scroll_x), y - view.scroll_y, zoom, zoom,
+                            0, picture->alpha, picture->mirrored});
     image = picture;
     image_def = nullptr;
     image_still = still;
@@ -348,13 +368,13 @@ void lifeform::stop_moves() {
     if (anim_stack) anim_stack->clear();
 }
 
-void lifeform::draw_afterimage(int x_offset, Uint8 opacity) {
+void lifeform::show_afterimage(int x_offset, Uint8 opacity) {
     if (!move_running()) return;
     const int home_x = x;
     const Uint8 home_alpha = alpha;
     x += x_offset;
     alpha = opacity;
-    draw_ghost();
+    show_ghost();
     x = home_x;
     alpha = home_alpha;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "anim/colour_swap.h"
+#include "anim/shown_pictures.h"
 #include "gfx/img_mgr.h"
 #include "config/name_list.h"
 #include "input/combo.h"
@@ -20,8 +21,9 @@ class state_buffer;
 
 // Everything in play is a lifeform: both fighters and every projectile. It
 // holds the still pictures and the moves, position and speeds, facing and
-// team, and the per-frame steps the match runs: think, move_step, display
-// and the contact test.
+// team, and the per-frame steps the match runs: think, move_step, show
+// and the contact test. What it shows in a frame is kept for draw(), which
+// only paints it.
 class lifeform {
 public:
     // `state`
@@ -59,8 +61,14 @@ public:
     // runs `computer`.
     void think(controller::computer_step computer);
     void move_step(int steps);
-    // Shadow, then the move (one tick) or the still picture.
-    void display();
+    // The frame's picture: shadow, then the move (one tick: its frames end,
+    // fire and turn) or the still picture, kept for draw().
+    void show();
+    // Shows nothing this frame (a projectile that is gone).
+    void hide();
+    // Paints what show() chose, and before it what the ghosts showed.
+    void draw_ghosts() const;
+    void draw() const;
     // 1 when the pictures drawn last by the two objects touch.
     int overlaps(const lifeform& other) const;
     // Where on screen the contact test places this object's visible pixels;
@@ -69,16 +77,16 @@ public:
     // Drops the running move; the still picture shows again.
     void stop_moves();
 
-    // Draws the object as display() would at this moment (shadow, the
-    // running move's current frames or the still picture) but advances
-    // nothing: no record counts down, so no frame ends, fires or turns, and
-    // the hit-freeze is left for the real display. The dizzy ghosts and the
-    // rush afterimages are such extra draws.
-    void draw_ghost();
+    // Shows the object as show() would at this moment (shadow, the running
+    // move's current frames or the still picture), as a ghost painted before
+    // it, but advances nothing: no record counts down, so no frame ends,
+    // fires or turns, and the hit-freeze is left for show(). The dizzy
+    // ghosts and the rush afterimages are such extra pictures.
+    void show_ghost();
     // The rush afterimage: a ghost of the running move at x + x_offset
-    // with the given opacity. Draws nothing when no move runs. x and alpha
+    // with the given opacity. Shows nothing when no move runs. x and alpha
     // are restored afterwards.
-    void draw_afterimage(int x_offset, Uint8 opacity);
+    void show_afterimage(int x_offset, Uint8 opacity);
 
     // Helpers for the match.
     int move_count() const { return (int)moves.size(); }
@@ -130,7 +138,7 @@ public:
     ag_stack* anim_stack;
     int move_phase;
     Uint8 alpha;
-    img_mgr* image;  // drawn last: contact tests and the shadow use it
+    img_mgr* image;  // shown last: contact tests and the shadow use it
     // Where `image` came from, so that a saved state can name it: frame
     // `image_frame` of `image_def`, or still picture `image_still`.
     const Anim_Mgr* image_def;
@@ -155,27 +163,33 @@ private:
         int right;
     };
 
-    // A fighter without pictures would report it on every frame it is drawn.
+    // A fighter without pictures would report it on every frame it is shown.
     bool no_images_told;
+    // This frame's pictures: the ghosts', then from body_start show()'s.
+    // The first show after show() starts the next frame's list.
+    shown_pictures shown;
+    size_t body_start;
+    bool body_shown;
 
     margins side_margins() const;
     int floor_y() const;
     void clamp_dying();
     void clamp_holding();
 
-    // display() when `advancing`, draw_ghost() otherwise.
-    void show(bool advancing);
+    // show() when `advancing`, show_ghost() otherwise.
+    void show_pictures(bool advancing);
+    void start_frame_if_shown();
     bool move_running() const;
-    void draw_shadow();
+    void show_shadow();
     // Plays one tick of every running record; ends the move when one ends.
     void play_move();
     int play_record(animation& record);
-    // Draws a record's current frame as this object, without ticking it.
-    void draw_record(const animation& record);
+    // Shows a record's current frame as this object, without ticking it.
+    void show_record(const animation& record);
     void end_move();
     int off_screen();
-    void draw_still();
-    void draw_picture(int still);
+    void show_still();
+    void show_picture(int still);
     void save_picture(state_buffer& out, const definition_index& definitions) const;
     void restore_picture(state_buffer& in, const definition_index& definitions);
 };

@@ -56,8 +56,6 @@ void camera::set_scroll_y() {
     stage.scroll_y = std::max(left.y + left.height, right.y + right.height) - screen.height();
 }
 
-void camera::draw_background() { stage.draw_step(); }
-
 // The view runs from halfway between the stage's left end and the near
 // edge to halfway between the far edge and the right end: it always holds
 // both edges, and it ends where the stage ends.
@@ -80,7 +78,7 @@ void camera::frame(int near_edge, int far_edge) {
 void camera::first_view() {
     set_scroll_y();
     frame(std::min(left.x, right.x), std::max(left.x + left.width, right.x + right.width));
-    draw_background();
+    stage.advance();
 }
 
 int camera::aim() {
@@ -93,10 +91,11 @@ int camera::aim() {
 void camera::follow() {
     const int far_edge = aim();
     printf("Current Zoom [%f] [%d] [%d]\n", stage.zoom, far_edge, left.width);
-    draw_background();
+    stage.advance();
 }
 
 void camera::redraw() {
     aim();
-    draw_background();
+    stage.advance();
+    stage.draw();
 }

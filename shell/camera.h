@@ -7,14 +7,15 @@ class level;
 // Keeps both fighters in view: turns them to face each other, scrolls to the
 // nearer one and zooms out so the farther one still shows, never past the
 // stage's ends and never cutting off a fighter's picture. Writes the level's
-// scroll_x, scroll_y and zoom, then runs its draw step.
+// scroll_x, scroll_y and zoom, then advances its effects.
 class camera {
 public:
     camera(level& stage, fighter_lifeform& left, fighter_lifeform& right);
 
     // The series' first view, from the fighters' starting places.
     void first_view();
-    // Every frame: facing, scroll and zoom (logged), then the background.
+    // Every frame: facing, scroll and zoom (logged), then the level's
+    // effects; the match paints the background with the frame.
     void follow();
     // The view follow() takes, drawn without its log line: the backdrop of a
     // screen shown over the stage once the fighting is over.
@@ -30,7 +31,6 @@ private:
     // Scroll and zoom for a view around the two edges; zoom 1 when there is
     // nothing to frame (a stage that failed to load has no width).
     void frame(int near_edge, int far_edge);
-    void draw_background();
 
     level& stage;
     fighter_lifeform& left;

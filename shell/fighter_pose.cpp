@@ -1,7 +1,6 @@
 #include "shell/fighter_pose.h"
 
 #include "objects/fighter_lifeform.h"
-#include "shell/hud.h"
 #include "platform/screen_mgr.h"
 
 void fighter_pose::stand_still(fighter_lifeform& fighter) {
@@ -22,8 +21,7 @@ void fighter_pose::stand_still(fighter_lifeform& fighter) {
     fighter.y = screen.height() - fighter.height;
 }
 
-void fighter_pose::draw(fighter_lifeform& fighter, int picture, const hud& display_elements) {
+void fighter_pose::show(fighter_lifeform& fighter, int picture) {
     fighter.show_state = picture;
-    display_elements.draw(fighter);
-    fighter.display();
+    fighter.show();
 }

@@ -2,7 +2,6 @@
 #define SHELL_FIGHTER_POSE_H
 
 class fighter_lifeform;
-class hud;
 
 // A fighter held out of play for a moment: while a round is introduced it
 // stands ready, after it has knocked the other one out it shows its victory.
@@ -12,9 +11,8 @@ public:
     // Drops whatever it was doing: no move, no speed, no hit string or
     // dizziness, neutral, feet on the floor.
     static void stand_still(fighter_lifeform& fighter);
-    // One frame of the pose: its display elements, then its still `picture`
-    // (a lifeform SHOW_ value).
-    static void draw(fighter_lifeform& fighter, int picture, const hud& display_elements);
+    // One frame of the pose: its still `picture` (a lifeform SHOW_ value).
+    static void show(fighter_lifeform& fighter, int picture);
 };
 
 #endif

@@ -32,7 +32,8 @@ const int RESULT_LINE_HEIGHT = 24;
 
 }  // namespace
 
-hud::hud(const match_assets& match_assets_in) : assets(match_assets_in), seats(), last_result("") {}
+hud::hud(const match_assets& match_assets_in)
+    : assets(match_assets_in), seats(), last_result(""), results(), result_count(0) {}
 
 hud::~hud() { clear_seats(); }
 
@@ -112,7 +113,7 @@ void hud::draw_wins(const fighter_lifeform& fighter, const side& at) const {
 
 void hud::draw(const fighter_lifeform& fighter) const {
     const int seat = seat_of(fighter);
-    if (seat < 0 || !screen.painting) return;
+    if (seat < 0) return;
     const side at = side_of(seat);
     draw_pictures(at, seats[seat].name);
     draw_bar(at, bar_length(fighter.shown_life, fighter.max_life), assets.damage_colour);
@@ -120,16 +121,19 @@ void hud::draw(const fighter_lifeform& fighter) const {
     draw_wins(fighter, at);
 }
 
-void hud::draw_hit_count(const fighter_lifeform& object) const {
+void hud::note_hits(const fighter_lifeform& object) {
     const int seat = seat_of(object);
     if (seat < 0) return;
+    seat_state& taken = seats[seat];
+    if (object.hits_taken == taken.hits_shown) return;
+    taken.hits_shown = object.hits_taken;
+    taken.shown_until = platform::ticks() + HIT_COUNT_SHOWN_MS;
+}
+
+void hud::draw_hit_count(const fighter_lifeform& object) const {
+    const int seat = seat_of(object);
+    if (seat < 0 || shown_hits(object) == 0 || !assets.hit_text) return;
     const seat_state& taken = seats[seat];
-    const Uint32 now = platform::ticks();
-    if (object.hits_taken != taken.hits_shown) {
-        taken.hits_shown = object.hits_taken;
-        taken.shown_until = now + HIT_COUNT_SHOWN_MS;
-    }
-    if (shown_hits(object) == 0 || !assets.hit_text || !screen.painting) return;
     char text[32];
     snprintf(text, sizeof(text), "%d hit", taken.hits_shown);
     // The string belongs to the attacker: it shows on the other seat's side.
@@ -147,10 +151,22 @@ int hud::shown_hits(const fighter_lifeform& fighter) const {
     return taken.hits_shown > 1 && fresh ? taken.hits_shown : 0;
 }
 
-void hud::show_result(const char* text, int line) const {
+void hud::start_frame() { result_count = 0; }
+
+void hud::show_result(const char* text, int line) {
     if (line == 0) last_result = text;
-    if (!assets.win_text || !screen.painting) return;
-    assets.win_text->x = screen.width() / 2 - 4 * (int)strlen(text);
-    assets.win_text->y = screen.height() / 2 - 4 + line * RESULT_LINE_HEIGHT;
-    assets.win_text->print(text);
+    if (result_count == MOST_RESULTS) return;
+    result_line& kept = results[result_count++];
+    snprintf(kept.text, sizeof(kept.text), "%s", text);
+    kept.line = line;
+}
+
+void hud::draw_results() const {
+    if (!assets.win_text) return;
+    for (int index = 0; index < result_count; index++) {
+        const result_line& shown = results[index];
+        assets.win_text->x = screen.width() / 2 - 4 * (int)strlen(shown.text);
+        assets.win_text->y = screen.height() / 2 - 4 + shown.line * RESULT_LINE_HEIGHT;
+        assets.win_text->print(shown.text);
+    }
 }

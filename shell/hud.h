@@ -14,10 +14,14 @@ class img_mgr;
 // symbol and its own name on its side of the screen, a life bar whose red
 // part shows the damage not yet caught up with, and a dot per round won; the
 // string of hits a fighter lands, under the display on its side; and the
-// round's result texts.
+// round's result texts. The frame's rules note what is to be seen (hits
+// taken, result texts); the draw functions only paint it.
 class hud {
 public:
     enum { BAR_LENGTH = 230, LEFT_SEAT = 0, RIGHT_SEAT = 1, HIT_COUNT_SHOWN_MS = 1500, HIT_COUNT_TOP = 84 };
+    // At most this many result lines are shown in one frame: both
+    // knock-outs, the double death, the survival count and the time out.
+    enum { MOST_RESULTS = 6, RESULT_TEXT_SIZE = 48 };
 
     explicit hud(const match_assets& assets);
     ~hud();
@@ -31,12 +35,19 @@ public:
     // The display elements of a seated fighter that is alive; the bar's
     // red part is what shown_life has not caught up with yet.
     void draw(const fighter_lifeform& fighter) const;
+    // Notes the string of hits a seated fighter has taken by now: a new
+    // string shows from now until HIT_COUNT_SHOWN_MS later.
+    void note_hits(const fighter_lifeform& object);
     // "%d hit" for a seated fighter that took more than one hit in a row,
-    // on its attacker's side, until HIT_COUNT_SHOWN_MS after the last hit.
+    // on its attacker's side, while shown_hits() counts it.
     void draw_hit_count(const fighter_lifeform& object) const;
-    // A result line ("Player 1 Wins") near the screen centre; `line` 1
-    // shows a second line under it.
-    void show_result(const char* text, int line = 0) const;
+    // Forgets the result lines of the frame before.
+    void start_frame();
+    // A result line ("Player 1 Wins") to show this frame near the screen
+    // centre; `line` 1 shows a second line under it.
+    void show_result(const char* text, int line = 0);
+    // The result lines of this frame, in the order they were given.
+    void draw_results() const;
     // The first line of the last result shown; empty before any.
     const char* result() const { return last_result; }
     // The string of hits the counter shows for a fighter now; 0 for none.
@@ -63,8 +74,12 @@ private:
     struct seat_state {
         const fighter_lifeform* fighter;
         img_mgr* name;
-        mutable int hits_shown;
-        mutable Uint32 shown_until;
+        int hits_shown;
+        Uint32 shown_until;
+    };
+    struct result_line {
+        char text[RESULT_TEXT_SIZE];
+        int line;
     };
 
     int seat_of(const fighter_lifeform& fighter) const;
@@ -75,7 +90,9 @@ private:
 
     const match_assets& assets;
     seat_state seats[2];
-    mutable const char* last_result;
+    const char* last_result;
+    result_line results[MOST_RESULTS];
+    int result_count;
 };
 
 #endif

@@ -88,6 +88,7 @@ match::match(const match_request& series, const match_assets& match_assets_in)
       over_limit(0),
       left_by_player(false),
       intro(match_assets_in),
+      introducing(false),
       rounds_started(0),
       celebrating(nullptr),
       winning_side(-1),
@@ -365,8 +366,9 @@ void match::celebrate(fighter_lifeform& winner) {
 void match::play_effects() {
     const int scroll_x = stage->scroll_x;
     const int scroll_y = stage->scroll_y;
+    spark_pictures.clear();
     for (std::list<anim_group>::iterator spark = effects.begin(); spark != effects.end();) {
-        spark->play(-scroll_x, -scroll_y);
+        stage->start_effects(spark->play(-scroll_x, -scroll_y, stage->zoom, spark_pictures));
         if (spark->stack->empty()) {
             spark = effects.erase(spark);
         } else {
@@ -383,11 +385,6 @@ void match::check_time() {
     } else if (round_over_frames == 0) {
         clock.tick();
     }
-}
-
-void match::show_training() {
-    training.after_moves(controllers[0], *left(), *right());
-    training_overlay::draw(training, *left(), *right(), assets.win_text);
 }
 
 // The picture of the frame just drawn stays on screen while paused.
@@ -413,7 +410,6 @@ void match::frame() {
         paused_frame();
         return;
     }
-    if (screen.painting) screen.clear_screen();
     music::keep_looping(assets.music);
     read_quit_inputs();
     frame_input inputs;
@@ -428,6 +424,10 @@ void match::frame() {
     } else {
         step(inputs);
     }
+    if (screen.painting) {
+        screen.clear_screen();
+        draw();
+    }
     if (!round_is_done && pause.pause_pressed()) open_pause();
     platform::frame_delay(request.framerate);
     if (screen.painting) screen.flip();
@@ -435,27 +435,58 @@ void match::frame() {
 
 void match::step(const frame_input& inputs) {
     if (!running) return;
+    display_elements.start_frame();
     controllers[0].input = inputs.sides[0];
     controllers[1].input = inputs.sides[1];
     if (in_training()) training.dummy.drive(controllers[1], *left(), *right());
     view->follow();
-    if (intro.running()) {
+    introducing = intro.running();
+    if (introducing) {
         show_introduction();
     } else {
         play();
     }
-    cheat_rules.draw_mark();
-    clock.draw(assets.name_face);
     play_effects();
     if (round_over_frames > over_limit) round_is_done = true;
+}
+
+// In the order the step left them: what a later picture covers stays
+// covered.
+void match::draw() const {
+    if (!running) return;
+    stage->draw();
+    if (introducing) {
+        for (const fighter_lifeform* fighter : {left(), right()}) {
+            display_elements.draw(*fighter);
+            fighter->draw();
+        }
+        intro.draw();
+    } else {
+        display_elements.draw_results();
+        for (size_t index = 0; index < game_objects.size(); index++) draw_object(index);
+        if (in_training()) training_overlay::draw(training, *left(), *right(), assets.win_text);
+    }
+    cheat_rules.draw_mark();
+    clock.draw(assets.name_face);
+    spark_pictures.draw();
+}
+
+// A fighter's display elements show while it is alive; the string of hits
+// it takes not while it celebrates.
+void match::draw_object(size_t index) const {
+    const fighter_lifeform& object = *game_objects[index];
+    const bool seated = index <= RIGHT && object.is_alive();
+    object.draw_ghosts();
+    if (seated) display_elements.draw(object);
+    object.draw();
+    if (seated && &object != celebrating) display_elements.draw_hit_count(object);
 }
 
 // While the round is introduced the fighters stand ready and nothing of the
 // rules runs: no control acts.
 void match::show_introduction() {
-    fighter_pose::draw(*left(), lifeform::SHOW_READY, display_elements);
-    fighter_pose::draw(*right(), lifeform::SHOW_READY, display_elements);
-    intro.draw();
+    fighter_pose::show(*left(), lifeform::SHOW_READY);
+    fighter_pose::show(*right(), lifeform::SHOW_READY);
     intro.step();
 }
 
@@ -467,16 +498,16 @@ void match::play() {
     if (in_training()) training.after_blows(*left(), *right());
     check_knock_outs();
     check_time();
-    // By index to the current end: projectiles launched while an object is
-    // drawn are appended and run in this same frame.
+    // By index to the current end: projectiles launched while an object
+    // shows its move are appended and run in this same frame.
     for (size_t index = 0; index < game_objects.size(); index++) run_object(index, projectile_alive);
-    if (in_training()) show_training();
+    if (in_training()) training.after_moves(controllers[0], *left(), *right());
 }
 
 void match::run_object(size_t index, bool projectile_alive) {
     fighter_lifeform* const object = game_objects[index];
     if (object == celebrating && object->is_alive()) {
-        fighter_pose::draw(*object, lifeform::SHOW_VICTORY, display_elements);
+        fighter_pose::show(*object, lifeform::SHOW_VICTORY);
     } else {
         updater.run(index, projectile_alive);
     }
@@ -533,7 +564,7 @@ bool match::lost_round(const fighter_lifeform& fighter, const fighter_lifeform& 
     return clock.expired() && fighter.life <= opponent.life;
 }
 
-void match::show_opponents_beaten() const {
+void match::show_opponents_beaten() {
     char text[48];
     snprintf(text, sizeof(text), "Opponents beaten: %d", opponents_beaten);
     display_elements.show_result(text, 1);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "anim/definition_index.h"
+#include "anim/shown_pictures.h"
 #include "config/state_buffer.h"
 #include "input/frame_input.h"
 
@@ -53,12 +54,15 @@ public:
     // Plays the round's introduction first: see round_intro.
     void start_round();
     // One frame as the player sees it: inputs (live or fed), the step,
-    // then the picture on screen at the frame rate.
+    // then, while the screen is painting, the frame drawn and shown at the
+    // frame rate.
     void frame();
-    // The match advanced by one frame from that frame's inputs. Draws as it
-    // goes while the screen is painting; with painting off the state moves
-    // exactly as it would have.
+    // The match advanced by one frame from that frame's inputs. Draws
+    // nothing: the state moves alike whether the frame is seen or not.
     void step(const frame_input& inputs);
+    // Paints the frame the last step left: stage, display, fighters,
+    // projectiles and sparks. Changes nothing of the match's state.
+    void draw() const;
     const sync_test& sync_check() const { return checker; }
     // Counts the round's wins and readies the next round; true when the
     // series is over.
@@ -117,6 +121,7 @@ private:
     void show_introduction();
     void play();
     void run_object(size_t index, bool projectile_alive);
+    void draw_object(size_t index) const;
     void celebrate(fighter_lifeform& winner);
     bool count_round();
     int series_winner() const;
@@ -132,7 +137,6 @@ private:
     void check_time();
     bool lost_round(const fighter_lifeform& fighter, const fighter_lifeform& opponent) const;
     bool in_training() const { return request.mode == match_request::TRAINING; }
-    void show_training();
     void seed_dice();
     // This frame's inputs, live or fed; false when the fed ones ran out.
     bool take_inputs(frame_input* inputs);
@@ -150,7 +154,7 @@ private:
     void reset_for_next_round();
     bool end_survival_round();
     void bring_next_opponent();
-    void show_opponents_beaten() const;
+    void show_opponents_beaten();
 
     match_request request;
     const match_assets& assets;
@@ -166,6 +170,9 @@ private:
     // Escape or the window's close: the series ends whatever the mode.
     bool left_by_player;
     round_intro intro;
+    // The last step introduced the round: its frame shows the fighters
+    // posed and the intro's line, nothing of the fighting.
+    bool introducing;
     int rounds_started;
     // The winner of the round showing its victory after the knock-out.
     fighter_lifeform* celebrating;
@@ -183,6 +190,8 @@ private:
     std::vector<frame_input> played;
     const std::vector<frame_input>* fed;
     definition_index definitions;
+    // The sparks' pictures of the last step.
+    shown_pictures spark_pictures;
     mutable state_buffer checksum_bytes;
     sync_test checker;
 };

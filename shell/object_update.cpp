@@ -47,7 +47,7 @@ bool is_kept_when_early(int action) {
 
 }  // namespace
 
-object_update::object_update(const hud& elements) : display_elements(elements) {}
+object_update::object_update(hud& elements) : display_elements(elements) {}
 
 int object_update::attack_move(int action, int posture) {
     if (posture == fl::POSTURE_CROUCH) {
@@ -61,9 +61,9 @@ int object_update::attack_move(int action, int posture) {
 }
 
 // Three half-transparent ghosts circle the dizzy fighter. They are extra
-// draws only: the fighter's own display later in the frame plays its move,
+// pictures only: the fighter's own show later in the frame plays its move,
 // so a ghost never shortens the hit-freeze or a reaction, nor fires.
-void object_update::draw_dizzy(fighter_lifeform& self) const {
+void object_update::show_dizzy(fighter_lifeform& self) {
     self.dizzy_frames++;
     self.show_state = lifeform::SHOW_STANDING;
     const int home_x = self.x;
@@ -74,7 +74,7 @@ void object_update::draw_dizzy(fighter_lifeform& self) const {
         const double angle = (self.dizzy_frames + step) * DIZZY_DEGREES_PER_STEP * M_PI / 180.0;
         self.x = (int)(std::cos(angle) * DIZZY_RADIUS + home_x);
         self.y = (int)(std::sin(angle) * DIZZY_RADIUS + home_y);
-        self.draw_ghost();
+        self.show_ghost();
     }
     if (picture) picture->set_alpha(255);
     self.x = home_x;
@@ -85,7 +85,7 @@ void object_update::draw_dizzy(fighter_lifeform& self) const {
 // A dizzy fighter's controller does not run: its last action stands.
 void object_update::read_inputs(fighter_lifeform& self) const {
     if (self.is_dizzy()) {
-        draw_dizzy(self);
+        show_dizzy(self);
         return;
     }
     if (self.knockdowns >= fl::DIZZY_KNOCKDOWNS) {
@@ -242,8 +242,8 @@ void object_update::rush(fighter_lifeform& self) {
     const int home_x = self.x;
     const int near_x = (int)(home_x - 2 * self.move_x);
     const int far_x = (int)(near_x - 4 * self.move_x);
-    self.draw_afterimage(near_x - home_x, RUSH_NEAR_ALPHA);
-    self.draw_afterimage(far_x - home_x, RUSH_FAR_ALPHA);
+    self.show_afterimage(near_x - home_x, RUSH_NEAR_ALPHA);
+    self.show_afterimage(far_x - home_x, RUSH_FAR_ALPHA);
     self.alpha = 255;
 }
 
@@ -321,12 +321,16 @@ void object_update::choose_picture(const context& at) {
 
 void object_update::run(size_t index, bool projectile_alive) const {
     // The pointer, not a reference into the list: projectiles launched while
-    // this object draws grow game_objects.
+    // this object shows its move grow game_objects.
     fighter_lifeform* const object = game_objects[index];
     const bool is_fighter = index < 2;
     if (!object->is_alive()) {
         object->show_state = lifeform::SHOW_KNOCKED_OUT;
-        if (is_fighter) object->display();
+        if (is_fighter) {
+            object->show();
+        } else {
+            object->hide();
+        }
         return;
     }
     const size_t opponent_index = index == 0 ? 1 : 0;
@@ -350,11 +354,8 @@ void object_update::run(size_t index, bool projectile_alive) const {
     object->move_step(1);
     push_apart(index);
     choose_picture(at);
-    if (is_fighter) {
-        // The life bar's catch-up is a rule of the frame, not of its drawing.
-        hud::catch_up(*object);
-        display_elements.draw(*object);
-    }
-    object->display();
-    display_elements.draw_hit_count(*object);
+    // The life bar's catch-up is a rule of the frame, not of its drawing.
+    if (is_fighter) hud::catch_up(*object);
+    object->show();
+    display_elements.note_hits(*object);
 }

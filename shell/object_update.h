@@ -8,10 +8,11 @@ class hud;
 
 // One frame of one object in play: its inputs, dizziness, attacks and
 // combos, guarding, jumping and walking, movement, push-apart, the picture
-// it shows, its display elements and its drawing, in that order.
+// it shows and its display elements, in that order. Nothing is drawn here:
+// the match paints what the frame left.
 class object_update {
 public:
-    explicit object_update(const hud& display_elements);
+    explicit object_update(hud& display_elements);
 
     // Object `index` of game_objects; `projectile_alive` is this frame's
     // result of the projectile contacts.
@@ -30,7 +31,7 @@ private:
     };
 
     void read_inputs(fighter_lifeform& self) const;
-    void draw_dizzy(fighter_lifeform& self) const;
+    static void show_dizzy(fighter_lifeform& self);
     static void end_finished_move(fighter_lifeform& self);
     static void set_posture(fighter_lifeform& self);
     static void button_attack(fighter_lifeform& self);
@@ -46,7 +47,7 @@ private:
     static void choose_picture(const context& at);
     static bool opponent_attacks(const context& at);
 
-    const hud& display_elements;
+    hud& display_elements;
 };
 
 #endif

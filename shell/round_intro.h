@@ -20,8 +20,9 @@ public:
     // Starts the introduction of round `round` of a match at `fps`.
     void begin(int round, int fps);
     bool running() const { return frames_left > 0; }
-    // Counts one frame of it.
+    // Counts one frame of it, keeping the line that frame shows.
     void step();
+    // The line of the frame last counted.
     void draw() const;
     // Only the frames left are state: the lines are pictures of the round.
     void save(state_buffer& out) const;
@@ -40,6 +41,7 @@ private:
     text_picture fight_line;
     int frames_left;
     int fight_frames;
+    const text_picture* shown_line;  // null before the first frame counted
 };
 
 #endif

@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "shell/match.h"
-#include "platform/screen_mgr.h"
 
 namespace {
 
@@ -34,18 +33,6 @@ private:
     quiet_log(const quiet_log&);
     quiet_log& operator=(const quiet_log&);
     int saved;
-};
-
-// The screen stays as the frame played it painted it.
-class painting_off {
-public:
-    painting_off() : was(screen.painting) { screen.painting = false; }
-    ~painting_off() { screen.painting = was; }
-
-private:
-    painting_off(const painting_off&);
-    painting_off& operator=(const painting_off&);
-    bool was;
 };
 
 int checked_frames_back(int frames_back) {
@@ -85,7 +72,6 @@ void sync_test::step_and_check(match& played, const frame_input& inputs) {
 void sync_test::roll_back(match& played) {
     const int first = round_frames - back;
     rollbacks_done++;
-    const painting_off unseen;
     const quiet_log quiet;
     if (!played.restore_state(kept(first).before)) {
         mismatches_found++;

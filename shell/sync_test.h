@@ -14,7 +14,7 @@ class match;
 // Proves that a match frame depends on nothing but the state and the
 // frame's inputs: every frame is stepped as usual, then the state of
 // `frames_back` frames ago is restored and the same inputs are stepped
-// again to the present, without painting; every frame stepped again must
+// again to the present; every frame stepped again must
 // end with the checksum it had the first time.
 class sync_test {
 public:

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <cstdio>
 
-#include "anim/loading_group.h"
 #include "config/config_file.h"
 #include "config/numbered_key.h"
 #include "config/state_buffer.h"
 #include "gfx/img_mgr.h"
 #include "platform/screen_mgr.h"
+#include "stage/level_camera.h"
 
 level* current_level = nullptr;
 
@@ -65,7 +65,7 @@ void set_window(img_mgr& picture, int src_x, int src_y, int width) {
 level::level()
     : floor(-1), bgset_width(0), level_height(0), total_height(0), part_count(0), onscreen_size(0), bottom_y(0),
       loaded_images(0), scroll_x(0), level_width(0), scroll_y(0), zoom(1.0), scale(1.0), verbose(0), reset_point(0),
-      loop(-1), shake(0), flash(0), flash_rate(0), skip_hidden_rows(true) {}
+      loop(-1), shake(0), flash(0), flash_rate(0), drawn_shake(0), drawn_flash(0), skip_hidden_rows(true) {}
 
 // Frames read the current level at any time: it must never name a level
 // that is gone.
@@ -75,7 +75,7 @@ level::~level() {
 
 void level::publish() { current_level = this; }
 
-void level::show_progress() const { show_loading_progress(); }
+void level::show_progress() const { show_loading_step(); }
 
 void level::load(const char* path) {
     if (!path) path = "";
@@ -266,6 +266,8 @@ void level::unload() {
     shake = 0;
     flash = 0;
     flash_rate = 0;
+    drawn_shake = 0;
+    drawn_flash = 0;
     level_width = 0;
     parts.clear();
     images.clear();
@@ -296,7 +298,7 @@ level::hidden_rows level::front_hides(size_t part, int y) const {
     const row_span& solid = front_covers[part];
     if (solid.empty()) return hidden;
     const img_mgr& front = front_layer(part);
-    const int window_left = parallax_offset(scroll_x, 1, shake);
+    const int window_left = parallax_offset(scroll_x, 1, drawn_shake);
     if (window_left < 0 || window_left + window_width(screen.width(), zoom) > front.width()) return hidden;
     // The window is laid over the stored rows of the layer: a raised camera
     // leaves its solid rows above the window undrawn, a lowered one those
@@ -325,14 +327,24 @@ level::hidden_rows level::most_hidden_rows() const {
     return most;
 }
 
-void level::draw_step() {
+void level::advance() {
     verbose = 0;
     advance_shake();
     zoom = scale * zoom;
-    if (!screen.painting) {
-        fade_flash();
-        return;
+    drawn_shake = shake;
+    drawn_flash = flash;
+    fade_flash();
+}
+
+void level::start_effects(const frame_effects& asked) {
+    if (asked.flash) {
+        flash = asked.flash;
+        flash_rate = asked.flash_rate;
     }
+    if (asked.shake) shake = asked.shake;
+}
+
+void level::draw() {
     const hidden_rows hidden = skip_hidden_rows ? most_hidden_rows() : hidden_rows{parts.size(), 0, {0, 0}};
     if (hidden.rows.empty()) {
         draw_parts(0, parts.size());
@@ -381,7 +393,7 @@ void level::advance_shake() {
 // A plain band scrolls with the camera and is not zoomed.
 void level::draw_band(size_t part, int y) {
     img_mgr& band = parts[part];
-    set_window(band, scroll_x + shake, 0, screen.width());
+    set_window(band, scroll_x + drawn_shake, 0, screen.width());
     band.display(0, y);
 }
 
@@ -393,7 +405,8 @@ void level::draw_planes(size_t part, int y, int first, int end) {
     for (int k = first; k < end; k++) {
         img_mgr& plane = k == 0 ? parts[part] : images[part_layers[part][k - 1]];
         const int fraction = plane_count(part) - k;
-        set_window(plane, parallax_offset(scroll_x, fraction, shake), parallax_offset(scroll_y, fraction, 0), window);
+        set_window(plane, parallax_offset(scroll_x, fraction, drawn_shake), parallax_offset(scroll_y, fraction, 0),
+                   window);
         plane.display_scaled(0, y, screen.surface, zoom);
     }
 }
@@ -409,22 +422,21 @@ void level::draw_floor(size_t part, int band_y) {
     if (floor == -1) return;
     const int last_layer_height = front_layer(part).height();
     img_mgr& ground = images[floor];
-    set_window(ground, scroll_x + shake, 0, window_width(screen.width() + ground.height(), zoom));
+    set_window(ground, scroll_x + drawn_shake, 0, window_width(screen.width() + ground.height(), zoom));
     const int y = static_cast<int>(last_layer_height + band_y - ground.height() - scroll_y * zoom);
     ground.display_floor(0, y, screen.surface, zoom, FLOOR_DEPTH);
 }
 
-// A rate below 1 would hold the screen white for good; it fades by 1 instead.
-void level::draw_flash() {
-    if (flash == 0) return;
+void level::draw_flash() const {
+    if (drawn_flash == 0) return;
     if (screen.is_gl()) {
         draw_flash_gl();
     } else {
         draw_flash_sw();
     }
-    fade_flash();
 }
 
+// A rate below 1 would hold the screen white for good; it fades by 1 instead.
 void level::fade_flash() {
     if (flash == 0) return;
     flash -= std::max(flash_rate, 1);

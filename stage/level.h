@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "anim/frame_effects.h"
 #include "gfx/img_mgr.h"
 
 class config_file;
@@ -18,7 +19,9 @@ class state_buffer;
 //     stage->publish();          // current_level = stage, BEFORE load: the
 //                                // loading indicator's frames read its zoom
 //     stage->load("rsrc/road/stage_road.ini");
-//     ... every frame: set scroll_x, scroll_y, zoom; stage->draw_step(); ...
+//     ... every frame: set scroll_x, scroll_y, zoom; stage->advance();
+//         the frames shown hand their effects to start_effects();
+//         while painting: stage->draw(); ...
 //     stage->unload();
 //     delete stage;              // clears current_level when it names stage
 class level {
@@ -32,9 +35,15 @@ public:
     // unreadable file leaves an empty stage that draws nothing but the flash.
     void load(const char* path);
     void unload();
-    // Draws the background for the current camera and advances shake and
-    // flash; leaves zoom multiplied by scale for the rest of the frame.
-    void draw_step();
+    // One frame of the camera's effects: swings the shake, fades the flash
+    // and leaves zoom multiplied by scale for the rest of the frame. What
+    // draw() shows of them is kept first.
+    void advance();
+    // The background for the current camera, with the shake and the flash
+    // the last advance() left to be seen. Changes nothing of the match.
+    void draw();
+    // A flash or shake a frame shown asks for (anim/frame_effects.h).
+    void start_effects(const frame_effects& asked);
 
     // The camera and the screen effects: what a match frame changes here.
     void save(state_buffer& out) const;
@@ -61,7 +70,11 @@ public:
     int loop;
     int shake;                       // horizontal shake offset in pixels
     int flash;                       // opacity 0-255 of the white flash
-    int flash_rate;                  // how much flash falls per drawn frame
+    int flash_rate;                  // how much flash falls per frame
+    // The shake and flash this frame is drawn with, kept by advance():
+    // frames shown after it in the same step ask for the next ones.
+    int drawn_shake;
+    int drawn_flash;
     // Whether draw_step leaves out what lies under the rows a front layer
     // hides. Off, every plane is drawn whole: the same picture, more slowly,
     // which is what the shortcut is checked against.
@@ -99,7 +112,7 @@ private:
     void draw_planes(size_t part, int y, int first, int end);
     static int parallax_offset(int scroll, int fraction, int extra);
     void draw_floor(size_t part, int band_y);
-    void draw_flash();
+    void draw_flash() const;
     void fade_flash();
     // The flash drawn by each rendering path (level_gl.cpp, level_sw.cpp).
     void draw_flash_gl() const;
@@ -109,7 +122,7 @@ private:
     std::vector<row_span> front_covers;
 };
 
-// The level of the running series; null when there is none. Frames drawn
+// The level of the running series; null when there is none. Frames shown
 // with no level use zoom 1 and start no flash or shake.
 extern level* current_level;
 

@@ -1,5 +1,6 @@
 #include "stage/level_camera.h"
 
+#include "anim/loading_group.h"
 #include "platform/screen_mgr.h"
 #include "stage/level.h"
 
@@ -13,3 +14,9 @@ level_camera current_camera() {
 }
 
 double current_zoom() { return current_level ? current_level->zoom : 1.0; }
+
+void start_screen_effects(const frame_effects& asked) {
+    if (current_level) current_level->start_effects(asked);
+}
+
+void show_loading_step() { start_screen_effects(show_loading_progress(current_zoom())); }

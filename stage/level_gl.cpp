@@ -9,6 +9,6 @@
 // byte, and blending is on only for this box.
 void level::draw_flash_gl() const {
     enable_blending();
-    box_rgba(0, 0, screen.width(), screen.height(), 255, 255, 255, flash & 0xFF);
+    box_rgba(0, 0, screen.width(), screen.height(), 255, 255, 255, drawn_flash & 0xFF);
     glDisable(GL_BLEND);
 }

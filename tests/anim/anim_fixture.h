@@ -9,6 +9,9 @@
 #include <string>
 #include <unistd.h>
 
+#include "anim/anim_group.h"
+#include "anim/anim_mgr.h"
+#include "anim/shown_pictures.h"
 #include "config/config_file.h"
 #include "platform/screen_mgr.h"
 #include "tests/support/temp_folder.h"
@@ -61,6 +64,23 @@ private:
         return path;
     }
 };
+
+// Shows frame `index` of `definition` at `zoom` and paints it at once, as a
+// frame of the game that is seen; returns what it asks of the screen.
+inline frame_effects paint_frame(Anim_Mgr& definition, int x, int y, int index, double zoom = 1.0) {
+    shown_pictures shown;
+    const frame_effects asked = definition.show_frame(x, y, index, zoom, shown);
+    shown.draw();
+    return asked;
+}
+
+// One tick of `group` at zoom 1, painted at once.
+inline frame_effects paint_tick(anim_group& group, int x, int y) {
+    shown_pictures shown;
+    const frame_effects asked = group.play(x, y, 1.0, shown);
+    shown.draw();
+    return asked;
+}
 
 inline void clear_surface_screen() { SDL_FillRect(screen.surface, nullptr, 0); }
 

@@ -39,7 +39,7 @@ protected:
     // Plays one tick on a black screen and tells the colour drawn at (x, y).
     Uint32 tick(anim_group& group, int x = 100, int y = 100) {
         clear_surface_screen();
-        group.play(x, y);
+        paint_tick(group, x, y);
         return screen_rgb(x + 5, y + 5);
     }
 
@@ -64,11 +64,11 @@ TEST_F(anim_group_test, the_group_ends_when_its_non_looping_definition_ends) {
     anim_group group;
     group.adopt(definition("long_loop", {RED, BLUE, WHITE, YELLOW}, 1, true));
     group.adopt(definition("short_once", {BLUE, WHITE}, 1, false));
-    group.play(0, 0);
+    paint_tick(group, 0, 0);
     EXPECT_EQ(2u, group.stack->size());
-    group.play(0, 0);
+    paint_tick(group, 0, 0);
     EXPECT_TRUE(group.stack->empty()) << "the looping record goes with the ending one";
-    group.play(0, 0);
+    paint_tick(group, 0, 0);
     ASSERT_EQ(2u, group.stack->size());
     EXPECT_EQ(1, (*group.stack)[0].current);
     EXPECT_EQ(1, (*group.stack)[1].current);
@@ -85,13 +85,13 @@ TEST_F(anim_group_test, a_spinning_frame_turns_fifteen_degrees_a_tick_and_back_o
         anim_group group;
         group.adopt(spinning);
         for (int turned : {15, 30, 45}) {
-            group.play(100, 100);
+            paint_tick(group, 100, 100);
             EXPECT_EQ(turned, spinning->angle);
         }
-        group.play(100, 100);  // drawn at 60, then the frame moves on
+        paint_tick(group, 100, 100);  // drawn at 60, then the frame moves on
         EXPECT_EQ(0, spinning->angle);
         EXPECT_EQ(1, (*group.stack)[0].current);
-        group.play(100, 100);
+        paint_tick(group, 100, 100);
         EXPECT_EQ(0, spinning->angle);
     }
 }
@@ -128,7 +128,7 @@ TEST_F(anim_group_test, an_adopted_definition_lives_until_the_last_group_holding
     anim_group* original = new anim_group();
     original->adopt(definition("owned", {RED, BLUE}, 1, false));
     anim_group* spark = new anim_group(*original);
-    spark->play(0, 0);
+    paint_tick(*spark, 0, 0);
     EXPECT_EQ(frames_before + 2, frame_count);
     delete original;  // the copy still plays the definition
     EXPECT_EQ(frames_before + 2, frame_count);

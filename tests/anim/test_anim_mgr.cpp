@@ -6,7 +6,6 @@
 #include "anim/frame.h"
 #include "gfx/image_cache.h"
 #include "gfx/img_mgr.h"
-#include "stage/level.h"
 #include "tests/anim/anim_fixture.h"
 
 namespace {
@@ -17,7 +16,6 @@ protected:
         open_test_screen();
         clear_surface_screen();
     }
-    void TearDown() override { current_level = nullptr; }
 
     anim_files files;
 };
@@ -95,8 +93,8 @@ TEST_F(anim_mgr_test, bad_files_log_and_leave_an_empty_definition) {
     EXPECT_LE(extreme_rates.frames[1].rate, 60 * 60 * 200) << "a frame may not hold for an hour";
 
     // Drawing what is empty draws nothing and breaks nothing.
-    empty_file.draw_frame(10, 10, 0);
-    missing_pictures.draw_frame(10, 10, 7);
+    paint_frame(empty_file, 10, 10, 0);
+    paint_frame(missing_pictures, 10, 10, 7);
     EXPECT_EQ(0x5A5AC8u, screen_rgb(15, 15)) << "an index past the end draws the last frame";
 }
 
@@ -114,7 +112,7 @@ TEST_F(anim_mgr_test, colour_swaps_recolour_private_copies_freed_with_the_defini
     EXPECT_NE(recoloured->frames[0].image, recoloured->frames[1].image);
     EXPECT_EQ(images_before + 2, image_count);
 
-    recoloured->draw_frame(0, 0, 0);
+    paint_frame(*recoloured, 0, 0, 0);
     EXPECT_EQ(0x1E1EC8u, screen_rgb(5, 5));
     cached->display(40, 0);
     EXPECT_EQ(0xC81E1Eu, screen_rgb(45, 5)) << "the cached picture keeps its colours";
@@ -123,11 +121,11 @@ TEST_F(anim_mgr_test, colour_swaps_recolour_private_copies_freed_with_the_defini
     EXPECT_EQ(images_before, image_count);
 }
 
-TEST_F(anim_mgr_test, scaling_keeps_the_bottom_edge_and_only_x_follows_the_level_zoom) {
+TEST_F(anim_mgr_test, scaling_keeps_the_bottom_edge_and_only_x_follows_the_zoom) {
     Anim_Mgr definition;
     definition.load(files.text_file("scaled.ini", "images=1 image0=" + files.picture("scaled", 20, 100, 200, 200, 30)).c_str());
     definition.scale = 2.0;
-    definition.draw_frame(50, 300, 0);
+    paint_frame(definition, 50, 300, 0);
     img_mgr* picture = definition.frames[0].image;
     EXPECT_EQ(200, picture->dst_rect.y);
     EXPECT_EQ(0u, screen_rgb(60, 199));
@@ -136,13 +134,10 @@ TEST_F(anim_mgr_test, scaling_keeps_the_bottom_edge_and_only_x_follows_the_level
     EXPECT_EQ(0u, screen_rgb(60, 400));
     EXPECT_EQ(0u, screen_rgb(90, 300));
 
-    level stage;
-    stage.zoom = 1.5;
-    current_level = &stage;
     definition.scale = 1.0;
     definition.owner_scale = 1.0;
     clear_surface_screen();
-    definition.draw_frame(100, 300, 0);
+    paint_frame(definition, 100, 300, 0, 1.5);
     // 100 x 1.5 across; 100 tall at zoom 1.5 grows upward from 400 to 250.
     EXPECT_EQ(150, picture->dst_rect.x);
     EXPECT_EQ(250, picture->dst_rect.y);
@@ -150,23 +145,18 @@ TEST_F(anim_mgr_test, scaling_keeps_the_bottom_edge_and_only_x_follows_the_level
     EXPECT_EQ(0u, screen_rgb(155, 245));
 }
 
-TEST_F(anim_mgr_test, frames_start_the_level_flash_and_shake_and_nothing_without_a_level) {
+TEST_F(anim_mgr_test, a_frame_reports_its_flash_with_its_rate_and_its_shake) {
     Anim_Mgr definition;
     definition.load(files.text_file("effects.ini",
         "images=2 image0=" + files.picture("fx", 10, 10, 90, 90, 90) + " flash0=180 shake0=5 image1=" + files.picture("fx2", 10, 10, 90, 90, 90) + " flash1=120 flashrate1=60").c_str());
-    definition.draw_frame(0, 0, 0);  // no level: zoom 1, no effect, no crash
-
-    level stage;
-    current_level = &stage;
-    definition.draw_frame(0, 0, 0);
-    EXPECT_EQ(180, stage.flash);
-    EXPECT_EQ(25, stage.flash_rate);
-    EXPECT_EQ(5, stage.shake);
-    stage.shake = -2;
-    definition.draw_frame(0, 0, 1);
-    EXPECT_EQ(120, stage.flash);
-    EXPECT_EQ(60, stage.flash_rate);
-    EXPECT_EQ(-2, stage.shake) << "a frame without shake leaves the running one alone";
+    frame_effects asked = paint_frame(definition, 0, 0, 0);
+    EXPECT_EQ(180, asked.flash);
+    EXPECT_EQ(25, asked.flash_rate) << "the rate a file leaves out";
+    EXPECT_EQ(5, asked.shake);
+    asked.add(paint_frame(definition, 0, 0, 1));
+    EXPECT_EQ(120, asked.flash) << "a later frame's flash takes the place of an earlier one";
+    EXPECT_EQ(60, asked.flash_rate);
+    EXPECT_EQ(5, asked.shake) << "a frame without shake leaves the one asked for alone";
 }
 
 TEST_F(anim_mgr_test, definitions_facing_opposite_ways_share_one_picture) {
@@ -179,8 +169,8 @@ TEST_F(anim_mgr_test, definitions_facing_opposite_ways_share_one_picture) {
     facing_right.mirrored = 1;
     for (int round = 0; round < 2; round++) {
         clear_surface_screen();
-        facing_left.draw_frame(0, 0, 0);
-        facing_right.draw_frame(40, 0, 0);
+        paint_frame(facing_left, 0, 0, 0);
+        paint_frame(facing_right, 40, 0, 0);
         EXPECT_EQ(left, screen_rgb(2, 5));
         EXPECT_EQ(right, screen_rgb(17, 5));
         EXPECT_EQ(right, screen_rgb(42, 5));

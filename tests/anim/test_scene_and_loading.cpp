@@ -58,16 +58,16 @@ TEST_F(scene_test, loading_progress_plays_the_loading_animation_in_the_bottom_le
     loading_group.height = spinner->height;
 
     const int bottom = screen.height() - 1;
-    show_loading_progress();
+    show_loading_progress(1.0);
     EXPECT_EQ(0xC81E1Eu, screen_rgb(3, bottom));
     EXPECT_EQ(0u, screen_rgb(3, bottom - 24));
-    show_loading_progress();
+    show_loading_progress(1.0);
     EXPECT_EQ(0x1E1EC8u, screen_rgb(3, bottom));
-    show_loading_progress();
+    show_loading_progress(1.0);
     EXPECT_EQ(0xC81E1Eu, screen_rgb(3, bottom)) << "it loops while loading goes on";
 
     loading_group.clear();
-    show_loading_progress();  // nothing left to play: no crash
+    show_loading_progress(1.0);  // nothing left to play: no crash
 }
 
 }  // namespace

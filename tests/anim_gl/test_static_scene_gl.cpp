@@ -75,7 +75,7 @@ TEST_F(gl_scene_test, a_scaled_frame_keeps_its_bottom_edge_on_the_gl_path) {
     Anim_Mgr definition;
     definition.load(files.text_file("gl_scaled.ini", "images=1 image0=" + files.picture("gl_scaled", 20, 100, 255, 255, 0)).c_str());
     definition.scale = 2.0;
-    definition.draw_frame(50, 300, 0);
+    paint_frame(definition, 50, 300, 0);
     const std::vector<Uint32> shown = read_screen();
     EXPECT_EQ(0u, at(shown, 60, 198));
     EXPECT_EQ(0xFFFF00u, at(shown, 60, 202));

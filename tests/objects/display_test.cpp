@@ -34,7 +34,7 @@ protected:
     // `ticks` frames of display, quietly.
     void show(lifeform& object, int ticks) {
         testing::internal::CaptureStdout();
-        for (int i = 0; i < ticks; i++) object.display();
+        for (int i = 0; i < ticks; i++) object.show();
         testing::internal::GetCapturedStdout();
     }
 
@@ -127,7 +127,7 @@ TEST_F(display_test, a_hit_stop_shows_the_still_picture_and_holds_the_move) {
 TEST_F(display_test, an_object_out_of_view_is_not_drawn) {
     shooter->x = 700;
     testing::internal::CaptureStdout();
-    shooter->display();
+    shooter->show();
     EXPECT_TRUE(has_text(testing::internal::GetCapturedStdout(), "OFFSCREEN [700,200]\n"));
     EXPECT_EQ(nullptr, shooter->image);
 }
@@ -138,8 +138,8 @@ TEST_F(display_test, afterimages_neither_advance_nor_end_the_move) {
     shooter->start_move(14, fighter_lifeform::PRIORITY_MOVE);
     show(*shooter, 5);  // the last tick of the fire frame is next
     testing::internal::CaptureStdout();
-    shooter->draw_afterimage(-6, 192);
-    shooter->draw_afterimage(-18, 64);
+    shooter->show_afterimage(-6, 192);
+    shooter->show_afterimage(-18, 64);
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(lifeform::PHASE_MOVE, shooter->move_phase);
     EXPECT_EQ(1u, game_objects.size());
@@ -149,14 +149,14 @@ TEST_F(display_test, afterimages_neither_advance_nor_end_the_move) {
     EXPECT_EQ(2u, game_objects.size());
     EXPECT_EQ(lifeform::PHASE_NONE, shooter->move_phase);
 
-    shooter->draw_afterimage(-6, 192);  // nothing runs: nothing happens
+    shooter->show_afterimage(-6, 192);  // nothing runs: nothing happens
     EXPECT_TRUE(shooter->move_list_empty());
 
     // A frame of rate 0 ends after its one real tick, never in an afterimage.
     shooter->start_move(15, fighter_lifeform::PRIORITY_MOVE);
     testing::internal::CaptureStdout();
-    shooter->draw_afterimage(-6, 192);
-    shooter->draw_afterimage(-18, 64);
+    shooter->show_afterimage(-6, 192);
+    shooter->show_afterimage(-18, 64);
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(0, (*shooter->anim_stack)[0].current);
     EXPECT_EQ(2u, game_objects.size());
@@ -171,10 +171,10 @@ TEST_F(display_test, a_ghost_draw_uses_up_neither_the_freeze_nor_a_tick) {
     shooter->start_move(0, fighter_lifeform::PRIORITY_MOVE);
     shooter->freeze_frames = 2;
     testing::internal::CaptureStdout();
-    for (int ghost = 0; ghost < 3; ghost++) shooter->draw_ghost();
+    for (int ghost = 0; ghost < 3; ghost++) shooter->show_ghost();
     EXPECT_EQ(2, shooter->freeze_frames);
     shooter->freeze_frames = 0;
-    for (int ghost = 0; ghost < 3; ghost++) shooter->draw_ghost();
+    for (int ghost = 0; ghost < 3; ghost++) shooter->show_ghost();
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(3, (*shooter->anim_stack)[0].ticks_left);
     EXPECT_EQ(shooter->moves[0]->anims[0]->frames[0].image, shooter->image);

@@ -76,15 +76,15 @@ TEST_F(game_fighters_test, a_punch_that_reaches_the_opponent_hits_it) {
     // Out of reach: drawn standing, apart.
     right->x = 450;
     testing::internal::CaptureStdout();
-    left->display();
-    right->display();
+    left->show();
+    right->show();
     ASSERT_EQ(0, left->overlaps(*right));
 
     // Close in until the bodies touch, step back a little, then punch.
     while (!left->overlaps(*right) && right->x > left->x) {
         right->x -= 2;
-        left->display();
-        right->display();
+        left->show();
+        right->show();
     }
     right->x += 8;
     left->start_move(fighter_lifeform::MOVE_PUNCH, fighter_lifeform::PRIORITY_MOVE);
@@ -92,8 +92,8 @@ TEST_F(game_fighters_test, a_punch_that_reaches_the_opponent_hits_it) {
     left->state = lifeform::STATE_ATTACKING;
     int landed = 0;
     for (int tick = 0; tick < 40 && !landed; tick++) {
-        left->display();
-        right->display();
+        left->show();
+        right->show();
         if (left->overlaps(*right)) {
             right->take_hit(*left);
             landed = 1;

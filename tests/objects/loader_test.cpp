@@ -92,7 +92,7 @@ TEST_F(loader_test, a_missing_file_gives_a_living_fighter_without_anything) {
     fighter = new fighter_lifeform();
     testing::internal::CaptureStdout();
     fighter->load("/nonexistent/nobody_char.ini");
-    fighter->display();
+    fighter->show();
     fighter->start_move(0, 1);
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_TRUE(has_text(log, "WARNING: Can't read fighter file [/nonexistent/nobody_char.ini]\n"));
@@ -131,7 +131,7 @@ TEST_F(loader_test, a_missing_picture_shows_the_first_one_in_its_place) {
     EXPECT_TRUE(has_text(last_log, "WARNING: still picture [1]"));
     fighter->show_state = 1;
     testing::internal::CaptureStdout();
-    fighter->display();
+    fighter->show();
     EXPECT_TRUE(has_text(testing::internal::GetCapturedStdout(), "Asset for state [1] not set\n"));
     EXPECT_EQ(fighter->images[0], fighter->image);
 }
@@ -178,7 +178,8 @@ protected:
         fighter->x = 100;
         fighter->y = 100;
         testing::internal::CaptureStdout();
-        fighter->display();
+        fighter->show();
+        fighter->draw();
         testing::internal::GetCapturedStdout();
     }
 

@@ -4,6 +4,7 @@
 // ignored or cut, and what it built plays on.
 #include <climits>
 
+#include "anim/shown_pictures.h"
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
 #include "anim/frame.h"
@@ -39,16 +40,23 @@ TEST_F(data_files, animation_with_huge_numbers_reads_what_is_there_within_bounds
                         picture("second") + " rate1=-7 shake1=2147483647 flash1=999 spin1=-725\n");
     Anim_Mgr definition;
     level effects;  // the frames' flash and shake land here
-    effects.publish();
+    shown_pictures shown;
     const std::string log = captured_log([&] {
         definition.load(path.c_str());
         for (int index = -2; index < 4; index++) {
-            definition.draw_frame(50, 60, index);
-            effects.draw_step();
+            shown.clear();
+            effects.start_effects(definition.show_frame(50, 60, index, 1.0, shown));
+            shown.draw();
+            effects.advance();
+            effects.draw();
         }
         anim_group group;
         group.add(ref_ptr<Anim_Mgr>(&definition));
-        for (int tick = 0; tick < 12; tick++) group.play(100, 100);
+        for (int tick = 0; tick < 12; tick++) {
+            shown.clear();
+            effects.start_effects(group.play(100, 100, 1.0, shown));
+            shown.draw();
+        }
         group.clear();
     });
     EXPECT_TRUE(logged(log, "asks for [2147483647] frames, reading the first [1024]")) << log;
@@ -91,12 +99,14 @@ TEST_F(data_files, fighter_with_huge_counts_and_bad_factors_loads_cut_down_and_p
     captured_log([&] {
         for (const int index : {-1, 1, 99, 100, INT_MAX}) {
             fighter.start_move(index, fighter_lifeform::PRIORITY_HIT_REACTION);
-            fighter.display();
+            fighter.show();
+            fighter.draw();
             fighter.stop_moves();
         }
         for (const int state : {-5, 3, 9, 1000}) {
             fighter.show_state = state;
-            fighter.display();
+            fighter.show();
+            fighter.draw();
         }
         fighter.move_x = 5;
         fighter.move_step(1);
@@ -120,7 +130,8 @@ TEST_F(data_files, stage_with_indexes_past_its_pictures_skips_them_and_draws) {
         for (const double zoom : {1.0, 0.05, 3.0}) {
             stage.zoom = zoom;
             stage.scroll_x = 5000;
-            stage.draw_step();
+            stage.advance();
+            stage.draw();
         }
     });
     EXPECT_TRUE(logged(log, "WARNING: length [2147483647] is more than [1024]")) << log;
@@ -156,7 +167,10 @@ TEST_F(data_files, empty_files_and_folders_are_named_once) {
     std::vector<colour_swap> swaps;
     const std::string log = captured_log([&] {
         fighter.load(empty.c_str());
-        for (int frame = 0; frame < 30; frame++) fighter.display();
+        for (int frame = 0; frame < 30; frame++) {
+            fighter.show();
+            fighter.draw();
+        }
         from_folder.load(files.folder.c_str());
         swaps = colour_swap_file::read(empty.c_str(), screen.surface->format);
     });

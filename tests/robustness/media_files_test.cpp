@@ -4,6 +4,7 @@
 #include <SDL/SDL_mixer.h>
 #include <sys/stat.h>
 
+#include "anim/shown_pictures.h"
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
 #include "anim/frame.h"
@@ -107,8 +108,10 @@ TEST(broken_picture, folder_is_reported_once_not_on_every_draw) {
         fighter.load(fighter_file.c_str());
         for (int frame = 0; frame < 20; frame++) {
             stage.zoom = 1.0 + frame * 0.01;
-            stage.draw_step();
-            fighter.display();
+            stage.advance();
+            stage.draw();
+            fighter.show();
+            fighter.draw();
         }
         stage.unload();
     });
@@ -175,7 +178,12 @@ TEST_P(broken_media, sound_effect_of_a_frame_plays_nothing_and_the_frame_shows) 
         definition.load(animation.c_str());
         anim_group group;
         group.add(ref_ptr<Anim_Mgr>(&definition));
-        for (int tick = 0; tick < 6; tick++) group.play(100, 100);
+        shown_pictures shown;
+        for (int tick = 0; tick < 6; tick++) {
+            shown.clear();
+            group.play(100, 100, 1.0, shown);
+            shown.draw();
+        }
         group.clear();
     });
     ASSERT_EQ(definition.frames.size(), 2u) << log;

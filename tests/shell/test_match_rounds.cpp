@@ -83,11 +83,14 @@ TEST_F(match_rounds, a_double_knock_out_shows_three_texts_and_wins_for_both) {
     frames(1);
     const std::vector<bool> shown = white_in_middle_band();
     screen.clear_screen();
-    const hud texts(assets);
+    hud texts(assets);
     for (const char* text : {"Player 2 Wins", "Player 1 Wins", "Double Death"}) texts.show_result(text);
+    texts.draw_results();
     EXPECT_EQ(white_in_middle_band(), shown);
     screen.clear_screen();
+    texts.start_frame();
     texts.show_result("Double Death");
+    texts.draw_results();
     EXPECT_NE(white_in_middle_band(), shown);
     EXPECT_EQ(3, series->round_over_count());
     EXPECT_EQ(60, frames_until_round_end(100));

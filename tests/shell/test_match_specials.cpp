@@ -32,8 +32,8 @@ protected:
         quiet([&] {
             while (!left().overlaps(right()) && right().x > left().x) {
                 right().x -= 2;
-                left().display();
-                right().display();
+                left().show();
+                right().show();
             }
         });
         right().x += 8;

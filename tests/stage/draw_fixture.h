@@ -42,7 +42,8 @@ protected:
         probe::clear();
         stage.scroll_x = scroll_x;
         stage.zoom = zoom;
-        stage.draw_step();
+        stage.advance();
+        stage.draw();
     }
 
     // The screen row showing row `image_row` of a plane anchored at the

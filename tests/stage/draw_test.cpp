@@ -8,17 +8,38 @@ TEST_F(stage_drawing, shake_swings_and_dies_down) {
     stage.shake = 5;
     std::vector<int> seen;
     for (int frame = 0; frame < 6; frame++) {
-        stage.draw_step();
+        stage.advance();
+        stage.draw();
         seen.push_back(stage.shake);
     }
     EXPECT_EQ((std::vector<int>{-4, 3, -2, 1, 0, 0}), seen);
     stage.shake = -3;
     seen.clear();
     for (int frame = 0; frame < 3; frame++) {
-        stage.draw_step();
+        stage.advance();
+        stage.draw();
         seen.push_back(stage.shake);
     }
     EXPECT_EQ((std::vector<int>{2, -1, 0}), seen);
+}
+
+// Frames shown after the stage advanced ask for the next frame's flash and
+// shake: the background of this frame keeps the ones it advanced to.
+TEST_F(stage_drawing, effects_asked_after_the_advance_show_from_the_next_frame) {
+    stage.flash = 100;
+    stage.flash_rate = 25;
+    probe::clear();
+    stage.advance();
+    stage.start_effects(frame_effects{250, 10, 6});
+    stage.draw();
+    EXPECT_NEAR(100, (int)(probe::grab().at(320, 240) >> 16), 2);
+    EXPECT_EQ(6, stage.shake);
+    probe::clear();
+    stage.advance();
+    stage.draw();
+    EXPECT_NEAR(250, (int)(probe::grab().at(320, 240) >> 16), 2);
+    EXPECT_EQ(240, stage.flash);
+    EXPECT_EQ(-5, stage.shake);
 }
 
 TEST_F(stage_drawing, flash_fades_by_its_rate) {
@@ -26,13 +47,15 @@ TEST_F(stage_drawing, flash_fades_by_its_rate) {
     stage.flash_rate = 25;
     for (int opacity = 200; opacity > 0; opacity -= 25) {
         probe::clear();
-        stage.draw_step();
+        stage.advance();
+        stage.draw();
         const int red = probe::grab().at(320, 240) >> 16;
         EXPECT_NEAR(opacity, red, 2) << "flash of " << opacity;
     }
     EXPECT_EQ(0, stage.flash);
     probe::clear();
-    stage.draw_step();
+    stage.advance();
+    stage.draw();
     EXPECT_EQ(BLACK, probe::grab().at(320, 240));
 }
 

@@ -68,7 +68,8 @@ TEST_F(stage_loading, indexes_outside_the_background_set_are_skipped_with_a_line
     EXPECT_EQ((std::vector<int>{1}), stage.part_layers[0]);
     EXPECT_EQ(-1, stage.floor);
     EXPECT_EQ(3, occurrences(log, "names no image of the background set"));
-    stage.draw_step();
+    stage.advance();
+    stage.draw();
 }
 
 TEST_F(stage_loading, scale_shrinks_the_level_size_but_not_the_band_heights) {
@@ -80,7 +81,8 @@ TEST_F(stage_loading, scale_shrinks_the_level_size_but_not_the_band_heights) {
     EXPECT_DOUBLE_EQ(0.5, stage.scale);
     EXPECT_NE(std::string::npos, log.find("Scaling level \n"));
     stage.zoom = 1.2;
-    stage.draw_step();
+    stage.advance();
+    stage.draw();
     EXPECT_DOUBLE_EQ(0.6, stage.zoom);
 }
 
@@ -118,7 +120,8 @@ TEST_F(stage_loading, an_unreadable_stage_file_leaves_an_empty_stage) {
     EXPECT_EQ(480, stage.bottom_y);
     stage.flash = 30;
     stage.flash_rate = 25;
-    stage.draw_step();
+    stage.advance();
+    stage.draw();
     EXPECT_EQ(5, stage.flash);
 }
 
