@@ -20,7 +20,7 @@ const int MAX_KNOCKDOWNS = 255;  // the counter is a byte
 
 fighter_lifeform::fighter_lifeform()
     : posture(POSTURE_STAND),
-      move_kind(KIND_BLOCK),
+      move_kind(MOVE_KIND_BLOCK),
       hit_posture(POSTURE_CROUCH),
       priority(0),
       hits_taken(0),
@@ -65,13 +65,13 @@ int fighter_lifeform::is_dizzy() const {
 // frame of a hit on a fighter that has no reaction move to play.
 int fighter_lifeform::reacting_to_hit() const {
     if (move_phase != PHASE_MOVE) return 0;
-    if (move_kind == KIND_HIT_REACTION) return 1;
+    if (move_kind == MOVE_KIND_HIT_REACTION) return 1;
     return priority == PRIORITY_HIT_REACTION && !move_list_empty();
 }
 
 void fighter_lifeform::take_hit(fighter_lifeform& attacker) {
     if (!attacker.is_alive() || !is_alive() || reacting_to_hit()) return;
-    if (attacker.kind == KIND_PROJECTILE) life -= PROJECTILE_EXTRA_DAMAGE;
+    if (attacker.kind == BODY_PROJECTILE) life -= PROJECTILE_EXTRA_DAMAGE;
     life -= BLOW_DAMAGE;
     stop_moves();
     move_phase = PHASE_MOVE;
@@ -84,10 +84,10 @@ void fighter_lifeform::take_hit(fighter_lifeform& attacker) {
 
     state = STATE_HIT;
     hit_posture = posture;
-    move_kind = KIND_HIT_REACTION;
+    move_kind = MOVE_KIND_HIT_REACTION;
     hit_time = controller ? controller->tracker.now : 0;
     attacker.hits_taken = 0;
-    if (attacker.kind != KIND_PROJECTILE) freeze_frames = HIT_FREEZE_FRAMES;
+    if (attacker.kind != BODY_PROJECTILE) freeze_frames = HIT_FREEZE_FRAMES;
     printf("Reseting ax/vx\n");
     // Knocked back: a fighter backing away stops.
     if (backing_away()) {
@@ -105,7 +105,7 @@ int fighter_lifeform::reaction_move(const fighter_lifeform& attacker) const {
         reaction = MOVE_HIT_HEAVY;
     }
     if (attacker.posture == POSTURE_CROUCH) reaction = MOVE_HIT_HEAVY;
-    if (attacker.move_kind == KIND_RUSH) reaction = MOVE_HIT_HEAVY;
+    if (attacker.move_kind == MOVE_KIND_RUSH) reaction = MOVE_HIT_HEAVY;
     return reaction;
 }
 

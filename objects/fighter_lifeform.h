@@ -14,17 +14,17 @@ public:
     enum { POSTURE_CROUCH = 0, POSTURE_STAND = 1, POSTURE_JUMP = 2 };
     // `move_kind`
     enum {
-        KIND_NONE = 0,
-        KIND_BLOCK = 1,
-        KIND_HIT_REACTION = 2,
-        KIND_KNOCKED_OUT = 3,
-        KIND_PUNCH = 4,
-        KIND_KICK = 5,
-        KIND_BUTTON_4 = 6,
-        KIND_BUTTON_5 = 7,
-        KIND_SPECIAL = 8,
-        KIND_RUSH = 9,
-        KIND_DIZZY = 12
+        MOVE_KIND_NONE = 0,
+        MOVE_KIND_BLOCK = 1,
+        MOVE_KIND_HIT_REACTION = 2,
+        MOVE_KIND_KNOCKED_OUT = 3,
+        MOVE_KIND_PUNCH = 4,
+        MOVE_KIND_KICK = 5,
+        MOVE_KIND_BUTTON_4 = 6,
+        MOVE_KIND_BUTTON_5 = 7,
+        MOVE_KIND_SPECIAL = 8,
+        MOVE_KIND_RUSH = 9,
+        MOVE_KIND_DIZZY = 12
     };
     // Move numbers: a fighter file lists its moves in this order.
     enum {

@@ -58,7 +58,7 @@ lifeform::lifeform()
       state(STATE_NEUTRAL),
       show_state(SHOW_STANDING),
       dies_at_edge(1),
-      kind(0),
+      kind(BODY_FIGHTER),
       controller(nullptr),
       source_cursor(0),
       anim_stack(new ag_stack()),

@@ -41,7 +41,8 @@ public:
     };
     // `move_phase`
     enum { PHASE_NONE = -1, PHASE_FLIGHT = 0, PHASE_MOVE = 1, PHASE_RUSH_RIGHT = 3, PHASE_RUSH_LEFT = 4 };
-    enum { KIND_PROJECTILE = 3 };
+    // `kind`: a fighter is 0; anything else moves four times as far.
+    enum { BODY_FIGHTER = 0, BODY_PROJECTILE = 3 };
 
     lifeform();
     // Frees the moves (and with them the animation definitions the loader

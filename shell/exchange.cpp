@@ -14,7 +14,7 @@ const int CHIP_DAMAGE = 1;
 const double GUARD_SLIDE_DRIFT = 1.25;
 const int GUARD_SPARK_DEPTH_DIVISOR = 4;  // a quarter down the guard's body
 
-bool is_projectile(const lifeform& object) { return object.kind == lifeform::KIND_PROJECTILE; }
+bool is_projectile(const lifeform& object) { return object.kind == lifeform::BODY_PROJECTILE; }
 
 }  // namespace
 
@@ -107,7 +107,7 @@ void exchange::projectile_touch(fighter_lifeform& struck, fighter_lifeform& othe
     }
     spark_at(struck);
     struck.state = lifeform::STATE_BLOCKING;
-    struck.move_kind = fighter_lifeform::KIND_BLOCK;
+    struck.move_kind = fighter_lifeform::MOVE_KIND_BLOCK;
     struck.life -= CHIP_DAMAGE;
 }
 

@@ -8,7 +8,7 @@ void fighter_pose::stand_still(fighter_lifeform& fighter) {
     fighter.stop_moves();
     fighter.move_phase = lifeform::PHASE_NONE;
     fighter.state = lifeform::STATE_NEUTRAL;
-    fighter.move_kind = fighter_lifeform::KIND_NONE;
+    fighter.move_kind = fighter_lifeform::MOVE_KIND_NONE;
     fighter.posture = fighter_lifeform::POSTURE_STAND;
     fighter.move_x = 0;
     fighter.move_y = 0;

@@ -323,7 +323,7 @@ void match::leave_series(fighter_lifeform& given_the_series) {
 
 void match::lay_down(fighter_lifeform& fighter) {
     fighter.state = lifeform::STATE_KNOCKED_OUT;
-    fighter.move_kind = fighter_lifeform::KIND_KNOCKED_OUT;
+    fighter.move_kind = fighter_lifeform::MOVE_KIND_KNOCKED_OUT;
     fighter.y = screen.height() - fighter.height;
 }
 

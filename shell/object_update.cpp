@@ -31,7 +31,7 @@ const Uint8 RUSH_FAR_ALPHA = 64;
 // Combo types the match acts on.
 enum { COMBO_LIFT = 1, COMBO_SPECIAL = 2, COMBO_RUSH = 3, COMBO_DASH = 4 };
 
-bool is_projectile(const lifeform& object) { return object.kind == lifeform::KIND_PROJECTILE; }
+bool is_projectile(const lifeform& object) { return object.kind == lifeform::BODY_PROJECTILE; }
 
 int picture_by_posture(int posture, int crouch, int stand, int jump) {
     if (posture == fl::POSTURE_CROUCH) return crouch;
@@ -79,7 +79,7 @@ void object_update::draw_dizzy(fighter_lifeform& self) const {
     if (picture) picture->set_alpha(255);
     self.x = home_x;
     self.y = home_y;
-    self.move_kind = fl::KIND_DIZZY;
+    self.move_kind = fl::MOVE_KIND_DIZZY;
 }
 
 // A dizzy fighter's controller does not run: its last action stands.
@@ -96,14 +96,14 @@ void object_update::read_inputs(fighter_lifeform& self) const {
 }
 
 void object_update::end_finished_move(fighter_lifeform& self) {
-    if (self.move_list_empty() && self.move_kind != fl::KIND_KNOCKED_OUT) {
-        self.move_kind = fl::KIND_NONE;
+    if (self.move_list_empty() && self.move_kind != fl::MOVE_KIND_KNOCKED_OUT) {
+        self.move_kind = fl::MOVE_KIND_NONE;
         self.state = lifeform::STATE_NEUTRAL;
     }
 }
 
 void object_update::set_posture(fighter_lifeform& self) {
-    const bool crouching = self.move_y > 0 && self.jump_speed == 0 && self.move_kind != fl::KIND_RUSH;
+    const bool crouching = self.move_y > 0 && self.jump_speed == 0 && self.move_kind != fl::MOVE_KIND_RUSH;
     self.posture = crouching ? fl::POSTURE_CROUCH : fl::POSTURE_STAND;
     if (self.jump_speed != 0) self.posture = fl::POSTURE_JUMP;
 }
@@ -119,10 +119,10 @@ void object_update::button_attack(fighter_lifeform& self) {
     if (action == controller::NO_ACTION) action = self.early_button.input;
     if (action == controller::NO_ACTION) return;
     switch (action) {
-    case controller::ACTION_PUNCH: self.move_kind = fl::KIND_PUNCH; break;
-    case controller::ACTION_KICK: self.move_kind = fl::KIND_KICK; break;
-    case controller::ACTION_BUTTON_4: self.move_kind = fl::KIND_BUTTON_4; break;
-    case controller::ACTION_BUTTON_5: self.move_kind = fl::KIND_BUTTON_5; break;
+    case controller::ACTION_PUNCH: self.move_kind = fl::MOVE_KIND_PUNCH; break;
+    case controller::ACTION_KICK: self.move_kind = fl::MOVE_KIND_KICK; break;
+    case controller::ACTION_BUTTON_4: self.move_kind = fl::MOVE_KIND_BUTTON_4; break;
+    case controller::ACTION_BUTTON_5: self.move_kind = fl::MOVE_KIND_BUTTON_5; break;
     default: break;
     }
     self.state = lifeform::STATE_ATTACKING;
@@ -186,8 +186,8 @@ void object_update::run_combo(fighter_lifeform& self) {
 }
 
 bool object_update::combo_move(fighter_lifeform& self, int combo_type) {
-    if (combo_type == COMBO_SPECIAL) return special_move(self, fl::MOVE_SPECIAL, fl::KIND_SPECIAL, lifeform::STATE_NEUTRAL);
-    return special_move(self, fl::MOVE_RUSH, fl::KIND_RUSH, lifeform::STATE_ATTACKING);
+    if (combo_type == COMBO_SPECIAL) return special_move(self, fl::MOVE_SPECIAL, fl::MOVE_KIND_SPECIAL, lifeform::STATE_NEUTRAL);
+    return special_move(self, fl::MOVE_RUSH, fl::MOVE_KIND_RUSH, lifeform::STATE_ATTACKING);
 }
 
 bool object_update::opponent_attacks(const context& at) {
@@ -200,7 +200,7 @@ void object_update::guard_by_holding_back(const context& at) {
     fighter_lifeform& self = at.self;
     if (!self.backing_away()) return;
     self.state = lifeform::STATE_BLOCKING;
-    self.move_kind = fl::KIND_BLOCK;
+    self.move_kind = fl::MOVE_KIND_BLOCK;
     if (opponent_attacks(at)) self.move_x = 0;
 }
 
@@ -238,7 +238,7 @@ void object_update::rush(fighter_lifeform& self) {
     if (self.move_list_empty() || !self.is_playing_move(fl::MOVE_RUSH)) return;
     self.move_x += self.move_phase == lifeform::PHASE_RUSH_RIGHT ? 1 : -1;
     self.state = lifeform::STATE_ATTACKING;
-    self.move_kind = fl::KIND_RUSH;
+    self.move_kind = fl::MOVE_KIND_RUSH;
     const int home_x = self.x;
     const int near_x = (int)(home_x - 2 * self.move_x);
     const int far_x = (int)(near_x - 4 * self.move_x);
@@ -284,11 +284,11 @@ void object_update::push_apart(size_t index) {
 void object_update::choose_picture(const context& at) {
     fighter_lifeform& self = at.self;
     switch (self.move_kind) {
-    case fl::KIND_NONE:
+    case fl::MOVE_KIND_NONE:
         self.show_state = picture_by_posture(self.posture, lifeform::SHOW_CROUCHING, lifeform::SHOW_STANDING,
                                              lifeform::SHOW_JUMPING);
         break;
-    case fl::KIND_BLOCK:
+    case fl::MOVE_KIND_BLOCK:
         if (!at.is_fighter) {
             self.show_state = picture_by_posture(self.posture, lifeform::SHOW_CROUCHING, lifeform::SHOW_STANDING,
                                                  lifeform::SHOW_JUMPING);
@@ -299,19 +299,19 @@ void object_update::choose_picture(const context& at) {
         self.show_state = picture_by_posture(self.posture, lifeform::SHOW_BLOCKING_CROUCHING,
                                              lifeform::SHOW_BLOCKING_STANDING, lifeform::SHOW_BLOCKING_AIR);
         break;
-    case fl::KIND_HIT_REACTION:
+    case fl::MOVE_KIND_HIT_REACTION:
         self.show_state = picture_by_posture(self.hit_posture, lifeform::SHOW_CROUCHING, lifeform::SHOW_STANDING,
                                              lifeform::SHOW_JUMPING);
         break;
-    case fl::KIND_KNOCKED_OUT:
+    case fl::MOVE_KIND_KNOCKED_OUT:
         self.show_state = lifeform::SHOW_KNOCKED_OUT;
         break;
-    case fl::KIND_PUNCH:
-    case fl::KIND_KICK:
-    case fl::KIND_BUTTON_4:
-    case fl::KIND_BUTTON_5:
-    case fl::KIND_SPECIAL:
-    case fl::KIND_RUSH:
+    case fl::MOVE_KIND_PUNCH:
+    case fl::MOVE_KIND_KICK:
+    case fl::MOVE_KIND_BUTTON_4:
+    case fl::MOVE_KIND_BUTTON_5:
+    case fl::MOVE_KIND_SPECIAL:
+    case fl::MOVE_KIND_RUSH:
         self.show_state = lifeform::SHOW_ATTACKING;
         break;
     default:

@@ -10,7 +10,7 @@ namespace {
 typedef fighter_lifeform fl;
 
 bool reeling(const fighter_lifeform& fighter) {
-    return fighter.state == lifeform::STATE_HIT || fighter.move_kind == fl::KIND_HIT_REACTION;
+    return fighter.state == lifeform::STATE_HIT || fighter.move_kind == fl::MOVE_KIND_HIT_REACTION;
 }
 
 const Anim_Mgr* move_playing(const fighter_lifeform& fighter) {
