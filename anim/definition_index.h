@@ -29,6 +29,10 @@ public:
     void restore_turns(state_buffer& in) const;
 
 private:
+    // Each definition's saved fields, listed once for both directions.
+    template <class Archive>
+    void turn_fields(Archive&& archive) const;
+
     std::vector<Anim_Mgr*> definitions;
 };
 

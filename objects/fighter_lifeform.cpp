@@ -5,7 +5,8 @@
 #include "anim/ag_stack.h"
 #include "anim/anim_group.h"
 #include "anim/move_gate.h"
-#include "config/state_buffer.h"
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 #include "input/controller.h"
 
 namespace {
@@ -126,36 +127,29 @@ void fighter_lifeform::count_knockdown(int* reaction) {
     *reaction = MOVE_HIT_HEAVY;
 }
 
+template <class Archive, class Self>
+void fighter_lifeform::fields(Archive&& archive, Self& self) {
+    archive.field(self.posture, "posture");
+    archive.field(self.move_kind, "move_kind");
+    archive.field(self.hit_posture, "hit_posture");
+    archive.field(self.priority, "priority");
+    archive.field(self.hits_taken, "hits_taken");
+    archive.field(self.wins, "wins");
+    archive.field(self.knockdowns, "knockdowns");
+    archive.field(self.dizzy_frames, "dizzy_frames");
+    archive.field(self.hit_time, "hit_time");
+    archive.field(self.fps, "fps");
+    archive.field(self.blow_guarded, "blow_guarded");
+    archive.part(self.early_button);
+    archive.part(self.early_combo);
+}
+
 void fighter_lifeform::save(state_buffer& out, const definition_index& definitions) const {
     lifeform::save(out, definitions);
-    out.put(posture, "posture");
-    out.put(move_kind, "move_kind");
-    out.put(hit_posture, "hit_posture");
-    out.put(priority, "priority");
-    out.put(hits_taken, "hits_taken");
-    out.put(wins, "wins");
-    out.put(knockdowns, "knockdowns");
-    out.put(dizzy_frames, "dizzy_frames");
-    out.put(hit_time, "hit_time");
-    out.put(fps, "fps");
-    out.put(blow_guarded, "blow_guarded");
-    early_button.save(out);
-    early_combo.save(out);
+    fields(state_writer(out), *this);
 }
 
 void fighter_lifeform::restore(state_buffer& in, const definition_index& definitions) {
     lifeform::restore(in, definitions);
-    in.get(posture);
-    in.get(move_kind);
-    in.get(hit_posture);
-    in.get(priority);
-    in.get(hits_taken);
-    in.get(wins);
-    in.get(knockdowns);
-    in.get(dizzy_frames);
-    in.get(hit_time);
-    in.get(fps);
-    in.get(blow_guarded);
-    early_button.restore(in);
-    early_combo.restore(in);
+    fields(state_reader(in), *this);
 }

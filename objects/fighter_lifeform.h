@@ -88,6 +88,10 @@ public:
     input_buffer early_combo;   // a special or rush completed while it was shut
 
 private:
+    // The saved fields, listed once: save() runs the list with a
+    // state_writer, restore() with a state_reader.
+    template <class Archive, class Self>
+    static void fields(Archive&& archive, Self& self);
     int reacting_to_hit() const;
     int reaction_move(const fighter_lifeform& attacker) const;
     void count_knockdown(int* reaction);

@@ -17,6 +17,8 @@ class ag_stack;
 class animation;
 class definition_index;
 class state_buffer;
+class state_reader;
+class state_writer;
 
 // Everything in play is a lifeform: both fighters and every projectile. It
 // holds the still pictures and the moves, position and speeds, facing and
@@ -177,8 +179,16 @@ private:
     int off_screen();
     void draw_still();
     void draw_picture(int still);
-    void save_picture(state_buffer& out, const definition_index& definitions) const;
-    void restore_picture(state_buffer& in, const definition_index& definitions);
+    // The saved fields, listed once: save() runs the list with a
+    // state_writer, restore() with a state_reader.
+    template <class Archive, class Self>
+    static void fields(Archive&& archive, Self& self, const definition_index& definitions);
+    // The picture drawn last, by where it came from.
+    void picture_field(state_writer& archive, const definition_index& definitions) const;
+    void picture_field(state_reader& archive, const definition_index& definitions);
+    // The running move's records.
+    void running_move_field(state_writer& archive, const definition_index& definitions) const;
+    void running_move_field(state_reader& archive, const definition_index& definitions);
 };
 
 #endif
