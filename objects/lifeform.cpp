@@ -33,6 +33,7 @@ enum picture_source { PICTURE_NONE = 0, PICTURE_FRAME = 1, PICTURE_STILL = 2, PI
 const int SHADOW_FADE = 128;       // the shadow is this much more transparent
 const int SHADOW_FLOOR_GAP = 40;   // floor line above the bottom of the screen
 const double SHADOW_SQUASH = 0.1;  // the shadow is a tenth of the picture's height
+const double SHOWN_LIFE_STEP = 0.5;  // life points the bar catches up by a frame
 
 unsigned address_of(const void* object) { return (unsigned)(size_t)object; }
 
@@ -151,6 +152,33 @@ lifeform::margins lifeform::side_margins() const {
 int lifeform::floor_y() const { return screen.height() - height; }
 
 int lifeform::on_floor() const { return y + height == screen.height(); }
+
+void lifeform::put_on_floor() { y = floor_y(); }
+
+void lifeform::stand_at(int at_x, bool facing_right) {
+    face(facing_right);
+    x = at_x;
+    put_on_floor();
+}
+
+void lifeform::clear_steering() {
+    move_x = 0;
+    move_y = 0;
+}
+
+void lifeform::drop_move() {
+    stop_moves();
+    move_phase = PHASE_NONE;
+}
+
+void lifeform::keep_life_above_zero() {
+    if (life < 0) life = 0;
+}
+
+void lifeform::catch_up_shown_life() {
+    if ((int)shown_life == life) return;
+    shown_life += life > shown_life ? SHOWN_LIFE_STEP : -SHOWN_LIFE_STEP;
+}
 
 void lifeform::clamp_dying() {
     const margins edge = side_margins();

@@ -101,6 +101,33 @@ public:
     void restore(state_buffer& in, const definition_index& definitions);
     // On the floor: y + height is the display height.
     int on_floor() const;
+    bool is_projectile() const { return kind == BODY_PROJECTILE; }
+
+    // Named changes the match makes to an object in play.
+    void put_on_floor();
+    // Facing right (drawn mirrored) or left, at `at_x` on the floor.
+    void stand_at(int at_x, bool facing_right);
+    void face(bool right) { facing = right ? 1 : 0; }
+    // The object in game_objects it aims at.
+    void aim_at(int index) { target = (Uint8)index; }
+    // Held at the level's edges instead of dying there.
+    void stay_in_level() { dies_at_edge = 0; }
+    // The inputs are read afresh every frame.
+    void clear_steering();
+    // Drops the running move and its phase: the still picture shows.
+    void drop_move();
+    // Shows still picture `picture` (a SHOW_ value).
+    void show_still(int picture) { show_state = picture; }
+    void end_hit_freeze() { freeze_frames = 0; }
+    // Out of play at once: a knock-out, or a projectile gone with the round.
+    void end_life() { life = -1; }
+    void refill_life() { life = max_life; }
+    // Life never below 0 where nothing is knocked out.
+    void keep_life_above_zero();
+    // The life bar shows the life as it is now, or moves half a point
+    // toward it (it catches up over a few frames after a hit).
+    void show_life_at_once() { shown_life = life; }
+    void catch_up_shown_life();
     // Walking against the way it faces.
     bool backing_away() const { return (facing == 1 && move_x < 0) || (facing == 0 && move_x > 0); }
 

@@ -9,9 +9,6 @@ class hud;
 // Nothing of the rules runs for it then, its controller least of all.
 class fighter_pose {
 public:
-    // Drops whatever it was doing: no move, no speed, no hit string or
-    // dizziness, neutral, feet on the floor.
-    static void stand_still(fighter_lifeform& fighter);
     // One frame of the pose: its display elements, then its still `picture`
     // (a lifeform SHOW_ value).
     static void draw(fighter_lifeform& fighter, int picture, const hud& display_elements);
