@@ -42,6 +42,6 @@ void definition_index::turn_fields(Archive&& archive) const {
     }
 }
 
-void definition_index::save_turns(state_buffer& out) const { turn_fields(state_writer(out)); }
+void definition_index::save(state_buffer& out) const { turn_fields(state_writer(out)); }
 
-void definition_index::restore_turns(state_buffer& in) const { turn_fields(state_reader(in)); }
+void definition_index::restore(state_buffer& in) const { turn_fields(state_reader(in)); }

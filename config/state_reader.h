@@ -4,6 +4,7 @@
 #include <SDL/SDL.h>
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "config/state_buffer.h"
@@ -19,6 +20,8 @@ public:
         (void)name;
         in.get(value);
     }
+    void context(const char*) {}
+    void context(const std::string&) {}
     void flag(bool& value, const char* name) {
         Uint8 byte = 0;
         field(byte, name);
@@ -37,8 +40,8 @@ public:
     // What was read can't be right (names something that isn't there).
     void fail() { in.fail(); }
     template <class Part, class... Context>
-    void part(Part& restored, const Context&... context) {
-        restored.restore(in, context...);
+    void part(Part& restored, const Context&... extra) {
+        restored.restore(in, extra...);
     }
 
 private:

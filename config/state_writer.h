@@ -4,6 +4,7 @@
 #include <SDL/SDL.h>
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "config/state_buffer.h"
@@ -21,6 +22,10 @@ public:
     void field(const T& value, const char* name) {
         out.put(value, name);
     }
+    // Names the part of the state the fields that follow belong to, for
+    // the labels that name two states' first difference.
+    void context(const char* where) { out.set_context(where); }
+    void context(const std::string& where) { out.set_context(where); }
     // A bool as one byte, 0 or 1.
     void flag(bool value, const char* name) { out.put((Uint8)value, name); }
     // How many entries follow; a reader gets at most `limit` back. Returns
@@ -37,8 +42,8 @@ public:
     }
     // A part with a field list of its own, saved in place.
     template <class Part, class... Context>
-    void part(const Part& saved, const Context&... context) {
-        saved.save(out, context...);
+    void part(const Part& saved, const Context&... extra) {
+        saved.save(out, extra...);
     }
 
 private:
