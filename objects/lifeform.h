@@ -102,6 +102,8 @@ public:
     // On the floor: y + height is the display height.
     int on_floor() const;
     bool is_projectile() const { return kind == BODY_PROJECTILE; }
+    // Walking against the way it faces.
+    bool backing_away() const { return (facing == 1 && move_x < 0) || (facing == 0 && move_x > 0); }
 
     // Named changes the match makes to an object in play.
     void put_on_floor();
@@ -128,8 +130,6 @@ public:
     // toward it (it catches up over a few frames after a hit).
     void show_life_at_once() { shown_life = life; }
     void catch_up_shown_life();
-    // Walking against the way it faces.
-    bool backing_away() const { return (facing == 1 && move_x < 0) || (facing == 0 && move_x > 0); }
 
     std::vector<img_mgr*> images;
     int life;
