@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "ai/cpu_source.h"
-#include "anim/ag_stack.h"
 #include "gfx/img_mgr.h"
 #include "input/controller.h"
 #include "objects/fighter_lifeform.h"
