@@ -41,7 +41,7 @@ bool opponent_in_reach(controller& driver) {
     }
     const int target = driver.target;
     if (target < 0 || target >= (int)game_objects.size() || !game_objects[target] ||
-        game_objects[target]->kind == lifeform::KIND_PROJECTILE) {
+        game_objects[target]->is_projectile()) {
         warn_once(driver, "WARNING: CPU controller [%p] target [%d] is not a fighter in play; it will not attack\n",
                   target);
         return false;

@@ -2,7 +2,8 @@
 
 #include "anim/anim_mgr.h"
 #include "anim/definition_index.h"
-#include "config/state_buffer.h"
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 #include "anim/frame.h"
 
 namespace {
@@ -52,29 +53,36 @@ bool animation::finished() const { return current >= (int)def->frames.size(); }
 
 const frame& animation::shown_frame() const { return def->frames[current]; }
 
-void animation::save(state_buffer& out, const definition_index& definitions) const {
-    out.put(x, "record x");
-    out.put(y, "record y");
-    out.put(current, "record current");
-    out.put(ticks_left, "record ticks_left");
-    out.put(active, "record active");
-    out.put(loop, "record loop");
-    out.put(definitions.index_of(def), "record definition");
+template <class Archive, class Self>
+void animation::fields(Archive&& archive, Self& self, const definition_index& definitions) {
+    archive.field(self.x, "record x");
+    archive.field(self.y, "record y");
+    archive.field(self.current, "record current");
+    archive.field(self.ticks_left, "record ticks_left");
+    archive.field(self.active, "record active");
+    archive.field(self.loop, "record loop");
+    self.definition_field(archive, definitions);
 }
 
-void animation::restore(state_buffer& in, const definition_index& definitions) {
-    in.get(x);
-    in.get(y);
-    in.get(current);
-    in.get(ticks_left);
-    in.get(active);
-    in.get(loop);
+void animation::definition_field(state_writer& archive, const definition_index& definitions) const {
+    archive.field(definitions.index_of(def), "record definition");
+}
+
+void animation::definition_field(state_reader& archive, const definition_index& definitions) {
     int number = definition_index::NONE;
-    in.get(number);
+    archive.field(number, "record definition");
     Anim_Mgr* const found = definitions.at(number);
     if (!found || found->frames.empty() || current < 0 || current > (int)found->frames.size()) {
-        in.fail();
+        archive.fail();
         return;
     }
     def = found;
+}
+
+void animation::save(state_buffer& out, const definition_index& definitions) const {
+    fields(state_writer(out), *this, definitions);
+}
+
+void animation::restore(state_buffer& in, const definition_index& definitions) {
+    fields(state_reader(in), *this, definitions);
 }

@@ -8,6 +8,8 @@ class definition_index;
 class frame;
 class shown_pictures;
 class state_buffer;
+class state_reader;
+class state_writer;
 
 // One running playback of one definition: which frame is shown and for how
 // many more ticks. A tick is one call of the playback, once per displayed
@@ -48,6 +50,15 @@ public:
     int active;       // 0: neither shown nor advanced
     int loop;         // copied from the definition when started
     Anim_Mgr* def;    // not counted: the group's ref_ptr keeps it alive
+
+private:
+    // The saved fields, listed once: save() runs the list with a
+    // state_writer, restore() with a state_reader.
+    template <class Archive, class Self>
+    static void fields(Archive&& archive, Self& self, const definition_index& definitions);
+    // The definition goes by its number in `definitions`.
+    void definition_field(state_writer& archive, const definition_index& definitions) const;
+    void definition_field(state_reader& archive, const definition_index& definitions);
 };
 
 #endif

@@ -4,7 +4,8 @@
 
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
-#include "config/state_buffer.h"
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 
 void definition_index::clear() { definitions.clear(); }
 
@@ -27,22 +28,20 @@ Anim_Mgr* definition_index::at(int index) const {
     return definitions[index];
 }
 
-void definition_index::save_turns(state_buffer& out) const {
-    out.put_count(definitions.size());
-    for (const Anim_Mgr* definition : definitions) {
-        out.put(definition->angle, "definition angle");
-        out.put(definition->mirrored, "definition mirrored");
-        out.put(definition->width, "definition width");
-        out.put(definition->height, "definition height");
+// The list itself is the match's set-up: only what each definition carries
+// from frame to frame is listed, and no more entries are read than it has.
+template <class Archive>
+void definition_index::turn_fields(Archive&& archive) const {
+    const size_t count = archive.count(definitions.size(), definitions.size(), "count");
+    for (size_t index = 0; index < count; index++) {
+        Anim_Mgr& definition = *definitions[index];
+        archive.field(definition.angle, "definition angle");
+        archive.field(definition.mirrored, "definition mirrored");
+        archive.field(definition.width, "definition width");
+        archive.field(definition.height, "definition height");
     }
 }
 
-void definition_index::restore_turns(state_buffer& in) const {
-    const size_t count = in.get_count(definitions.size());
-    for (size_t index = 0; index < count; index++) {
-        in.get(definitions[index]->angle);
-        in.get(definitions[index]->mirrored);
-        in.get(definitions[index]->width);
-        in.get(definitions[index]->height);
-    }
-}
+void definition_index::save(state_buffer& out) const { turn_fields(state_writer(out)); }
+
+void definition_index::restore(state_buffer& in) const { turn_fields(state_reader(in)); }

@@ -25,10 +25,14 @@ public:
     Anim_Mgr* at(int index) const;
     int size() const { return (int)definitions.size(); }
 
-    void save_turns(state_buffer& out) const;
-    void restore_turns(state_buffer& in) const;
+    void save(state_buffer& out) const;
+    void restore(state_buffer& in) const;
 
 private:
+    // Each definition's saved fields, listed once for both directions.
+    template <class Archive>
+    void turn_fields(Archive&& archive) const;
+
     std::vector<Anim_Mgr*> definitions;
 };
 

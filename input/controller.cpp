@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "config/state_buffer.h"
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 #include "input/control_maps.h"
 
 namespace {
@@ -128,34 +129,23 @@ void controller::held_controls() {
     if (scripted_held & HELD_KICK) action = ACTION_KICK;
 }
 
-void controller::save(state_buffer& out) const {
-    out.put(cursor, "cursor");
-    out.put(action, "action");
-    out.put(horizontal, "horizontal");
-    out.put(vertical, "vertical");
-    out.put(pos_x, "pos_x");
-    out.put(facing, "facing");
-    out.put(behaviour, "behaviour");
-    out.put(target, "target");
-    for (int weight : cpu_weights) out.put(weight, "cpu weight");
-    out.put(reaction_wait, "reaction_wait");
-    out.put(reach_warned, "reach_warned");
-    chance.save(out);
-    tracker.save(out);
+template <class Archive, class Self>
+void controller::fields(Archive&& archive, Self& self) {
+    archive.field(self.cursor, "cursor");
+    archive.field(self.action, "action");
+    archive.field(self.horizontal, "horizontal");
+    archive.field(self.vertical, "vertical");
+    archive.field(self.pos_x, "pos_x");
+    archive.field(self.facing, "facing");
+    archive.field(self.behaviour, "behaviour");
+    archive.field(self.target, "target");
+    for (auto& weight : self.cpu_weights) archive.field(weight, "cpu weight");
+    archive.field(self.reaction_wait, "reaction_wait");
+    archive.field(self.reach_warned, "reach_warned");
+    archive.part(self.chance);
+    archive.part(self.tracker);
 }
 
-void controller::restore(state_buffer& in) {
-    in.get(cursor);
-    in.get(action);
-    in.get(horizontal);
-    in.get(vertical);
-    in.get(pos_x);
-    in.get(facing);
-    in.get(behaviour);
-    in.get(target);
-    for (int& weight : cpu_weights) in.get(weight);
-    in.get(reaction_wait);
-    in.get(reach_warned);
-    chance.restore(in);
-    tracker.restore(in);
-}
+void controller::save(state_buffer& out) const { fields(state_writer(out), *this); }
+
+void controller::restore(state_buffer& in) { fields(state_reader(in), *this); }

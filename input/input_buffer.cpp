@@ -1,6 +1,7 @@
 #include "input/input_buffer.h"
 
-#include "config/state_buffer.h"
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 
 input_buffer::input_buffer() : input(NOTHING), age(0) {}
 
@@ -20,12 +21,12 @@ void input_buffer::clear() {
     age = 0;
 }
 
-void input_buffer::save(state_buffer& out) const {
-    out.put(input, "kept input");
-    out.put(age, "kept age");
+template <class Archive, class Self>
+void input_buffer::fields(Archive&& archive, Self& self) {
+    archive.field(self.input, "kept input");
+    archive.field(self.age, "kept age");
 }
 
-void input_buffer::restore(state_buffer& in) {
-    in.get(input);
-    in.get(age);
-}
+void input_buffer::save(state_buffer& out) const { fields(state_writer(out), *this); }
+
+void input_buffer::restore(state_buffer& in) { fields(state_reader(in), *this); }

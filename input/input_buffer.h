@@ -26,6 +26,12 @@ public:
 
     int input;  // NOTHING when empty
     int age;    // frames since it was kept
+
+private:
+    // The saved fields, listed once: save() runs the list with a
+    // state_writer, restore() with a state_reader.
+    template <class Archive, class Self>
+    static void fields(Archive&& archive, Self& self);
 };
 
 #endif

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "config/state_buffer.h"
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 #include "input/live_input.h"
 
 namespace {
@@ -229,46 +230,31 @@ int key_tracker::search_history(const key_req& wanted, int lo, int hi) const {
     return 0;
 }
 
-void key_tracker::save(state_buffer& out) const {
-    out.put(now, "tracker now");
-    out.put(mirror_keys, "tracker mirror_keys");
-    out.put(verbose, "tracker verbose");
-    out.put(maxkeep, "tracker maxkeep");
-    out.put_count(watched.size(), "watched count");
-    for (const watched_key& key : watched) out.put(key.state, "watched state");
-    out.put_count(history.size(), "history count");
-    for (const key_event& event : history) {
-        out.put(event.key, "history key");
-        out.put(event.time, "history time");
-        out.put(event.state, "history state");
+// Which keys are watched is the fighter file's: only their states are
+// listed, and a restore reads no more states than there are keys.
+template <class Archive, class Self>
+void key_tracker::fields(Archive&& archive, Self& self) {
+    archive.field(self.now, "tracker now");
+    archive.field(self.mirror_keys, "tracker mirror_keys");
+    archive.field(self.verbose, "tracker verbose");
+    archive.field(self.maxkeep, "tracker maxkeep");
+    const size_t watched_count = archive.count(self.watched.size(), self.watched.size(), "watched count");
+    for (size_t index = 0; index < watched_count; index++) archive.field(self.watched[index].state, "watched state");
+    archive.length(self.history, MOST_SAVED_ENTRIES, "history count");
+    for (auto& event : self.history) {
+        archive.field(event.key, "history key");
+        archive.field(event.time, "history time");
+        archive.field(event.state, "history state");
     }
-    out.put_count(candidates.size(), "candidate count");
-    for (const combo_candidate& candidate : candidates) {
-        out.put(candidate.combo_index, "candidate combo");
-        out.put(candidate.step, "candidate step");
-        out.put(candidate.expire, "candidate expire");
-        out.put(candidate.last, "candidate last");
+    archive.length(self.candidates, MOST_SAVED_ENTRIES, "candidate count");
+    for (auto& candidate : self.candidates) {
+        archive.field(candidate.combo_index, "candidate combo");
+        archive.field(candidate.step, "candidate step");
+        archive.field(candidate.expire, "candidate expire");
+        archive.field(candidate.last, "candidate last");
     }
 }
 
-void key_tracker::restore(state_buffer& in) {
-    in.get(now);
-    in.get(mirror_keys);
-    in.get(verbose);
-    in.get(maxkeep);
-    const size_t watched_count = in.get_count(watched.size());
-    for (size_t index = 0; index < watched_count; index++) in.get(watched[index].state);
-    history.resize(in.get_count(MOST_SAVED_ENTRIES));
-    for (key_event& event : history) {
-        in.get(event.key);
-        in.get(event.time);
-        in.get(event.state);
-    }
-    candidates.resize(in.get_count(MOST_SAVED_ENTRIES));
-    for (combo_candidate& candidate : candidates) {
-        in.get(candidate.combo_index);
-        in.get(candidate.step);
-        in.get(candidate.expire);
-        in.get(candidate.last);
-    }
-}
+void key_tracker::save(state_buffer& out) const { fields(state_writer(out), *this); }
+
+void key_tracker::restore(state_buffer& in) { fields(state_reader(in), *this); }

@@ -14,17 +14,17 @@ public:
     enum { POSTURE_CROUCH = 0, POSTURE_STAND = 1, POSTURE_JUMP = 2 };
     // `move_kind`
     enum {
-        KIND_NONE = 0,
-        KIND_BLOCK = 1,
-        KIND_HIT_REACTION = 2,
-        KIND_KNOCKED_OUT = 3,
-        KIND_PUNCH = 4,
-        KIND_KICK = 5,
-        KIND_BUTTON_4 = 6,
-        KIND_BUTTON_5 = 7,
-        KIND_SPECIAL = 8,
-        KIND_RUSH = 9,
-        KIND_DIZZY = 12
+        MOVE_KIND_NONE = 0,
+        MOVE_KIND_BLOCK = 1,
+        MOVE_KIND_HIT_REACTION = 2,
+        MOVE_KIND_KNOCKED_OUT = 3,
+        MOVE_KIND_PUNCH = 4,
+        MOVE_KIND_KICK = 5,
+        MOVE_KIND_BUTTON_4 = 6,
+        MOVE_KIND_BUTTON_5 = 7,
+        MOVE_KIND_SPECIAL = 8,
+        MOVE_KIND_RUSH = 9,
+        MOVE_KIND_DIZZY = 12
     };
     // Move numbers: a fighter file lists its moves in this order.
     enum {
@@ -67,27 +67,79 @@ public:
     // Once the fighter has acted, an early press was answered or overtaken.
     void forget_early_inputs();
 
+    // The move a button starts in the fighter's posture (a crouching or
+    // jumping punch or kick has its own move).
+    static int attack_move(int action, int posture);
+    // A button's attack: the move kind its button names, attacking, and
+    // its move in the fighter's posture.
+    void attack(int action);
+    // A special or rush combo cuts off whatever else plays, then starts
+    // `move` when the gate allows. Either strikes as an attack while its
+    // frames run; a fighter whose move did not start is left in
+    // `unstarted_state`. False when the gate stayed shut (the same move
+    // still plays, or the fighter is knocked out).
+    bool start_combo_move(int move, int kind, int unstarted_state);
+    // Back to neutral once the running move has ended, unless knocked out.
+    void settle_when_move_ends();
+    // One dizzy frame: the fighter stands and its controller does not run.
+    void stay_dizzy();
+    // The knock-downs start counting afresh once the dizziness is over.
+    void recover_when_dizziness_ends();
+    // A blow meets this fighter's guard: the first time in the attacker's
+    // move the guard slides back a little and true is returned (the match
+    // shows a spark); later frames of the same move do nothing.
+    bool stop_blow(fighter_lifeform& attacker);
+    // A projectile meets the guard: it holds and costs a chip of life.
+    void guard_projectile();
+    // Knocked out until the next round, lying on the floor.
+    void lie_knocked_out();
+    // Drops whatever it was doing: no move, no speed, no hit string or
+    // dizziness, neutral, feet on the floor.
+    void stand_still();
+    // Takes its place in a series: driven by `driver`, on team `side`, at
+    // the series' frame rate.
+    void join(::controller& driver, int side, int frame_rate);
+    // The still picture for the move kind and posture. A fighter's guard
+    // `under_attack` drops its walk back for the guard pose.
+    void choose_still(bool is_fighter, bool under_attack);
+    // Round wins, held in a byte.
+    void add_wins(int count);
+
     // The lifeform's state and the fighter's counters.
     void save(state_buffer& out, const definition_index& definitions) const;
     void restore(state_buffer& in, const definition_index& definitions);
 
-    int posture;
+    // The move in progress: its kind and the priority it started with, the
+    // posture it is made in and the one the last hit found, and whether it
+    // already met a guard (a blow is stopped once, with one spark and one
+    // slide, however many frames the pictures touch).
     int move_kind;
-    int hit_posture;
     int priority;
+    int posture;
+    int hit_posture;
+    int blow_guarded;
+
+    // The combat counters: the string of hits taken without a break, the
+    // clock at the last hit (ms) and the rounds won.
     int hits_taken;
+    int hit_time;
     Uint8 wins;
+
+    // Dizziness: the knock-downs counted toward it and the frames it has
+    // lasted, out of 3 x fps (the match's frame rate).
     Uint8 knockdowns;
     int dizzy_frames;
-    int hit_time;  // ms, clock at the last hit
-    int fps;       // the match's frame rate; dizziness lasts 3 x fps frames
-    // The running move already met a guard: a blow is stopped once, with
-    // one spark and one slide, however many frames the pictures touch.
-    int blow_guarded;
-    input_buffer early_button;  // a punch or kick pressed while the gate was shut
-    input_buffer early_combo;   // a special or rush completed while it was shut
+    int fps;
+
+    // Inputs that came while the gate was shut, tried again when it opens.
+    input_buffer early_button;  // a punch or kick
+    input_buffer early_combo;   // a completed special or rush
 
 private:
+    // The saved fields, listed once: save() runs the list with a
+    // state_writer, restore() with a state_reader.
+    template <class Archive, class Self>
+    static void fields(Archive&& archive, Self& self);
     int reacting_to_hit() const;
     int reaction_move(const fighter_lifeform& attacker) const;
     void count_knockdown(int* reaction);

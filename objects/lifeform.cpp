@@ -7,7 +7,8 @@
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
 #include "anim/definition_index.h"
-#include "config/state_buffer.h"
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 #include "anim/frame.h"
 #include "input/controller.h"
 #include "objects/fighter_loader.h"
@@ -32,8 +33,18 @@ enum picture_source { PICTURE_NONE = 0, PICTURE_FRAME = 1, PICTURE_STILL = 2, PI
 const int SHADOW_FADE = 128;       // the shadow is this much more transparent
 const int SHADOW_FLOOR_GAP = 40;   // floor line above the bottom of the screen
 const double SHADOW_SQUASH = 0.1;  // the shadow is a tenth of the picture's height
+const double SHOWN_LIFE_STEP = 0.5;  // life points the bar catches up by a frame
 
 unsigned address_of(const void* object) { return (unsigned)(size_t)object; }
+
+// How a saved state names a picture: its source, and the definition and
+// frame, or the still, it is.
+template <class Archive>
+void picture_name_fields(Archive& archive, Uint8& source, int& number, int& index) {
+    archive.field(source, "picture source");
+    archive.field(number, "picture definition");
+    archive.field(index, "picture index");
+}
 
 }  // namespace
 
@@ -58,7 +69,7 @@ lifeform::lifeform()
       state(STATE_NEUTRAL),
       show_state(SHOW_STANDING),
       dies_at_edge(1),
-      kind(0),
+      kind(BODY_FIGHTER),
       controller(nullptr),
       source_cursor(0),
       anim_stack(new ag_stack()),
@@ -143,6 +154,33 @@ lifeform::margins lifeform::side_margins() const {
 int lifeform::floor_y() const { return screen.height() - height; }
 
 int lifeform::on_floor() const { return y + height == screen.height(); }
+
+void lifeform::put_on_floor() { y = floor_y(); }
+
+void lifeform::stand_at(int at_x, bool facing_right) {
+    face(facing_right);
+    x = at_x;
+    put_on_floor();
+}
+
+void lifeform::clear_steering() {
+    move_x = 0;
+    move_y = 0;
+}
+
+void lifeform::drop_move() {
+    stop_moves();
+    move_phase = PHASE_NONE;
+}
+
+void lifeform::keep_life_above_zero() {
+    if (life < 0) life = 0;
+}
+
+void lifeform::catch_up_shown_life() {
+    if ((int)shown_life == life) return;
+    shown_life += life > shown_life ? SHOWN_LIFE_STEP : -SHOWN_LIFE_STEP;
+}
 
 void lifeform::clamp_dying() {
     const margins edge = side_margins();
@@ -232,7 +270,7 @@ void lifeform::show_pictures(bool advancing) {
         return;
     }
     if (off_screen()) return;
-    show_still();
+    show_still_picture();
 }
 
 bool lifeform::move_running() const { return move_phase != PHASE_NONE && anim_stack && !anim_stack->empty(); }
@@ -308,7 +346,7 @@ int lifeform::off_screen() {
     return 0;
 }
 
-void lifeform::show_still() {
+void lifeform::show_still_picture() {
     if (show_state < 0 || show_state >= (int)images.size()) show_state = SHOW_STANDING;
     if (images.empty()) {
         if (!no_images_told) printf("WARNING: lifeform[%x] has no images at all\n", address_of(this));
@@ -400,79 +438,61 @@ void lifeform::set_cpu_weights(int block, int spare, int reach, int jump, int du
     cpu_weights[WEIGHT_APPROACH] = approach;
 }
 
+template <class Archive, class Self>
+void lifeform::fields(Archive&& archive, Self& self, const definition_index& definitions) {
+    archive.field(self.life, "life");
+    archive.field(self.max_life, "max_life");
+    archive.field(self.shown_life, "shown_life");
+    archive.field(self.x, "x");
+    archive.field(self.y, "y");
+    archive.field(self.height, "height");
+    archive.field(self.width, "width");
+    archive.field(self.freeze_frames, "freeze_frames");
+    archive.field(self.move_x, "move_x");
+    archive.field(self.move_y, "move_y");
+    archive.field(self.drift_x, "drift_x");
+    archive.field(self.jump_speed, "jump_speed");
+    archive.field(self.speed, "speed");
+    archive.field(self.target, "target");
+    archive.field(self.team, "team");
+    archive.field(self.facing, "facing");
+    archive.field(self.state, "state");
+    archive.field(self.show_state, "show_state");
+    archive.field(self.dies_at_edge, "dies_at_edge");
+    archive.field(self.kind, "kind");
+    archive.field(self.source_cursor, "source_cursor");
+    archive.field(self.move_phase, "move_phase");
+    archive.field(self.alpha, "alpha");
+    archive.field(self.scale, "scale");
+    for (auto& weight : self.cpu_weights) archive.field(weight, "cpu weight");
+    archive.flag(self.no_images_told, "no_images_told");
+    self.picture_field(archive, definitions);
+    self.running_move_field(archive, definitions);
+}
+
 void lifeform::save(state_buffer& out, const definition_index& definitions) const {
-    out.put(life, "life");
-    out.put(max_life, "max_life");
-    out.put(shown_life, "shown_life");
-    out.put(x, "x");
-    out.put(y, "y");
-    out.put(height, "height");
-    out.put(width, "width");
-    out.put(freeze_frames, "freeze_frames");
-    out.put(move_x, "move_x");
-    out.put(move_y, "move_y");
-    out.put(drift_x, "drift_x");
-    out.put(jump_speed, "jump_speed");
-    out.put(speed, "speed");
-    out.put(target, "target");
-    out.put(team, "team");
-    out.put(facing, "facing");
-    out.put(state, "state");
-    out.put(show_state, "show_state");
-    out.put(dies_at_edge, "dies_at_edge");
-    out.put(kind, "kind");
-    out.put(source_cursor, "source_cursor");
-    out.put(move_phase, "move_phase");
-    out.put(alpha, "alpha");
-    out.put(scale, "scale");
-    for (int weight : cpu_weights) out.put(weight, "cpu weight");
-    out.put((Uint8)no_images_told, "no_images_told");
-    save_picture(out, definitions);
-    out.put_count(anim_stack ? anim_stack->size() : 0, "running records");
-    if (anim_stack) {
-        for (const animation& record : anim_stack->records) record.save(out, definitions);
-    }
+    fields(state_writer(out), *this, definitions);
 }
 
 void lifeform::restore(state_buffer& in, const definition_index& definitions) {
-    in.get(life);
-    in.get(max_life);
-    in.get(shown_life);
-    in.get(x);
-    in.get(y);
-    in.get(height);
-    in.get(width);
-    in.get(freeze_frames);
-    in.get(move_x);
-    in.get(move_y);
-    in.get(drift_x);
-    in.get(jump_speed);
-    in.get(speed);
-    in.get(target);
-    in.get(team);
-    in.get(facing);
-    in.get(state);
-    in.get(show_state);
-    in.get(dies_at_edge);
-    in.get(kind);
-    in.get(source_cursor);
-    in.get(move_phase);
-    in.get(alpha);
-    in.get(scale);
-    for (int& weight : cpu_weights) in.get(weight);
-    Uint8 told = 0;
-    in.get(told);
-    no_images_told = told != 0;
-    restore_picture(in, definitions);
-    const size_t records = in.get_count(MOST_SAVED_RECORDS);
+    fields(state_reader(in), *this, definitions);
+}
+
+void lifeform::running_move_field(state_writer& archive, const definition_index& definitions) const {
+    archive.count(anim_stack ? anim_stack->size() : 0, MOST_SAVED_RECORDS, "running records");
+    if (!anim_stack) return;
+    for (const animation& record : anim_stack->records) archive.part(record, definitions);
+}
+
+void lifeform::running_move_field(state_reader& archive, const definition_index& definitions) {
     if (!anim_stack) anim_stack = new ag_stack();
-    anim_stack->records.resize(records);
-    for (animation& record : anim_stack->records) record.restore(in, definitions);
+    archive.length(anim_stack->records, MOST_SAVED_RECORDS, "running records");
+    for (animation& record : anim_stack->records) archive.part(record, definitions);
 }
 
 // The picture drawn last decides the next contact test, so it is saved by
 // where it came from.
-void lifeform::save_picture(state_buffer& out, const definition_index& definitions) const {
+void lifeform::picture_field(state_writer& archive, const definition_index& definitions) const {
     Uint8 source = PICTURE_UNNAMED;
     int number = -1;
     int index = -1;
@@ -487,20 +507,16 @@ void lifeform::save_picture(state_buffer& out, const definition_index& definitio
         source = PICTURE_STILL;
         index = image_still;
     }
-    out.put(source, "picture source");
-    out.put(number, "picture definition");
-    out.put(index, "picture index");
+    picture_name_fields(archive, source, number, index);
 }
 
 // A picture that was set from outside the object's own (a test's) is
 // left as it stands.
-void lifeform::restore_picture(state_buffer& in, const definition_index& definitions) {
+void lifeform::picture_field(state_reader& archive, const definition_index& definitions) {
     Uint8 source = PICTURE_NONE;
     int number = -1;
     int index = -1;
-    in.get(source);
-    in.get(number);
-    in.get(index);
+    picture_name_fields(archive, source, number, index);
     if (source == PICTURE_NONE) {
         image = nullptr;
         image_def = nullptr;
@@ -508,7 +524,7 @@ void lifeform::restore_picture(state_buffer& in, const definition_index& definit
     } else if (source == PICTURE_FRAME) {
         const Anim_Mgr* const definition = definitions.at(number);
         if (!definition || index < 0 || index >= (int)definition->frames.size()) {
-            in.fail();
+            archive.fail();
             return;
         }
         image = definition->frames[index].image;
@@ -517,7 +533,7 @@ void lifeform::restore_picture(state_buffer& in, const definition_index& definit
         image_still = -1;
     } else if (source == PICTURE_STILL) {
         if (index < 0 || index >= (int)images.size()) {
-            in.fail();
+            archive.fail();
             return;
         }
         image = images[index];

@@ -18,6 +18,8 @@ class ag_stack;
 class animation;
 class definition_index;
 class state_buffer;
+class state_reader;
+class state_writer;
 
 // Everything in play is a lifeform: both fighters and every projectile. It
 // holds the still pictures and the moves, position and speeds, facing and
@@ -43,7 +45,8 @@ public:
     };
     // `move_phase`
     enum { PHASE_NONE = -1, PHASE_FLIGHT = 0, PHASE_MOVE = 1, PHASE_RUSH_RIGHT = 3, PHASE_RUSH_LEFT = 4 };
-    enum { KIND_PROJECTILE = 3 };
+    // `kind`: a fighter is 0; anything else moves four times as far.
+    enum { BODY_FIGHTER = 0, BODY_PROJECTILE = 3 };
 
     lifeform();
     // Frees the moves (and with them the animation definitions the loader
@@ -106,8 +109,35 @@ public:
     void restore(state_buffer& in, const definition_index& definitions);
     // On the floor: y + height is the display height.
     int on_floor() const;
+    bool is_projectile() const { return kind == BODY_PROJECTILE; }
     // Walking against the way it faces.
     bool backing_away() const { return (facing == 1 && move_x < 0) || (facing == 0 && move_x > 0); }
+
+    // Named changes the match makes to an object in play.
+    void put_on_floor();
+    // Facing right (drawn mirrored) or left, at `at_x` on the floor.
+    void stand_at(int at_x, bool facing_right);
+    void face(bool right) { facing = right ? 1 : 0; }
+    // The object in game_objects it aims at.
+    void aim_at(int index) { target = (Uint8)index; }
+    // Held at the level's edges instead of dying there.
+    void stay_in_level() { dies_at_edge = 0; }
+    // The inputs are read afresh every frame.
+    void clear_steering();
+    // Drops the running move and its phase: the still picture shows.
+    void drop_move();
+    // Shows still picture `picture` (a SHOW_ value).
+    void show_still(int picture) { show_state = picture; }
+    void end_hit_freeze() { freeze_frames = 0; }
+    // Out of play at once: a knock-out, or a projectile gone with the round.
+    void end_life() { life = -1; }
+    void refill_life() { life = max_life; }
+    // Life never below 0 where nothing is knocked out.
+    void keep_life_above_zero();
+    // The life bar shows the life as it is now, or moves half a point
+    // toward it (it catches up over a few frames after a hit).
+    void show_life_at_once() { shown_life = life; }
+    void catch_up_shown_life();
 
     std::vector<img_mgr*> images;
     int life;
@@ -188,10 +218,18 @@ private:
     void show_record(const animation& record);
     void end_move();
     int off_screen();
-    void show_still();
+    void show_still_picture();
     void show_picture(int still);
-    void save_picture(state_buffer& out, const definition_index& definitions) const;
-    void restore_picture(state_buffer& in, const definition_index& definitions);
+    // The saved fields, listed once: save() runs the list with a
+    // state_writer, restore() with a state_reader.
+    template <class Archive, class Self>
+    static void fields(Archive&& archive, Self& self, const definition_index& definitions);
+    // The picture drawn last, by where it came from.
+    void picture_field(state_writer& archive, const definition_index& definitions) const;
+    void picture_field(state_reader& archive, const definition_index& definitions);
+    // The running move's records.
+    void running_move_field(state_writer& archive, const definition_index& definitions) const;
+    void running_move_field(state_reader& archive, const definition_index& definitions);
 };
 
 #endif

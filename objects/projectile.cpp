@@ -42,7 +42,7 @@ fighter_lifeform* projectile::make(const lifeform& shooter) {
     missile->height = (Uint16)missile->flight->height;
     missile->move_phase = lifeform::PHASE_FLIGHT;
     missile->show_state = lifeform::SHOW_ATTACKING;
-    missile->kind = lifeform::KIND_PROJECTILE;
+    missile->kind = lifeform::BODY_PROJECTILE;
     missile->dies_at_edge = 1;
     missile->facing = shooter.facing;
 
@@ -55,6 +55,6 @@ fighter_lifeform* projectile::make(const lifeform& shooter) {
     missile->scale = shooter.scale;
     missile->posture = fighter_lifeform::POSTURE_STAND;
     missile->state = lifeform::STATE_ATTACKING;
-    missile->move_kind = fighter_lifeform::KIND_PUNCH;
+    missile->move_kind = fighter_lifeform::MOVE_KIND_PUNCH;
     return missile;
 }

@@ -31,12 +31,12 @@ int visible_far_edge(const fighter_lifeform& fighter, int edge) {
 // Turns the fighters toward each other by their centres.
 span_edges face_each_other(fighter_lifeform& left, fighter_lifeform& right) {
     if ((left.x + left.width) / 2 < (right.x + right.width) / 2) {
-        left.facing = 1;
-        right.facing = 0;
+        left.face(true);
+        right.face(false);
         return span_edges{visible_near_edge(left, left.x), visible_far_edge(right, right.x + right.width)};
     }
-    left.facing = 0;
-    right.facing = 1;
+    left.face(false);
+    right.face(true);
     return span_edges{visible_near_edge(right, right.x), visible_far_edge(left, left.x + left.width)};
 }
 

@@ -30,9 +30,9 @@ void cheats::apply_to(fighter_lifeform& fighter, bool infinite, bool knock_out_a
     // A fresh fighter or a new round starts with more life than was seen:
     // only a loss counts as a blow.
     if (knock_out_at_once && life_before != NO_LIFE_SEEN && fighter.life < life_before && fighter.life >= 0) {
-        fighter.life = -1;
+        fighter.end_life();
     }
-    if (infinite) fighter.life = fighter.max_life;
+    if (infinite) fighter.refill_life();
     life_before = fighter.life;
 }
 

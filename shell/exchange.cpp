@@ -8,13 +8,7 @@
 
 namespace {
 
-const int CHIP_DAMAGE = 1;
-// Decays by a quarter a frame, so the guard slides for two frames: some 5
-// to 8 pixels at the roster's speeds.
-const double GUARD_SLIDE_DRIFT = 1.25;
 const int GUARD_SPARK_DEPTH_DIVISOR = 4;  // a quarter down the guard's body
-
-bool is_projectile(const lifeform& object) { return object.kind == lifeform::KIND_PROJECTILE; }
 
 }  // namespace
 
@@ -38,10 +32,7 @@ void exchange::blow_to_guard(fighter_lifeform& blocker, fighter_lifeform& attack
         blocker.take_hit(attacker);
         return;
     }
-    if (attacker.blow_guarded) return;
-    attacker.blow_guarded = 1;
-    guard_spark_at(blocker);
-    blocker.drift_x = blocker.facing == 1 ? -GUARD_SLIDE_DRIFT : GUARD_SLIDE_DRIFT;
+    if (blocker.stop_blow(attacker)) guard_spark_at(blocker);
 }
 
 // Centred on the guard's front edge, a quarter down its visible body, where
@@ -69,8 +60,8 @@ void exchange::guard_spark_at(const lifeform& blocker) {
 void exchange::trade(fighter_lifeform& left, fighter_lifeform& right) {
     left.take_hit(right);
     right.take_hit(left);
-    left.freeze_frames = 0;
-    right.freeze_frames = 0;
+    left.end_hit_freeze();
+    right.end_hit_freeze();
 }
 
 void exchange::between_fighters(fighter_lifeform& left, fighter_lifeform& right) {
@@ -106,9 +97,7 @@ void exchange::projectile_touch(fighter_lifeform& struck, fighter_lifeform& othe
         return;
     }
     spark_at(struck);
-    struck.state = lifeform::STATE_BLOCKING;
-    struck.move_kind = fighter_lifeform::KIND_BLOCK;
-    struck.life -= CHIP_DAMAGE;
+    struck.guard_projectile();
 }
 
 bool exchange::projectile_contacts(const std::vector<fighter_lifeform*>& objects) {
@@ -119,7 +108,7 @@ bool exchange::projectile_contacts(const std::vector<fighter_lifeform*>& objects
             fighter_lifeform& first = *objects[i];
             fighter_lifeform& second = *objects[j];
             if (!first.is_alive() || !second.is_alive()) continue;
-            const bool has_projectile = is_projectile(first) || is_projectile(second);
+            const bool has_projectile = first.is_projectile() || second.is_projectile();
             if (has_projectile) projectile_alive = true;
             if (!has_projectile || first.team == second.team || !first.overlaps(second)) continue;
             projectile_touch(first, second);

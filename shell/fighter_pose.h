@@ -8,9 +8,6 @@ class fighter_lifeform;
 // Nothing of the rules runs for it then, its controller least of all.
 class fighter_pose {
 public:
-    // Drops whatever it was doing: no move, no speed, no hit string or
-    // dizziness, neutral, feet on the floor.
-    static void stand_still(fighter_lifeform& fighter);
     // One frame of the pose: its still `picture` (a lifeform SHOW_ value).
     static void show(fighter_lifeform& fighter, int picture);
 };

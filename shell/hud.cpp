@@ -24,7 +24,6 @@ const int WIN_DOT_SPACING = 11;
 const int WIN_DOT_Y = 31;
 const int WIN_DOT_RADIUS = 5;
 const int WIN_DOT_SEGMENTS = 12;
-const double CATCH_UP_STEP = 0.5;
 // The width of "%d hit" in the counter's face (size 30 x 5 / 3 each half).
 const int HIT_TEXT_WIDTH = 100;
 // The second result line stands this far under the first.
@@ -74,11 +73,6 @@ hud::side hud::side_of(int seat) {
 double hud::bar_length(double points, int max_life) {
     if (max_life <= 0) return 0.0;
     return points * BAR_LENGTH / max_life;
-}
-
-void hud::catch_up(lifeform& fighter) {
-    if ((int)fighter.shown_life == fighter.life) return;
-    fighter.shown_life += fighter.life > fighter.shown_life ? CATCH_UP_STEP : -CATCH_UP_STEP;
 }
 
 // The pictures face the screen's centre from either side.

@@ -6,7 +6,6 @@
 #include <string>
 
 class fighter_lifeform;
-class lifeform;
 class match_assets;
 class img_mgr;
 
@@ -56,8 +55,6 @@ public:
     // The life bar's length in pixels for `points`; 0 for a fighter with
     // no hit points at all.
     static double bar_length(double points, int max_life);
-    // shown_life moves half a point a frame toward life.
-    static void catch_up(lifeform& fighter);
 
 private:
     hud(const hud&);

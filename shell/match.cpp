@@ -31,7 +31,6 @@ const char* const STAGE_FILE = "rsrc/road/stage_road.ini";
 const int START_DISTANCE = 200;  // each fighter starts this far from the middle
 const int ROUND_END_SECONDS = 3;
 const int DEFAULT_FPS = 60;
-const int MAX_WINS = 255;        // wins is a byte
 const int LEFT = 0;
 const int RIGHT = 1;
 const char* const TIME_OUT_TEXT = "TIME";
@@ -143,15 +142,15 @@ fighter_lifeform* match::load_fighter(int choice, const name_list<control>* cont
     }
     fighter->controls = controls;
     fighter->load(fighter_file(choice));
-    fighter->dies_at_edge = 0;
+    fighter->stay_in_level();
     return fighter;
 }
 
 void match::load_fighters() {
     game_objects.push_back(load_fighter(request.second_choice, p2_controls, false));
     game_objects.push_back(load_fighter(request.first_choice, p1_controls, true));
-    left()->target = RIGHT;
-    right()->target = LEFT;
+    left()->aim_at(RIGHT);
+    right()->aim_at(LEFT);
 }
 
 static_assert((int)match_request::EASY == (int)controller::EASY && (int)match_request::NORMAL == (int)controller::NORMAL &&
@@ -218,21 +217,17 @@ bool match::take_inputs(frame_input* inputs) {
 // faces right.
 void match::stand_at_start(fighter_lifeform& fighter, int side) const {
     const int middle = (int)(camera::play_width(*stage) * 0.5);
-    fighter.facing = side == LEFT ? 1 : 0;
-    fighter.x = side == LEFT ? middle - START_DISTANCE : middle + START_DISTANCE;
-    fighter.y = screen.height() - fighter.height;
+    fighter.stand_at(side == LEFT ? middle - START_DISTANCE : middle + START_DISTANCE, side == LEFT);
 }
 
 // A fighter at its start with its controller.
 void match::place_fighter(fighter_lifeform& fighter, int side) {
     controller& driver = controllers[side == LEFT ? 1 : 0];
-    fighter.controller = &driver;
+    fighter.join(driver, side, request.fps);
     driver.tracker.import_combos(fighter.combos);
     stand_at_start(fighter, side);
-    fighter.team = side;
     fighter.set_cpu_weights(WEIGHT_BLOCK_VALUE, WEIGHT_SPARE_VALUE, WEIGHT_REACH_VALUE, WEIGHT_JUMP_VALUE,
                             WEIGHT_DUCK_VALUE, WEIGHT_APPROACH_VALUE);
-    fighter.fps = request.fps;
 }
 
 void match::place_fighters() {
@@ -297,8 +292,7 @@ void match::start_round() {
 }
 
 void match::add_wins(fighter_lifeform& fighter, int count) {
-    const int total = fighter.wins + count;
-    fighter.wins = (Uint8)(total > MAX_WINS ? MAX_WINS : total);
+    fighter.add_wins(count);
 }
 
 // A closed window gives the left fighter the series, Escape the right one.
@@ -323,9 +317,7 @@ void match::leave_series(fighter_lifeform& given_the_series) {
 }
 
 void match::lay_down(fighter_lifeform& fighter) {
-    fighter.state = lifeform::STATE_KNOCKED_OUT;
-    fighter.move_kind = fighter_lifeform::KIND_KNOCKED_OUT;
-    fighter.y = screen.height() - fighter.height;
+    fighter.lie_knocked_out();
 }
 
 void match::knock_out(fighter_lifeform& fighter, const char* text) {
@@ -358,7 +350,7 @@ void match::check_knock_outs() {
 // ends.
 void match::celebrate(fighter_lifeform& winner) {
     if (celebrating == &winner) return;
-    fighter_pose::stand_still(winner);
+    winner.stand_still();
     celebrating = &winner;
     printf("Knock-out: the %s fighter wins the round\n", &winner == left() ? "left" : "right");
 }
@@ -516,16 +508,16 @@ void match::run_object(size_t index, bool projectile_alive) {
 // Every round starts afresh at the start places, the camera following them
 // there; a fighter that keeps its life (survival's player) keeps only that.
 void match::ready_for_round(fighter_lifeform& fighter, int side, bool full_life) {
-    fighter_pose::stand_still(fighter);
+    fighter.stand_still();
     stand_at_start(fighter, side);
-    if (full_life) fighter.life = fighter.max_life;
-    fighter.shown_life = fighter.life;
+    if (full_life) fighter.refill_life();
+    fighter.show_life_at_once();
 }
 
 // A projectile still flying when a round ends is gone in the next.
 void match::end_projectiles() {
     for (size_t index = RIGHT + 1; index < game_objects.size(); index++) {
-        if (game_objects[index]->is_alive()) game_objects[index]->life = -1;
+        if (game_objects[index]->is_alive()) game_objects[index]->end_life();
     }
 }
 
@@ -643,7 +635,7 @@ void match::bring_next_opponent() {
     delete game_objects[LEFT];
     fighter_lifeform* opponent = load_fighter(opponent_choice, p2_controls, false);
     game_objects[LEFT] = opponent;
-    opponent->target = RIGHT;
+    opponent->aim_at(RIGHT);
     controllers[1].behaviour = -1;
     place_fighter(*opponent, LEFT);
     display_elements.seat(hud::LEFT_SEAT, opponent, seat_name(hud::LEFT_SEAT));

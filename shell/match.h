@@ -26,6 +26,8 @@ class controller;
 class fighter_lifeform;
 class level;
 class match_assets;
+class state_reader;
+class state_writer;
 class control;
 template <class T>
 class name_list;
@@ -143,6 +145,13 @@ private:
     // Numbers the definitions a saved state names: the fighters' moves and
     // the sparks. Again whenever a fighter comes or goes.
     void index_definitions();
+    // The match's own saved fields and its parts, listed once: save_state()
+    // runs the list with a state_writer, restore_state() with a state_reader.
+    template <class Archive, class Self>
+    static void fields(Archive&& archive, Self& self);
+    // The fighter posing for its won round, by its side.
+    void celebrating_field(state_writer& archive) const;
+    void celebrating_field(state_reader& archive);
     void save_spark(state_buffer& out, const anim_group& spark) const;
     void restore_object(state_buffer& in, size_t index);
     void restore_spark(state_buffer& in);

@@ -5,6 +5,8 @@
 
 #include "anim/anim_group.h"
 #include "config/state_buffer.h"
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 #include "input/controller.h"
 #include "objects/fighter_lifeform.h"
 #include "objects/game_objects.h"
@@ -56,6 +58,18 @@ int side_of(const fighter_lifeform* fighter) {
     return NO_SIDE;
 }
 
+// Where a spark stands and its running records; which template it was
+// made from is saved before it, since a restore makes it from there.
+template <class Archive, class Spark>
+void spark_fields(Archive& archive, Spark& spark, const definition_index& definitions) {
+    archive.field(spark.offset_x, "spark offset_x");
+    archive.field(spark.offset_y, "spark offset_y");
+    archive.field(spark.width, "spark width");
+    archive.field(spark.height, "spark height");
+    archive.length(spark.stack->records, MOST_SAVED_RECORDS, "spark records");
+    for (auto& record : spark.stack->records) archive.part(record, definitions);
+}
+
 }  // namespace
 
 void match::index_definitions() {
@@ -67,26 +81,39 @@ void match::index_definitions() {
     definitions.add_group(guard_spark_template);
 }
 
+template <class Archive, class Self>
+void match::fields(Archive&& archive, Self& self) {
+    archive.context("match");
+    archive.flag(self.round_is_done, "round_done");
+    archive.field(self.round_over_frames, "round_over_frames");
+    archive.flag(self.left_by_player, "left_by_player");
+    archive.field(self.opponent_choice, "opponent_choice");
+    archive.field(self.opponents_beaten, "opponents_beaten");
+    archive.field(self.rounds_started, "rounds_started");
+    self.celebrating_field(archive);
+    archive.field(self.winning_side, "winning_side");
+    archive.part(self.intro);
+    archive.part(self.clock);
+    archive.context("level");
+    archive.part(*self.stage);
+    archive.context("definitions");
+    archive.part(self.definitions);
+    archive.context("right controller");
+    archive.part(self.controllers[0]);
+    archive.context("left controller");
+    archive.part(self.controllers[1]);
+}
+
+void match::celebrating_field(state_writer& archive) const { archive.field(side_of(celebrating), "celebrating"); }
+
+void match::celebrating_field(state_reader& archive) {
+    int side = NO_SIDE;
+    archive.field(side, "celebrating");
+    celebrating = side == NO_SIDE ? nullptr : game_objects[side == 0 ? 0 : 1];
+}
+
 void match::save_state(state_buffer& out) const {
-    out.set_context("match");
-    out.put((Uint8)round_is_done, "round_done");
-    out.put(round_over_frames, "round_over_frames");
-    out.put((Uint8)left_by_player, "left_by_player");
-    out.put(opponent_choice, "opponent_choice");
-    out.put(opponents_beaten, "opponents_beaten");
-    out.put(rounds_started, "rounds_started");
-    out.put(side_of(celebrating), "celebrating");
-    out.put(winning_side, "winning_side");
-    intro.save(out);
-    clock.save(out);
-    out.set_context("level");
-    stage->save(out);
-    out.set_context("definitions");
-    definitions.save_turns(out);
-    out.set_context("right controller");
-    controllers[0].save(out);
-    out.set_context("left controller");
-    controllers[1].save(out);
+    fields(state_writer(out), *this);
     out.set_context("objects");
     out.put_count(game_objects.size(), "object count");
     for (size_t index = 0; index < game_objects.size(); index++) {
@@ -103,36 +130,14 @@ void match::save_state(state_buffer& out) const {
 
 void match::save_spark(state_buffer& out, const anim_group& spark) const {
     out.put(kind_of(spark), "spark kind");
-    out.put(spark.offset_x, "spark offset_x");
-    out.put(spark.offset_y, "spark offset_y");
-    out.put(spark.width, "spark width");
-    out.put(spark.height, "spark height");
-    out.put_count(spark.stack->size(), "spark records");
-    for (const animation& record : spark.stack->records) record.save(out, definitions);
+    state_writer archive(out);
+    spark_fields(archive, spark, definitions);
 }
 
 bool match::restore_state(state_buffer& in) {
     if (!running) return false;
     in.start_reading();
-    Uint8 flag = 0;
-    in.get(flag);
-    round_is_done = flag != 0;
-    in.get(round_over_frames);
-    in.get(flag);
-    left_by_player = flag != 0;
-    in.get(opponent_choice);
-    in.get(opponents_beaten);
-    in.get(rounds_started);
-    int celebrating_side = NO_SIDE;
-    in.get(celebrating_side);
-    celebrating = celebrating_side == NO_SIDE ? nullptr : game_objects[celebrating_side == 0 ? 0 : 1];
-    in.get(winning_side);
-    intro.restore(in);
-    clock.restore(in);
-    stage->restore(in);
-    definitions.restore_turns(in);
-    controllers[0].restore(in);
-    controllers[1].restore(in);
+    fields(state_reader(in), *this);
     const size_t count = in.get_count(MOST_SAVED_OBJECTS);
     if (count < FIGHTERS || game_objects.size() < FIGHTERS) return false;
     for (size_t index = 0; index < count && in.ok(); index++) restore_object(in, index);
@@ -186,13 +191,8 @@ void match::restore_spark(state_buffer& in) {
         return;
     }
     effects.push_back(*made_from);
-    anim_group& spark = effects.back();
-    in.get(spark.offset_x);
-    in.get(spark.offset_y);
-    in.get(spark.width);
-    in.get(spark.height);
-    spark.stack->records.resize(in.get_count(MOST_SAVED_RECORDS));
-    for (animation& record : spark.stack->records) record.restore(in, definitions);
+    state_reader archive(in);
+    spark_fields(archive, effects.back(), definitions);
 }
 
 Uint64 match::checksum() const {

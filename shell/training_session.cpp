@@ -10,7 +10,7 @@ namespace {
 typedef fighter_lifeform fl;
 
 bool reeling(const fighter_lifeform& fighter) {
-    return fighter.state == lifeform::STATE_HIT || fighter.move_kind == fl::KIND_HIT_REACTION;
+    return fighter.state == lifeform::STATE_HIT || fighter.move_kind == fl::MOVE_KIND_HIT_REACTION;
 }
 
 const Anim_Mgr* move_playing(const fighter_lifeform& fighter) {
@@ -55,8 +55,8 @@ void training_session::take_blows(fighter_record& kept, fighter_lifeform& fighte
     const bool hurt = lost > 0 || reeling(fighter);
     kept.string_open = hurt;
     kept.quiet_frames = hurt ? 0 : kept.quiet_frames + 1;
-    if (fighter.life < 0) fighter.life = 0;
-    if (kept.quiet_frames >= refill_frames && fighter.life < fighter.max_life) fighter.life = fighter.max_life;
+    fighter.keep_life_above_zero();
+    if (kept.quiet_frames >= refill_frames && fighter.life < fighter.max_life) fighter.refill_life();
     kept.last_life = fighter.life;
 }
 

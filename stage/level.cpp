@@ -6,7 +6,8 @@
 
 #include "config/config_file.h"
 #include "config/numbered_key.h"
-#include "config/state_buffer.h"
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 #include "gfx/img_mgr.h"
 #include "platform/screen_mgr.h"
 #include "stage/level_camera.h"
@@ -443,22 +444,17 @@ void level::fade_flash() {
     if (flash < 0) flash = 0;
 }
 
-void level::save(state_buffer& out) const {
-    out.put(scroll_x, "scroll_x");
-    out.put(scroll_y, "scroll_y");
-    out.put(zoom, "zoom");
-    out.put(verbose, "verbose");
-    out.put(shake, "shake");
-    out.put(flash, "flash");
-    out.put(flash_rate, "flash_rate");
+template <class Archive, class Self>
+void level::fields(Archive&& archive, Self& self) {
+    archive.field(self.scroll_x, "scroll_x");
+    archive.field(self.scroll_y, "scroll_y");
+    archive.field(self.zoom, "zoom");
+    archive.field(self.verbose, "verbose");
+    archive.field(self.shake, "shake");
+    archive.field(self.flash, "flash");
+    archive.field(self.flash_rate, "flash_rate");
 }
 
-void level::restore(state_buffer& in) {
-    in.get(scroll_x);
-    in.get(scroll_y);
-    in.get(zoom);
-    in.get(verbose);
-    in.get(shake);
-    in.get(flash);
-    in.get(flash_rate);
-}
+void level::save(state_buffer& out) const { fields(state_writer(out), *this); }
+
+void level::restore(state_buffer& in) { fields(state_reader(in), *this); }

@@ -135,7 +135,7 @@ TEST_F(cpu_test, opponent_it_cannot_measure_is_out_of_reach_and_reported_once) {
         bool with_level;
     } cases[] = {{7, true}, {-1, true}, {2, true}, {1, false}};
     fighter_lifeform projectile;
-    projectile.kind = lifeform::KIND_PROJECTILE;
+    projectile.kind = lifeform::BODY_PROJECTILE;
     projectile.x = 1000;
     game_objects.push_back(&projectile);
     for (const auto& unmeasurable : cases) {

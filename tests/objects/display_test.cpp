@@ -61,7 +61,7 @@ TEST_F(display_test, a_projectile_starts_at_the_shooters_middle_and_drifts_its_w
     EXPECT_DOUBLE_EQ(-0.25, left->drift_x);
 
     EXPECT_EQ(1, right->team);
-    EXPECT_EQ(lifeform::KIND_PROJECTILE, right->kind);
+    EXPECT_EQ(lifeform::BODY_PROJECTILE, right->kind);
     EXPECT_EQ(lifeform::PHASE_FLIGHT, right->move_phase);
     EXPECT_EQ(lifeform::STATE_ATTACKING, right->state);
     EXPECT_EQ(lifeform::SHOW_ATTACKING, right->show_state);

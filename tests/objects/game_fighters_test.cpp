@@ -88,7 +88,7 @@ TEST_F(game_fighters_test, a_punch_that_reaches_the_opponent_hits_it) {
     }
     right->x += 8;
     left->start_move(fighter_lifeform::MOVE_PUNCH, fighter_lifeform::PRIORITY_MOVE);
-    left->move_kind = fighter_lifeform::KIND_PUNCH;
+    left->move_kind = fighter_lifeform::MOVE_KIND_PUNCH;
     left->state = lifeform::STATE_ATTACKING;
     int landed = 0;
     for (int tick = 0; tick < 40 && !landed; tick++) {

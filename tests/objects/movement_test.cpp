@@ -14,7 +14,7 @@ protected:
 };
 
 TEST_F(movement_test, a_projectile_moves_ten_pixels_a_step_by_its_drift) {
-    object.kind = lifeform::KIND_PROJECTILE;
+    object.kind = lifeform::BODY_PROJECTILE;
     object.speed = 0.1;
     object.drift_x = 0.25;
     object.dies_at_edge = 0;

@@ -87,7 +87,7 @@ protected:
     static void end_reaction(fighter_lifeform& fighter) {
         fighter.stop_moves();
         fighter.move_phase = lifeform::PHASE_NONE;
-        fighter.move_kind = fighter_lifeform::KIND_NONE;
+        fighter.move_kind = fighter_lifeform::MOVE_KIND_NONE;
         fighter.state = lifeform::STATE_NEUTRAL;
     }
 

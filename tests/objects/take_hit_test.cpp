@@ -40,7 +40,7 @@ TEST_F(take_hit_test, a_blow_costs_ten_and_freezes_four_frames) {
     EXPECT_EQ(90, defender->life);
     EXPECT_EQ(4, defender->freeze_frames);
     EXPECT_EQ(lifeform::STATE_HIT, defender->state);
-    EXPECT_EQ(fighter_lifeform::KIND_HIT_REACTION, defender->move_kind);
+    EXPECT_EQ(fighter_lifeform::MOVE_KIND_HIT_REACTION, defender->move_kind);
     EXPECT_EQ(lifeform::PHASE_MOVE, defender->move_phase);
     EXPECT_EQ(3, defender->priority);
     EXPECT_EQ(5000, defender->hit_time);
@@ -50,7 +50,7 @@ TEST_F(take_hit_test, a_blow_costs_ten_and_freezes_four_frames) {
 }
 
 TEST_F(take_hit_test, a_projectile_costs_twenty_five_without_a_freeze) {
-    attacker->kind = lifeform::KIND_PROJECTILE;
+    attacker->kind = lifeform::BODY_PROJECTILE;
     hit();
     EXPECT_EQ(75, defender->life);
     EXPECT_EQ(0, defender->freeze_frames);
@@ -66,14 +66,14 @@ TEST_F(take_hit_test, the_reaction_move_follows_both_postures_and_a_rush) {
     const int crouch = fighter_lifeform::POSTURE_CROUCH;
     const int stand = fighter_lifeform::POSTURE_STAND;
     const int jump = fighter_lifeform::POSTURE_JUMP;
-    const int punch = fighter_lifeform::KIND_PUNCH;
+    const int punch = fighter_lifeform::MOVE_KIND_PUNCH;
     const reaction_case cases[] = {
         {stand, punch, stand, fighter_lifeform::MOVE_HIT},
         {jump, punch, stand, fighter_lifeform::MOVE_HIT_BY_JUMPER},
         {jump, punch, crouch, fighter_lifeform::MOVE_HIT_CROUCHING},
         {stand, punch, jump, fighter_lifeform::MOVE_HIT_HEAVY},
         {crouch, punch, stand, fighter_lifeform::MOVE_HIT_HEAVY},
-        {stand, fighter_lifeform::KIND_RUSH, crouch, fighter_lifeform::MOVE_HIT_HEAVY},
+        {stand, fighter_lifeform::MOVE_KIND_RUSH, crouch, fighter_lifeform::MOVE_HIT_HEAVY},
     };
     for (const reaction_case& tried : cases) {
         end_reaction(*defender);
@@ -106,7 +106,7 @@ TEST_F(take_hit_test, every_third_hit_of_a_string_knocks_down) {
 TEST_F(take_hit_test, a_heavy_or_third_hit_on_a_dizzy_fighter_clears_its_counters) {
     defender->knockdowns = 3;
     defender->dizzy_frames = 10;
-    defender->move_kind = fighter_lifeform::KIND_NONE;  // the match's step 3 has already run
+    defender->move_kind = fighter_lifeform::MOVE_KIND_NONE;  // the match's step 3 has already run
     ASSERT_TRUE(defender->is_dizzy());
 
     hit();  // an ordinary hit leaves the dizziness
@@ -151,7 +151,7 @@ TEST_F(take_hit_test, only_a_running_hit_reaction_absorbs_hits) {
 
     // Dizzy, the match overwrites move_kind every frame; the reaction still absorbs.
     defender->knockdowns = 3;
-    defender->move_kind = fighter_lifeform::KIND_DIZZY;
+    defender->move_kind = fighter_lifeform::MOVE_KIND_DIZZY;
     hit();
     EXPECT_EQ(90, defender->life);
 
@@ -165,9 +165,9 @@ TEST_F(take_hit_test, only_a_running_hit_reaction_absorbs_hits) {
 
 TEST_F(take_hit_test, two_attackers_trade_blows) {
     defender->start_move(fighter_lifeform::MOVE_PUNCH, fighter_lifeform::PRIORITY_MOVE);
-    defender->move_kind = fighter_lifeform::KIND_PUNCH;
+    defender->move_kind = fighter_lifeform::MOVE_KIND_PUNCH;
     attacker->start_move(fighter_lifeform::MOVE_KICK, fighter_lifeform::PRIORITY_MOVE);
-    attacker->move_kind = fighter_lifeform::KIND_KICK;
+    attacker->move_kind = fighter_lifeform::MOVE_KIND_KICK;
     testing::internal::CaptureStdout();
     defender->take_hit(*attacker);
     attacker->take_hit(*defender);
@@ -184,7 +184,7 @@ TEST_F(take_hit_test, a_fighter_without_reaction_moves_takes_the_damage_and_play
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(40, bare.life);
     EXPECT_TRUE(bare.move_list_empty());
-    EXPECT_EQ(fighter_lifeform::KIND_HIT_REACTION, bare.move_kind);
+    EXPECT_EQ(fighter_lifeform::MOVE_KIND_HIT_REACTION, bare.move_kind);
 }
 
 }  // namespace

@@ -203,7 +203,7 @@ protected:
                 left().take_hit(right());
                 left().stop_moves();
                 left().move_phase = lifeform::PHASE_NONE;
-                left().move_kind = fl::KIND_NONE;
+                left().move_kind = fl::MOVE_KIND_NONE;
             }
         });
         right().posture = fl::POSTURE_STAND;

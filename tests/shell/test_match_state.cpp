@@ -86,7 +86,7 @@ TEST_F(match_state, a_restored_state_steps_on_as_the_original_did) {
     };
     const auto any_fighter = [&](std::function<bool(fighter_lifeform&)> test) { return test(left()) || test(right()); };
     situation situations[] = {
-        {"mid-move", [&] { return any_fighter([](fighter_lifeform& f) { return f.move_kind >= fl::KIND_PUNCH && f.move_kind <= fl::KIND_RUSH && !f.move_list_empty(); }); }, false},
+        {"mid-move", [&] { return any_fighter([](fighter_lifeform& f) { return f.move_kind >= fl::MOVE_KIND_PUNCH && f.move_kind <= fl::MOVE_KIND_RUSH && !f.move_list_empty(); }); }, false},
         {"mid-combo", [&] { return any_fighter([](fighter_lifeform& f) { return !f.controller->tracker.candidates.empty(); }); }, false},
         {"mid-jump", [&] { return any_fighter([](fighter_lifeform& f) { return f.jump_speed < 0; }); }, false},
         {"dizzy", [&] { return any_fighter([](fighter_lifeform& f) { return f.is_dizzy() != 0; }); }, false},

@@ -1,0 +1,53 @@
+#ifndef CONFIG_STATE_WRITER_H
+#define CONFIG_STATE_WRITER_H
+
+#include <SDL/SDL.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "config/state_buffer.h"
+
+// The saving side of a class's field list. A class lists its saved fields
+// once, in a template over the archive, and runs that list with a
+// state_writer to save and with a state_reader to restore: the two share
+// these calls, so a field cannot be saved without being restored, nor in
+// another order. The object comes in const here, the reader's not.
+class state_writer {
+public:
+    explicit state_writer(state_buffer& out) : out(out) {}
+
+    template <class T>
+    void field(const T& value, const char* name) {
+        out.put(value, name);
+    }
+    // Names the part of the state the fields that follow belong to, for
+    // the labels that name two states' first difference.
+    void context(const char* where) { out.set_context(where); }
+    void context(const std::string& where) { out.set_context(where); }
+    // A bool as one byte, 0 or 1.
+    void flag(bool value, const char* name) { out.put((Uint8)value, name); }
+    // How many entries follow; a reader gets at most `limit` back. Returns
+    // the number of entries to list.
+    size_t count(size_t held, size_t limit, const char* name) {
+        (void)limit;
+        out.put_count(held, name);
+        return held;
+    }
+    // The length of a list whose entries follow; a reader resizes it.
+    template <class T>
+    void length(const std::vector<T>& list, size_t limit, const char* name) {
+        count(list.size(), limit, name);
+    }
+    // A part with a field list of its own, saved in place.
+    template <class Part, class... Context>
+    void part(const Part& saved, const Context&... extra) {
+        saved.save(out, extra...);
+    }
+
+private:
+    state_buffer& out;
+};
+
+#endif
