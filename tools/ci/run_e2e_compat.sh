@@ -62,4 +62,5 @@ fi
 
 (cd "$build" && ctest --output-on-failure -R '^test_e2e$')
 # The sessions really ran on it: the game logs the version it runs on.
-grep -qF "SDL version [$version]" "$build/test-runs/e2e_session_brawler_surface/stdout.txt"
+grep -qF "SDL version [$version]" "$build/test-runs/e2e_session_brawler_surface/stdout.txt" ||
+    { echo "the game's log does not name SDL $version" >&2; exit 1; }
