@@ -21,6 +21,18 @@ void centre_window_unless_placed() {
     setenv("SDL_VIDEO_CENTERED", "1", 0);
 }
 
+// The surface path draws without OpenGL. The SDL 1.2 layer over SDL2 would
+// still hand each finished frame to an OpenGL texture, which on a machine
+// without a graphics driver costs three to four times the frame itself and
+// leaves the game behind its pace on a busy processor. Asked for SDL2's
+// software renderer over a plain window buffer, it copies the frame into
+// the window as the classic library does; the classic library reads neither
+// variable, and a player's own choice of either stands.
+void present_surface_by_copy() {
+    setenv("SDL_RENDER_DRIVER", "software", 0);
+    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
+}
+
 }  // namespace
 
 // Built before every other global, so that the log opens with SDL's start
@@ -107,6 +119,7 @@ int screen_mgr::set_video_mode(int width, int height, int bpp) {
     // mode below then fails in order instead.
     if (is_gl() && SDL_WasInit(SDL_INIT_VIDEO)) set_gl_attributes(bpp);
     centre_window_unless_placed();
+    if (!is_gl()) present_surface_by_copy();
     mode_bpp = bpp;
     surface = SDL_SetVideoMode(width, height, bpp, video_flags);
     if (!surface) {

@@ -1,3 +1,4 @@
+#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -57,8 +58,11 @@ const char* WHOLE_SESSION =
     "wait 1\n"
     "shot menu\n"
     // arcade: the selection, then a ladder against the computer
+    // The menu's logo grows for 255 frames before the selection opens: on
+    // a busy machine that outlasts any fixed pause.
     "key Return\n"
-    "wait 2.5\n"
+    "wait_log 60 CHARACTER SELECTION: player [1]\n"
+    "wait 1\n"
     "shot select\n"
     "press_until 60 Return 1 Setting FPS [60]\n"
     "wait_log 30 Round [1]\n"
@@ -125,7 +129,10 @@ const char* WHOLE_SESSION =
     "wait_log 60 CHARACTER SELECTION: player [1]\n"
     "press_until 60 Return 1 CHARACTER SELECTION: player [2]\n"
     "press_until 60 Tab 3 Setting FPS [60]\n"
-    "wait 3\n"
+    // Each match below starts its first round once its stage and fighters
+    // have loaded, however long that takes.
+    "wait_logn 60 3 Round [1]\n"
+    "wait 2\n"
     "down Right\ndown d\nwait 1\nup Right\nup d\n"
     "key space\nkey Tab\nwait 0.3\nkey k\nkey z\nwait 0.3\nkey space\nkey Tab\nwait 0.3\n"
     "shot versus\n"
@@ -135,8 +142,8 @@ const char* WHOLE_SESSION =
     // demo: computer against computer
     "tap_until 30 Down cursor [3]\n"
     "key Return\n"
-    "wait_logn 60 4 Setting FPS [60]\n"
-    "wait 5\n"
+    "wait_logn 60 4 Round [1]\n"
+    "wait 3\n"
     "shot demo\n"
     "key Escape\n"
     "wait_logn 60 5 MAIN MENU:\n"
@@ -148,6 +155,7 @@ const char* WHOLE_SESSION =
     "wait_log 60 CHARACTER SELECTION: player [1]\n"
     "press_until 60 Return 1 CHARACTER SELECTION: player [3]\n"
     "press_until 60 Return 5 Setting FPS [60]\n"
+    "wait_logn 60 5 Round [1]\n"
     "wait 2\n"
     "hold Left 0.8\n"
     "key space\nwait 0.3\nkey k\nwait 0.3\ndown Down\nkey space\nup Down\nwait 0.2\n"
@@ -190,6 +198,13 @@ TEST_P(play, whole_session_from_logo_to_quit) {
     ASSERT_FALSE(run.timed_out) << "the game did not quit" << where << "\n" << run.runner_log;
     EXPECT_EQ(0, run.exit_status) << run.err << where;
     EXPECT_EQ("", run.runner_log) << where;
+
+    // A player's log names the SDL it ran on: the one this test runs on,
+    // whichever library serves SDL 1.2 here.
+    const SDL_version* linked = SDL_Linked_Version();
+    const std::string version = std::to_string(linked->major) + "." + std::to_string(linked->minor) + "." +
+                                std::to_string(linked->patch);
+    EXPECT_TRUE(run.log_has("SDL version [" + version + "]\n")) << where;
 
     // The stages of the flow, in the log.
     EXPECT_TRUE(run.log_has("Preloading done fade out logo, fade in main menu\n")) << where;
