@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 #include "gfx/img_mgr.h"
 #include "gfx/primitives.h"
 #include "gfx/txt_mgr.h"
 #include "objects/fighter_lifeform.h"
 #include "shell/match_assets.h"
-#include "platform/platform.h"
 #include "platform/screen_mgr.h"
 
 namespace {
@@ -26,13 +27,19 @@ const int WIN_DOT_RADIUS = 5;
 const int WIN_DOT_SEGMENTS = 12;
 // The width of "%d hit" in the counter's face (size 30 x 5 / 3 each half).
 const int HIT_TEXT_WIDTH = 100;
+const int MS_PER_SECOND = 1000;
 // The second result line stands this far under the first.
 const int RESULT_LINE_HEIGHT = 24;
 
 }  // namespace
 
-hud::hud(const match_assets& match_assets_in)
-    : assets(match_assets_in), seats(), last_result(""), results(), result_count(0) {}
+hud::hud(const match_assets& match_assets_in, int fps)
+    : assets(match_assets_in),
+      hit_count_frames(HIT_COUNT_SHOWN_MS * fps / MS_PER_SECOND),
+      seats(),
+      last_result(""),
+      results(),
+      result_count(0) {}
 
 hud::~hud() { clear_seats(); }
 
@@ -119,9 +126,12 @@ void hud::note_hits(const fighter_lifeform& object) {
     const int seat = seat_of(object);
     if (seat < 0) return;
     seat_state& taken = seats[seat];
-    if (object.hits_taken == taken.hits_shown) return;
-    taken.hits_shown = object.hits_taken;
-    taken.shown_until = platform::ticks() + HIT_COUNT_SHOWN_MS;
+    if (object.hits_taken != taken.hits_shown) {
+        taken.hits_shown = object.hits_taken;
+        taken.frames_left = hit_count_frames;
+    } else if (taken.frames_left > 0) {
+        taken.frames_left--;
+    }
 }
 
 void hud::draw_hit_count(const fighter_lifeform& object) const {
@@ -141,9 +151,21 @@ int hud::shown_hits(const fighter_lifeform& fighter) const {
     const int seat = seat_of(fighter);
     if (seat < 0) return 0;
     const seat_state& taken = seats[seat];
-    const bool fresh = (Sint32)(platform::ticks() - taken.shown_until) < 0;
-    return taken.hits_shown > 1 && fresh ? taken.hits_shown : 0;
+    return taken.hits_shown > 1 && taken.frames_left > 0 ? taken.hits_shown : 0;
 }
+
+template <class Archive, class Self>
+void hud::fields(Archive&& archive, Self& self) {
+    archive.context("hud");
+    for (auto& taken : self.seats) {
+        archive.field(taken.hits_shown, "hits_shown");
+        archive.field(taken.frames_left, "hit_count_frames_left");
+    }
+}
+
+void hud::save(state_buffer& out) const { fields(state_writer(out), *this); }
+
+void hud::restore(state_buffer& in) { fields(state_reader(in), *this); }
 
 void hud::start_frame() { result_count = 0; }
 

@@ -8,6 +8,7 @@
 class fighter_lifeform;
 class match_assets;
 class img_mgr;
+class state_buffer;
 
 // The heads-up display of the match: per fighter a backdrop, bar frame,
 // symbol and its own name on its side of the screen, a life bar whose red
@@ -22,7 +23,9 @@ public:
     // knock-outs, the double death, the survival count and the time out.
     enum { MOST_RESULTS = 6, RESULT_TEXT_SIZE = 48 };
 
-    explicit hud(const match_assets& assets);
+    // `fps`: the match's frame rate, which turns the hit count's time on
+    // screen into frames.
+    hud(const match_assets& assets, int fps);
     ~hud();
 
     // Gives a side of the screen to a fighter for as long as it plays: its
@@ -34,8 +37,9 @@ public:
     // The display elements of a seated fighter that is alive; the bar's
     // red part is what shown_life has not caught up with yet.
     void draw(const fighter_lifeform& fighter) const;
-    // Notes the string of hits a seated fighter has taken by now: a new
-    // string shows from now until HIT_COUNT_SHOWN_MS later.
+    // Once a frame for each fighter: notes the string of hits a seated
+    // fighter has taken by now. A new string shows from this frame for
+    // HIT_COUNT_SHOWN_MS, counted in frames: the match's rules read no clock.
     void note_hits(const fighter_lifeform& object);
     // "%d hit" for a seated fighter that took more than one hit in a row,
     // on its attacker's side, while shown_hits() counts it.
@@ -52,6 +56,10 @@ public:
     // The string of hits the counter shows for a fighter now; 0 for none.
     int shown_hits(const fighter_lifeform& fighter) const;
 
+    // The hit counts shown and how long they stay.
+    void save(state_buffer& out) const;
+    void restore(state_buffer& in);
+
     // The life bar's length in pixels for `points`; 0 for a fighter with
     // no hit points at all.
     static double bar_length(double points, int max_life);
@@ -67,18 +75,21 @@ private:
     };
 
     // A seat's fighter and name, and the string of hits it last took, shown
-    // until a moment after its last hit: display state, not match rules.
+    // for some frames after its last hit. The count is decided by the frame
+    // and so saved with the match; the fighter and its name are set-up.
     struct seat_state {
         const fighter_lifeform* fighter;
         img_mgr* name;
         int hits_shown;
-        Uint32 shown_until;
+        int frames_left;
     };
     struct result_line {
         char text[RESULT_TEXT_SIZE];
         int line;
     };
 
+    template <class Archive, class Self>
+    static void fields(Archive&& archive, Self& self);
     int seat_of(const fighter_lifeform& fighter) const;
     static side side_of(int seat);
     void draw_pictures(const side& at, img_mgr* name) const;
@@ -86,6 +97,7 @@ private:
     void draw_wins(const fighter_lifeform& fighter, const side& at) const;
 
     const match_assets& assets;
+    const int hit_count_frames;
     seat_state seats[2];
     const char* last_result;
     result_line results[MOST_RESULTS];

@@ -65,18 +65,21 @@ std::string match::fighter_name(const std::string& path) {
 
 namespace {
 
-int checked_fps(int fps) {
-    if (fps > 0) return fps;
-    printf("WARNING: match fps [%d] is not positive, using [%d]\n", fps, DEFAULT_FPS);
-    return DEFAULT_FPS;
+match_request with_checked_fps(const match_request& series) {
+    match_request checked = series;
+    if (checked.fps <= 0) {
+        printf("WARNING: match fps [%d] is not positive, using [%d]\n", checked.fps, DEFAULT_FPS);
+        checked.fps = DEFAULT_FPS;
+    }
+    return checked;
 }
 
 }  // namespace
 
 match::match(const match_request& series, const match_assets& match_assets_in)
-    : request(series),
+    : request(with_checked_fps(series)),
       assets(match_assets_in),
-      display_elements(match_assets_in),
+      display_elements(match_assets_in, request.fps),
       updater(display_elements),
       stage(nullptr),
       view(nullptr),
@@ -97,9 +100,7 @@ match::match(const match_request& series, const match_assets& match_assets_in)
       pause(series.mode == match_request::TRAINING),
       seed(0),
       fed(nullptr),
-      checker(series.synctest_frames) {
-    request.fps = checked_fps(request.fps);
-}
+      checker(series.synctest_frames) {}
 
 match::~match() { end_series(); }
 

@@ -94,6 +94,8 @@ void match::fields(Archive&& archive, Self& self) {
     archive.field(self.winning_side, "winning_side");
     archive.part(self.intro);
     archive.part(self.clock);
+    archive.part(self.display_elements);
+    archive.part(self.training, self.definitions);
     archive.context("level");
     archive.part(*self.stage);
     archive.context("definitions");

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "config/state_buffer.h"
 #include "input/controller.h"
 #include "input/frame_input.h"
 #include "objects/fighter_lifeform.h"
@@ -52,4 +53,13 @@ void training_dummy::drive(controller& driver, const fighter_lifeform& dummy, co
     driver.sources[0] = source;
     driver.source_count = 1;
     driver.scripted_held = held_controls(dummy, attacker);
+}
+
+void training_dummy::save(state_buffer& out) const { out.put(chosen, "dummy mode"); }
+
+void training_dummy::restore(state_buffer& in) {
+    in.get(chosen);
+    if (chosen >= 0 && chosen < MODES) return;
+    chosen = STAND;
+    in.fail();
 }

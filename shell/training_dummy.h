@@ -4,6 +4,7 @@
 #include <SDL/SDL.h>
 
 class controller;
+class state_buffer;
 class fighter_lifeform;
 
 // What the training's dummy (the left fighter) does: stand, crouch, jump,
@@ -19,6 +20,9 @@ public:
     static const char* label(int mode);
     void next_mode();
     int current() const { return chosen; }
+    // The mode is chosen between frames and kept with the match.
+    void save(state_buffer& out) const;
+    void restore(state_buffer& in);
 
     // The controls the dummy holds this frame against `attacker`.
     Uint8 held_controls(const fighter_lifeform& dummy, const fighter_lifeform& attacker) const;

@@ -1,6 +1,9 @@
 #include "shell/training_session.h"
 
 #include "anim/ag_stack.h"
+#include "anim/definition_index.h"
+#include "config/state_reader.h"
+#include "config/state_writer.h"
 #include "input/controller.h"
 #include "input/frame_input.h"
 #include "objects/fighter_lifeform.h"
@@ -118,4 +121,52 @@ void training_session::after_moves(const controller& player, const fighter_lifef
 
 const training_session::input_entry& training_session::input(int newest_first) const {
     return history[((newest - newest_first) % HISTORY + HISTORY) % HISTORY];
+}
+
+template <class Archive, class Self>
+void training_session::fields(Archive&& archive, Self& self, const definition_index& definitions) {
+    archive.context("training");
+    archive.part(self.dummy);
+    for (auto& kept : self.records) {
+        archive.field(kept.last_life, "last_life");
+        archive.field(kept.quiet_frames, "quiet_frames");
+        archive.flag(kept.string_open, "string_open");
+        archive.field(kept.string_damage, "string_damage");
+        move_field(archive, kept, definitions);
+        archive.field(kept.move_number, "move_number");
+        archive.field(kept.move_frames, "move_frames");
+        archive.flag(kept.timing, "timing");
+    }
+    for (auto& entry : self.history) {
+        archive.field(entry.held, "input held");
+        archive.field(entry.frames, "input frames");
+    }
+    archive.field(self.newest, "newest input");
+    archive.field(self.input_count, "inputs");
+    archive.field(self.held_before, "held_before");
+}
+
+void training_session::move_field(state_writer& archive, const fighter_record& kept,
+                                  const definition_index& definitions) {
+    archive.field(definitions.index_of(kept.move), "move");
+}
+
+void training_session::move_field(state_reader& archive, fighter_record& kept, const definition_index& definitions) {
+    int number = definition_index::NONE;
+    archive.field(number, "move");
+    kept.move = definitions.at(number);
+    if (number != definition_index::NONE && !kept.move) archive.fail();
+}
+
+void training_session::save(state_buffer& out, const definition_index& definitions) const {
+    fields(state_writer(out), *this, definitions);
+}
+
+void training_session::restore(state_buffer& in, const definition_index& definitions) {
+    fields(state_reader(in), *this, definitions);
+    if (newest < 0 || newest >= HISTORY || input_count < 0 || input_count > HISTORY) {
+        newest = 0;
+        input_count = 0;
+        in.fail();
+    }
 }

@@ -7,7 +7,11 @@
 
 class Anim_Mgr;
 class controller;
+class definition_index;
 class fighter_lifeform;
+class state_buffer;
+class state_reader;
+class state_writer;
 
 // The rules and the record of a training match, which never ends: no
 // fighter is knocked out, and life comes back two seconds after a fighter
@@ -54,9 +58,19 @@ public:
 
     static Uint8 held_by(const controller& player);
 
+    // The records and the dummy's mode: a training match is stepped, saved
+    // and restored like any other. The move playing is named by its
+    // definition's number.
+    void save(state_buffer& out, const definition_index& definitions) const;
+    void restore(state_buffer& in, const definition_index& definitions);
+
     training_dummy dummy;
 
 private:
+    template <class Archive, class Self>
+    static void fields(Archive&& archive, Self& self, const definition_index& definitions);
+    static void move_field(state_writer& archive, const fighter_record& kept, const definition_index& definitions);
+    static void move_field(state_reader& archive, fighter_record& kept, const definition_index& definitions);
     void take_blows(fighter_record& kept, fighter_lifeform& fighter) const;
     void record_input(Uint8 held);
     static void record_move(fighter_record& kept, const fighter_lifeform& fighter);

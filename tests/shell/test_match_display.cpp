@@ -140,9 +140,9 @@ TEST_F(match_hud, a_string_of_hits_shows_on_the_attackers_side_until_it_has_ende
     EXPECT_EQ(0, screen_count(320, 0, 320, 480, 0xFF0000));
     frames(60);
     right().hits_taken = 3;  // a third hit starts the wait again
-    frames(90);  // 1.44 s
+    frames(90);  // the frame of the hit and 89 more: 1.5 s at 60 frames a second
     EXPECT_EQ(3, series->display().shown_hits(right()));
-    frames(5);
+    frames(1);
     EXPECT_EQ(0, series->display().shown_hits(right()));
     EXPECT_EQ(0, screen_count(0, 0, 640, 480, 0xFF0000));
 }

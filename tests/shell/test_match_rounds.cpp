@@ -83,7 +83,7 @@ TEST_F(match_rounds, a_double_knock_out_shows_three_texts_and_wins_for_both) {
     frames(1);
     const std::vector<bool> shown = white_in_middle_band();
     screen.clear_screen();
-    hud texts(assets);
+    hud texts(assets, 60);
     for (const char* text : {"Player 2 Wins", "Player 1 Wins", "Double Death"}) texts.show_result(text);
     texts.draw_results();
     EXPECT_EQ(white_in_middle_band(), shown);
