@@ -40,8 +40,12 @@ tap() { xdotool keydown "$1"; sleep 0.05; xdotool keyup "$1"; }
 start_demo() {
     local window
     window=$(xdotool search --limit 1 --name QuillmooR 2>/dev/null | head -n 1)
-    [ -n "$window" ] && xdotool windowfocus "$window" 2>/dev/null
-    xdotool mousemove 20 20
+    # Keys go to the window under the pointer: the window is centred on the
+    # screen, so the pointer goes over it rather than to a fixed corner.
+    if [ -n "$window" ]; then
+        xdotool mousemove --window "$window" 20 20
+        xdotool windowfocus "$window" 2>/dev/null
+    fi
     sleep 0.5
     for _ in $(seq 1 40); do
         grep 'Main menu cursor \[' stdout.txt | tail -n 1 | grep -qF 'cursor [3]' && break
