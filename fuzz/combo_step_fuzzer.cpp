@@ -30,6 +30,7 @@ const SDLKey KEYS[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN, SDLK_SPACE, SD
 // choose which).
 const int QUEUE_COMBO = 0xC0;
 const int START_MS = 1000;
+const int FRAMES_PER_SECOND = 60;
 
 fighter_lifeform* fighters[FIGHTER_TOTAL];
 
@@ -55,7 +56,7 @@ void set_keys(int held) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     static match_assets no_assets;
-    static const hud display_elements(no_assets);
+    static hud display_elements(no_assets, FRAMES_PER_SECOND);
     platform::use_script(true);
     platform::set_ticks(START_MS);
     fighter_lifeform& fighter = fighter_for(data[0]);
