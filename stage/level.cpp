@@ -337,12 +337,14 @@ void level::advance() {
     fade_flash();
 }
 
+// The running effects are overridden as a later frame overrides an earlier
+// one: the one rule frame_effects keeps.
 void level::start_effects(const frame_effects& asked) {
-    if (asked.flash) {
-        flash = asked.flash;
-        flash_rate = asked.flash_rate;
-    }
-    if (asked.shake) shake = asked.shake;
+    frame_effects running = {flash, flash_rate, shake};
+    running.add(asked);
+    flash = running.flash;
+    flash_rate = running.flash_rate;
+    shake = running.shake;
 }
 
 void level::draw() {
