@@ -86,8 +86,7 @@ void fighter_motion::fall(fighter_lifeform& self) { self.move_y += FALL_SPEED; }
 
 void fighter_motion::walk(fighter_lifeform& self, bool is_fighter) {
     if (self.move_x != 0) {
-        const bool forward = (self.facing == 1 && self.move_x > 0) || (self.facing == 0 && self.move_x < 0);
-        const int walk = forward ? fl::MOVE_WALK_FORWARD : fl::MOVE_WALK_BACKWARD;
+        const int walk = self.backing_away() ? fl::MOVE_WALK_BACKWARD : fl::MOVE_WALK_FORWARD;
         if (self.move_list_empty()) self.start_move(walk, fl::PRIORITY_WALK);
     } else if (is_fighter && self.can_act()) {
         self.drop_move();
