@@ -4,6 +4,10 @@ namespace {
 
 class movement_test : public objects_test {
 protected:
+    // The cases' object is held at the level's edges, as a fighter is; the
+    // case of objects that die there makes its own.
+    movement_test() { object.stay_in_level(); }
+
     // A 100-pixel-wide object whose body spans columns 12 to 70.
     static void give_body(lifeform& object) {
         object.width = 100;
@@ -17,7 +21,6 @@ TEST_F(movement_test, a_projectile_moves_ten_pixels_a_step_by_its_drift) {
     object.kind = lifeform::BODY_PROJECTILE;
     object.speed = 0.1;
     object.drift_x = 0.25;
-    object.dies_at_edge = 0;
     object.x = 100;
     object.y = 100;
     for (int step = 1; step <= 3; step++) {
@@ -28,12 +31,11 @@ TEST_F(movement_test, a_projectile_moves_ten_pixels_a_step_by_its_drift) {
 }
 
 TEST_F(movement_test, speed_zero_neither_drifts_nor_moves_but_still_clamps) {
+    give_body(object);
     object.speed = 0.0;
-    object.dies_at_edge = 0;
     object.drift_x = 3.0;
     object.move_x = 2.0;
     object.x = 50;
-    object.height = 80;
     object.y = 470;
     object.move_step(1);
     EXPECT_EQ(50, object.x);
@@ -43,7 +45,6 @@ TEST_F(movement_test, speed_zero_neither_drifts_nor_moves_but_still_clamps) {
 
 TEST_F(movement_test, a_held_object_may_leave_only_its_empty_margin_outside_the_level) {
     give_body(object);
-    object.dies_at_edge = 0;
     object.facing = 0;
     object.x = -40;
     object.move_x = -1.0;
@@ -72,7 +73,6 @@ TEST_F(movement_test, the_right_end_follows_the_level_width_and_scale) {
     stage.scale = 2.0;
     current_level = &stage;
     give_body(object);
-    object.dies_at_edge = 0;
     object.x = 5000;
     object.move_step(1);
     EXPECT_EQ(800 + 30 - 100, object.x);
@@ -107,7 +107,6 @@ TEST_F(movement_test, an_object_that_dies_at_the_edge_dies_and_is_held_in_the_sa
 }
 
 TEST_F(movement_test, a_tiny_speed_from_a_file_does_not_overflow_the_position) {
-    object.dies_at_edge = 0;
     give_body(object);
     object.speed = 1e-300;
     object.move_x = 1.0;
