@@ -91,6 +91,16 @@ protected:
         fighter.state = lifeform::STATE_NEUTRAL;
     }
 
+    // Whether `fighter` is in the hit reaction end_reaction ends: hit, playing
+    // a reaction move, in the move's phase.
+    static testing::AssertionResult in_hit_reaction(const fighter_lifeform& fighter) {
+        if (fighter.state == lifeform::STATE_HIT && fighter.move_kind == fighter_lifeform::MOVE_KIND_HIT_REACTION &&
+            fighter.move_phase == lifeform::PHASE_MOVE)
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "state " << (int)fighter.state << ", move kind " << (int)fighter.move_kind
+                                           << ", phase " << (int)fighter.move_phase;
+    }
+
     fighter_files files;
     std::string last_log;
     int serial = 0;

@@ -39,9 +39,7 @@ TEST_F(take_hit_test, a_blow_costs_ten_and_freezes_four_frames) {
     hit();
     EXPECT_EQ(90, defender->life);
     EXPECT_EQ(4, defender->freeze_frames);
-    EXPECT_EQ(lifeform::STATE_HIT, defender->state);
-    EXPECT_EQ(fighter_lifeform::MOVE_KIND_HIT_REACTION, defender->move_kind);
-    EXPECT_EQ(lifeform::PHASE_MOVE, defender->move_phase);
+    EXPECT_TRUE(in_hit_reaction(*defender));
     EXPECT_EQ(3, defender->priority);
     EXPECT_EQ(5000, defender->hit_time);
     EXPECT_EQ(1, defender->hits_taken);
