@@ -5,6 +5,7 @@
 #include "config/config_file.h"
 #include "shell/settings.h"
 #include "platform/trig_tables.h"
+#include "tests/shell/screen_size.h"
 #include "tests/support/game_runner.h"
 #include "tests/support/temp_folder.h"
 
@@ -69,8 +70,7 @@ TEST(settings, sizes_and_depths_no_screen_can_have_keep_the_defaults) {
     const settings negative = settings_from("width=-5 height=100000 bpp=7\n");
     const settings wide = settings_from("width=9000 bpp=64\n");
     const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(640, negative.width);
-    EXPECT_EQ(480, negative.height);
+    EXPECT_EQ("640x480", screen_size(negative));
     EXPECT_EQ(32, negative.bpp);
     EXPECT_EQ(640, wide.width);
     EXPECT_EQ(32, wide.bpp);
@@ -79,8 +79,7 @@ TEST(settings, sizes_and_depths_no_screen_can_have_keep_the_defaults) {
     EXPECT_NE(std::string::npos, log.find("WARNING: bpp [7] is not 8, 15, 16, 24 or 32, using [32]\n"));
     EXPECT_NE(std::string::npos, log.find("WARNING: bpp [64]"));
     const settings fine = settings_from("width=8192 height=1 bpp=16\n");
-    EXPECT_EQ(8192, fine.width);
-    EXPECT_EQ(1, fine.height);
+    EXPECT_EQ("8192x1", screen_size(fine));
     EXPECT_EQ(16, fine.bpp);
 }
 

@@ -12,6 +12,7 @@
 #include "shell/command_line.h"
 #include "shell/settings.h"
 #include "shell/user_settings.h"
+#include "tests/shell/screen_size.h"
 #include "tests/support/captured_log.h"
 
 namespace {
@@ -88,8 +89,7 @@ TEST_F(saved_settings, everything_written_is_found_again_after_a_restart) {
     EXPECT_TRUE(again.infinite_life_right);
     EXPECT_FALSE(again.infinite_life_left);
     EXPECT_TRUE(again.one_hit_knock_outs);
-    EXPECT_EQ(1024, screen_settings.width);
-    EXPECT_EQ(768, screen_settings.height);
+    EXPECT_EQ("1024x768", screen_size(screen_settings));
     EXPECT_EQ(1, screen_settings.fullscreen);
     EXPECT_EQ(1, screen_settings.hwaccel);
     EXPECT_EQ(30, screen_settings.fps);
@@ -117,8 +117,7 @@ TEST_F(saved_settings, a_damaged_file_keeps_what_can_be_read_and_says_what_canno
     EXPECT_EQ(2, chosen.rounds_to_win);
     EXPECT_EQ(10, chosen.music_volume);
     EXPECT_EQ(0, chosen.round_seconds);
-    EXPECT_EQ(800, screen_settings.width);
-    EXPECT_EQ(600, screen_settings.height);
+    EXPECT_EQ("800x600", screen_size(screen_settings));
     EXPECT_EQ(30, screen_settings.fps);
     EXPECT_EQ(1, screen_settings.hwaccel);
     EXPECT_NE(std::string::npos, log.find("[music_volume=eleven] can't be read, keeping [10]")) << log;
