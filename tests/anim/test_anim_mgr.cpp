@@ -34,23 +34,23 @@ TEST_F(anim_mgr_test, a_file_fills_the_frames_and_missing_keys_take_their_defaul
 
     const frame& first = definition.frames[0];
     EXPECT_EQ(Image_Manager.get(small.c_str()), first.image) << "pictures come from the shared cache";
-    EXPECT_EQ(3, first.rate);
-    EXPECT_EQ(6, first.shake);
-    EXPECT_EQ(200, first.flash);
-    EXPECT_EQ(40, first.flashrate);
-    EXPECT_EQ(1, first.fire);
-    EXPECT_EQ(5, first.spin);
-    EXPECT_EQ(2, first.trail);
-    EXPECT_EQ(-4, first.xoffset);
-    EXPECT_EQ(7, first.yoffset);
-    EXPECT_EQ(0, first.has_sound);
+    EXPECT_EQ(3, first.settings.rate);
+    EXPECT_EQ(6, first.settings.shake);
+    EXPECT_EQ(200, first.settings.flash);
+    EXPECT_EQ(40, first.settings.flashrate);
+    EXPECT_EQ(1, first.settings.fire);
+    EXPECT_EQ(5, first.settings.spin);
+    EXPECT_EQ(2, first.settings.trail);
+    EXPECT_EQ(-4, first.settings.xoffset);
+    EXPECT_EQ(7, first.settings.yoffset);
+    EXPECT_EQ(0, first.settings.has_sound);
 
     const frame& second = definition.frames[1];
-    EXPECT_EQ(0, second.rate);
-    EXPECT_EQ(0, second.flash);
-    EXPECT_EQ(25, second.flashrate) << "a missing flash rate fades by 25";
-    EXPECT_EQ(0, second.shake);
-    EXPECT_EQ(1, second.has_sound) << "an effect that failed to load stays silent";
+    EXPECT_EQ(0, second.settings.rate);
+    EXPECT_EQ(0, second.settings.flash);
+    EXPECT_EQ(25, second.settings.flashrate) << "a missing flash rate fades by 25";
+    EXPECT_EQ(0, second.settings.shake);
+    EXPECT_EQ(1, second.settings.has_sound) << "an effect that failed to load stays silent";
     ASSERT_NE(nullptr, second.sound);
 }
 
@@ -74,7 +74,7 @@ TEST_F(anim_mgr_test, bad_files_log_and_leave_an_empty_definition) {
     EXPECT_NE(std::string::npos, log.find("WARNING: frame [0] of [" + files.folder + "/missing.ini] has no picture"));
     EXPECT_NE(std::string::npos, log.find("WARNING: frame [2] of ["));
     ASSERT_EQ(1u, missing_pictures.frames.size());
-    EXPECT_EQ(2, missing_pictures.frames[0].rate);
+    EXPECT_EQ(2, missing_pictures.frames[0].settings.rate);
 
     // Rates outside what a frame can mean are brought in with a line: the
     // most negative int would overflow the playback's count down.
@@ -87,10 +87,10 @@ TEST_F(anim_mgr_test, bad_files_log_and_leave_an_empty_definition) {
     EXPECT_NE(std::string::npos, rate_log.find("WARNING: [rate1] of ["));
     EXPECT_NE(std::string::npos, rate_log.find("WARNING: [rate2] of ["));
     ASSERT_EQ(3u, extreme_rates.frames.size());
-    EXPECT_EQ(0, extreme_rates.frames[0].rate);
-    EXPECT_EQ(0, extreme_rates.frames[2].rate);
-    EXPECT_GT(extreme_rates.frames[1].rate, 0);
-    EXPECT_LE(extreme_rates.frames[1].rate, 60 * 60 * 200) << "a frame may not hold for an hour";
+    EXPECT_EQ(0, extreme_rates.frames[0].settings.rate);
+    EXPECT_EQ(0, extreme_rates.frames[2].settings.rate);
+    EXPECT_GT(extreme_rates.frames[1].settings.rate, 0);
+    EXPECT_LE(extreme_rates.frames[1].settings.rate, 60 * 60 * 200) << "a frame may not hold for an hour";
 
     // Drawing what is empty draws nothing and breaks nothing.
     paint_frame(empty_file, 10, 10, 0);
