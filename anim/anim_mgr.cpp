@@ -122,18 +122,19 @@ void Anim_Mgr::read_frame(const config_file& file, int index, const char* path) 
     frames.emplace_back();
     frame& added = frames.back();
     added.image = picture;
-    added.rate = int_within(file, "rate%d", index, 0, MAX_RATE, path);
-    added.shake = int_within(file, "shake%d", index, -MAX_SHAKE, MAX_SHAKE, path);
-    added.flash = int_within(file, "flash%d", index, 0, MAX_FLASH, path);
-    added.flashrate = int_or(file, "flashrate%d", index, DEFAULT_FLASH_RATE);
-    added.fire = int_or(file, "fire%d", index, 0);
-    added.spin = spin_within_a_turn(int_or(file, "spin%d", index, 0));
-    added.trail = int_or(file, "trail%d", index, 0);
-    added.xoffset = int_or(file, "xoffset%d", index, 0);
-    added.yoffset = int_or(file, "yoffset%d", index, 0);
+    frame_settings& settings = added.settings;
+    settings.rate = int_within(file, "rate%d", index, 0, MAX_RATE, path);
+    settings.shake = int_within(file, "shake%d", index, -MAX_SHAKE, MAX_SHAKE, path);
+    settings.flash = int_within(file, "flash%d", index, 0, MAX_FLASH, path);
+    settings.flashrate = int_or(file, "flashrate%d", index, DEFAULT_FLASH_RATE);
+    settings.fire = int_or(file, "fire%d", index, 0);
+    settings.spin = spin_within_a_turn(int_or(file, "spin%d", index, 0));
+    settings.trail = int_or(file, "trail%d", index, 0);
+    settings.xoffset = int_or(file, "xoffset%d", index, 0);
+    settings.yoffset = int_or(file, "yoffset%d", index, 0);
     const numbered_key sound_key("sound%d", index);
     if (file.has_key(sound_key.text)) {
-        added.has_sound = 1;
+        settings.has_sound = 1;
         added.set_sound(Sound_Manager.get(file.get_path(sound_key.text)));
     }
 }
@@ -150,7 +151,7 @@ void Anim_Mgr::add_picture(img_mgr* picture, int rate) {
     if (!picture) return;
     frames.emplace_back();
     frames.back().image = picture;
-    frames.back().rate = rate;
+    frames.back().settings.rate = rate;
     if (picture->width() > width) width = picture->width();
     if (picture->height() > height) height = picture->height();
 }
@@ -162,8 +163,8 @@ frame_effects Anim_Mgr::show_frame(int x, int y, int index, double zoom, shown_p
     if (index < 0) index = 0;
     const frame& chosen = frames[index];
     img_mgr* picture = chosen.image;
-    shown_picture placed = {picture, chosen.has_sound ? chosen.sound : nullptr, shown_picture::TURNED, 0, 0, 1.0, 1.0,
-                            angle, (Uint8)alpha, (Uint8)mirrored};
+    const sound_handle* sound = chosen.settings.has_sound ? chosen.sound : nullptr;
+    shown_picture placed = {picture, sound, shown_picture::TURNED, 0, 0, 1.0, 1.0, angle, (Uint8)alpha, (Uint8)mirrored};
     if (picture) {
         width = picture->width();
         height = picture->height();
@@ -177,10 +178,10 @@ frame_effects Anim_Mgr::show_frame(int x, int y, int index, double zoom, shown_p
         placed.zoom_y = z;
     }
     if (placed.picture || placed.sound) shown.add(placed);
-    if (chosen.flash) {
-        asked.flash = chosen.flash;
-        asked.flash_rate = chosen.flashrate;
+    if (chosen.settings.flash) {
+        asked.flash = chosen.settings.flash;
+        asked.flash_rate = chosen.settings.flashrate;
     }
-    asked.shake = chosen.shake;
+    asked.shake = chosen.settings.shake;
     return asked;
 }

@@ -20,14 +20,14 @@ animation::animation(Anim_Mgr* definition)
     : x(0),
       y(0),
       current(0),
-      ticks_left(definition->frames[0].rate),
+      ticks_left(definition->frames[0].settings.rate),
       active(1),
       loop(definition->loop),
       def(definition) {}
 
 frame_effects animation::step(double zoom, shown_pictures& shown) {
     if (!active) return frame_effects{0, 0, 0};
-    if (shown_frame().spin) def->angle += GROUP_SPIN_STEP;
+    if (shown_frame().settings.spin) def->angle += GROUP_SPIN_STEP;
     const frame_effects asked = def->show_frame(x, y, current, zoom, shown);
     if (count_down()) advance();
     return asked;
@@ -41,12 +41,12 @@ bool animation::count_down() {
 void animation::advance() {
     current++;
     def->angle = 0;
-    if (!finished()) ticks_left = shown_frame().rate;
+    if (!finished()) ticks_left = shown_frame().settings.rate;
 }
 
 void animation::restart() {
     current = 0;
-    ticks_left = def->frames[0].rate;
+    ticks_left = def->frames[0].settings.rate;
 }
 
 bool animation::finished() const { return current >= (int)def->frames.size(); }

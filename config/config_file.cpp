@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/log_text.h"
+#include "config/tail_link.h"
 
 namespace {
 
@@ -161,13 +162,7 @@ void config_file::add_entry(const char* key, const char* value) {
     config_entry* entry = new config_entry;
     copy_field(entry->key, key, "key");
     copy_field(entry->value, value, "value");
-    entry->next = nullptr;
-    if (last) {
-        last->next = entry;
-    } else {
-        first = entry;
-    }
-    last = entry;
+    link_at_tail(first, last, entry);
 }
 
 const config_entry* config_file::find(const char* key) const {

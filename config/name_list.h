@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "config/tail_link.h"
+
 // Copies a name into a node's field, cutting (with a log line) what does not
 // fit. Shared by every name_list.
 void copy_list_name(char* field, size_t field_size, const char* name);
@@ -28,13 +30,7 @@ public:
         node* added = new node;
         copy_list_name(added->name, NAME_SIZE, name ? name : "");
         added->value = value;
-        added->next = nullptr;
-        if (tail) {
-            tail->next = added;
-        } else {
-            head = added;
-        }
-        tail = added;
+        link_at_tail(head, tail, added);
         length++;
     }
 

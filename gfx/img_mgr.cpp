@@ -244,14 +244,18 @@ void img_mgr::copy_attributes(const img_mgr& src) {
     share_texture(src);
     dst_rect = src.dst_rect;
     src_rect = src.src_rect;
-    bounds = src.bounds;
-    trim = src.trim;
-    logical_w = src.logical_w;
-    logical_h = src.logical_h;
+    take_measures(src);
     alpha = src.alpha;
     live_convert = src.live_convert;
     memcpy(filename, src.filename, sizeof(filename));
     mirrored = src.mirrored;
+}
+
+void img_mgr::take_measures(const img_mgr& src) {
+    logical_w = src.logical_w;
+    logical_h = src.logical_h;
+    bounds = src.bounds;
+    trim = src.trim;
 }
 
 void img_mgr::set_filename(const char* name) {
@@ -363,10 +367,7 @@ bool img_mgr::reload_pixels_from_file() {
     surface = fresh.surface;
     mirror_surface.reset();
     zcache.clear();
-    bounds = fresh.bounds;
-    trim = fresh.trim;
-    logical_w = fresh.logical_w;
-    logical_h = fresh.logical_h;
+    take_measures(fresh);
     reset_rects();
     // The texture stays with the picture it was copied from; this one
     // uploads its own, recoloured, on its first draw.

@@ -120,6 +120,9 @@ private:
     void set_filename(const char* name);
     void reset_rects();
     void copy_attributes(const img_mgr& src);
+    // What loading measured of `src`: the size of its file, its visible box
+    // and the box its stored pixels were trimmed to.
+    void take_measures(const img_mgr& src);
     bool reload_pixels_from_file();
     void note_other_destination() const;
     // Where display(x, y, ..., zy) puts the top of the stored pixels.

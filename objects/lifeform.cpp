@@ -298,11 +298,11 @@ void lifeform::play_move() {
 int lifeform::play_record(animation& record) {
     const frame& shown = record.shown_frame();
     // The object turns the other way when it faces the other way.
-    if (shown.spin) record.def->angle += facing ? -shown.spin : shown.spin;
+    if (shown.settings.spin) record.def->angle += facing ? -shown.settings.spin : shown.settings.spin;
     show_record(record);
 
     if (!record.count_down()) return 0;
-    if (shown.fire) projectile::launch(*this);
+    if (shown.settings.fire) projectile::launch(*this);
     record.advance();
     if (!record.finished()) return 0;
     if (record.loop) {

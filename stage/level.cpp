@@ -64,9 +64,11 @@ void set_window(img_mgr& picture, int src_x, int src_y, int width) {
 }  // namespace
 
 level::level()
-    : floor(-1), bgset_width(0), level_height(0), total_height(0), part_count(0), onscreen_size(0), bottom_y(0),
-      loaded_images(0), scroll_x(0), level_width(0), scroll_y(0), zoom(1.0), scale(1.0), verbose(0), reset_point(0),
-      loop(-1), shake(0), flash(0), flash_rate(0), drawn_shake(0), drawn_flash(0), skip_hidden_rows(true) {}
+    : bgset_width(0), level_height(0), total_height(0), part_count(0), loaded_images(0), reset_point(0),
+      skip_hidden_rows(true) {
+    // A new level starts out as an unloaded one.
+    unload();
+}
 
 // Frames read the current level at any time: it must never name a level
 // that is gone.
@@ -254,22 +256,15 @@ void level::compute_reset_point() {
     printf("reset at [%d]\n", reset_point);
 }
 
+// Only what loading and playing a series change goes back to its starting
+// value; the sizes load() measured (heights, counts, reset point) stay as
+// they were until the next load.
 void level::unload() {
-    loop = -1;
-    floor = -1;
-    zoom = 1.0;
-    scale = 1.0;
-    onscreen_size = 0;
-    bottom_y = 0;
-    scroll_x = 0;
-    scroll_y = 0;
-    verbose = 0;
-    shake = 0;
-    flash = 0;
-    flash_rate = 0;
-    drawn_shake = 0;
-    drawn_flash = 0;
-    level_width = 0;
+    loop = floor = -1;
+    zoom = scale = 1.0;
+    onscreen_size = bottom_y = level_width = 0;
+    scroll_x = scroll_y = verbose = 0;
+    shake = flash = flash_rate = drawn_shake = drawn_flash = 0;
     parts.clear();
     images.clear();
     part_layers.clear();

@@ -17,17 +17,17 @@ TEST(frame_record, copies_keep_the_picture_and_own_their_sound_record) {
     {
         frame source;
         EXPECT_EQ(frame_count, live + 1);
-        EXPECT_EQ(source.flashrate, 10);
+        EXPECT_EQ(source.settings.flashrate, 10);
         source.image = &picture;
         source.set_sound(&cached);
-        source.has_sound = 1;
-        source.xoffset = -4;
-        source.trail = 3;
+        source.settings.has_sound = 1;
+        source.settings.xoffset = -4;
+        source.settings.trail = 3;
         {
             frame copy(source);
             EXPECT_EQ(copy.image, &picture);
-            EXPECT_EQ(copy.xoffset, -4);
-            EXPECT_EQ(copy.trail, 3);
+            EXPECT_EQ(copy.settings.xoffset, -4);
+            EXPECT_EQ(copy.settings.trail, 3);
             ASSERT_NE(copy.sound, nullptr);
             EXPECT_NE(copy.sound, source.sound);
             EXPECT_EQ(copy.sound->chunk, cached.chunk);

@@ -14,10 +14,10 @@ namespace {
 // A frame's numbers in the words of its file line, so that one comparison
 // shows every key that was read, or not, at once.
 std::string frame_keys(const frame& shown) {
+    const frame_settings& set = shown.settings;
     char keys[200];
     snprintf(keys, sizeof keys, "rate=%d shake=%d flash=%d flashrate=%d fire=%d spin=%d trail=%d xoffset=%d yoffset=%d",
-             shown.rate, shown.shake, shown.flash, shown.flashrate, shown.fire, shown.spin, shown.trail, shown.xoffset,
-             shown.yoffset);
+             set.rate, set.shake, set.flash, set.flashrate, set.fire, set.spin, set.trail, set.xoffset, set.yoffset);
     return keys;
 }
 
@@ -46,14 +46,14 @@ TEST_F(anim_mgr_test, a_file_fills_the_frames_and_missing_keys_take_their_defaul
     const frame& first = definition.frames[0];
     EXPECT_EQ(Image_Manager.get(small.c_str()), first.image) << "pictures come from the shared cache";
     EXPECT_EQ("rate=3 shake=6 flash=200 flashrate=40 fire=1 spin=5 trail=2 xoffset=-4 yoffset=7", frame_keys(first));
-    EXPECT_EQ(0, first.has_sound);
+    EXPECT_EQ(0, first.settings.has_sound);
 
     const frame& second = definition.frames[1];
-    EXPECT_EQ(0, second.rate);
-    EXPECT_EQ(0, second.flash);
-    EXPECT_EQ(25, second.flashrate) << "a missing flash rate fades by 25";
-    EXPECT_EQ(0, second.shake);
-    EXPECT_EQ(1, second.has_sound) << "an effect that failed to load stays silent";
+    EXPECT_EQ(0, second.settings.rate);
+    EXPECT_EQ(0, second.settings.flash);
+    EXPECT_EQ(25, second.settings.flashrate) << "a missing flash rate fades by 25";
+    EXPECT_EQ(0, second.settings.shake);
+    EXPECT_EQ(1, second.settings.has_sound) << "an effect that failed to load stays silent";
     ASSERT_NE(nullptr, second.sound);
 }
 
@@ -77,7 +77,7 @@ TEST_F(anim_mgr_test, bad_files_log_and_leave_an_empty_definition) {
     EXPECT_NE(std::string::npos, log.find("WARNING: frame [0] of [" + files.folder + "/missing.ini] has no picture"));
     EXPECT_NE(std::string::npos, log.find("WARNING: frame [2] of ["));
     ASSERT_EQ(1u, missing_pictures.frames.size());
-    EXPECT_EQ(2, missing_pictures.frames[0].rate);
+    EXPECT_EQ(2, missing_pictures.frames[0].settings.rate);
 
     // Rates outside what a frame can mean are brought in with a line: the
     // most negative int would overflow the playback's count down.
@@ -90,10 +90,10 @@ TEST_F(anim_mgr_test, bad_files_log_and_leave_an_empty_definition) {
     EXPECT_NE(std::string::npos, rate_log.find("WARNING: [rate1] of ["));
     EXPECT_NE(std::string::npos, rate_log.find("WARNING: [rate2] of ["));
     ASSERT_EQ(3u, extreme_rates.frames.size());
-    EXPECT_EQ(0, extreme_rates.frames[0].rate);
-    EXPECT_EQ(0, extreme_rates.frames[2].rate);
-    EXPECT_GT(extreme_rates.frames[1].rate, 0);
-    EXPECT_LE(extreme_rates.frames[1].rate, 60 * 60 * 200) << "a frame may not hold for an hour";
+    EXPECT_EQ(0, extreme_rates.frames[0].settings.rate);
+    EXPECT_EQ(0, extreme_rates.frames[2].settings.rate);
+    EXPECT_GT(extreme_rates.frames[1].settings.rate, 0);
+    EXPECT_LE(extreme_rates.frames[1].settings.rate, 60 * 60 * 200) << "a frame may not hold for an hour";
 
     // Drawing what is empty draws nothing and breaks nothing.
     paint_frame(empty_file, 10, 10, 0);

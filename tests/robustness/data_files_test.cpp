@@ -64,14 +64,14 @@ TEST_F(data_files, animation_with_huge_numbers_reads_what_is_there_within_bounds
     EXPECT_TRUE(logged(log, "WARNING: [flash1] of [" + path + "] is [999], using [255]")) << log;
     ASSERT_EQ(definition.frames.size(), 2u);
     EXPECT_EQ(definition.loop, 1);
-    EXPECT_EQ(definition.frames[0].flash, 0);
-    EXPECT_EQ(definition.frames[1].shake, 1000);
+    EXPECT_EQ(definition.frames[0].settings.flash, 0);
+    EXPECT_EQ(definition.frames[1].settings.shake, 1000);
     // A spin is whole degrees: only what is left of full turns counts.
-    EXPECT_EQ(definition.frames[0].spin, 2147483647 % 360);
-    EXPECT_EQ(definition.frames[1].spin, -5);
+    EXPECT_EQ(definition.frames[0].settings.spin, 2147483647 % 360);
+    EXPECT_EQ(definition.frames[1].settings.spin, -5);
     // A negative rate shows its frame for one tick, as a rate of 0 does.
     EXPECT_TRUE(logged(log, "WARNING: [rate1] of [" + path + "] is [-7], using [0]")) << log;
-    EXPECT_EQ(definition.frames[1].rate, 0);
+    EXPECT_EQ(definition.frames[1].settings.rate, 0);
 }
 
 TEST_F(data_files, fighter_with_huge_counts_and_bad_factors_loads_cut_down_and_plays) {

@@ -187,7 +187,7 @@ TEST_P(broken_media, sound_effect_of_a_frame_plays_nothing_and_the_frame_shows) 
         group.clear();
     });
     ASSERT_EQ(definition.frames.size(), 2u) << log;
-    EXPECT_EQ(definition.frames[0].has_sound, 1);
+    EXPECT_EQ(definition.frames[0].settings.has_sound, 1);
     if (wholly_unreadable()) {
         EXPECT_TRUE(logged(log, "Mix_LoadWAV")) << log;
         EXPECT_EQ(Sound_Manager.get(sound.c_str())->chunk, nullptr);

@@ -168,7 +168,7 @@ TEST_F(match_combat, a_guarded_blow_sparks_and_sounds_once_and_slides_the_guard_
     }
     ASSERT_EQ(1u, effects.size());
     EXPECT_EQ(guard_spark_template->anims[0].get(), effects.front().anims[0].get());
-    EXPECT_EQ(1, effects.front().anims[0]->frames[0].has_sound);
+    EXPECT_EQ(1, effects.front().anims[0]->frames[0].settings.has_sound);
     EXPECT_GT(screen_count(0, 0, 640, 480, 0x00C8FF), 100);
     frames(1);
     // Standing in its guard it would not move at all, walking back 4 pixels.
