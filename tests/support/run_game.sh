@@ -45,11 +45,28 @@ shot() {
     ) >"$1.window"
 }
 
+# timed_out MESSAGE: the complaint goes to the runner's log, which tests
+# expect empty and print when it is not. Beside it, which window had the keys
+# and the game's last lines about screens, rounds and blows, and a picture of
+# the screen as timed_out_N.png, so that a failure on a machine far away can
+# be read from its output.
+timeouts=0
+timed_out() {
+    timeouts=$(( timeouts + 1 ))
+    {
+        echo "$1"
+        echo "  game window [$game_window], focused window [$(xdotool getwindowfocus 2>&1)]"
+        grep -E 'MENU|SELECTION|cursor \[|Round \[|Reseting|Victory|Next: |Match |Level Unloaded' stdout.txt 2>/dev/null |
+            tail -n 6 | sed 's/^/  game: /'
+    } >>runner.txt
+    shot "timed_out_$timeouts"
+}
+
 # wait_for LIMIT COUNT TEXT: until COUNT log lines hold TEXT.
 wait_for() {
     local deadline=$(( $(date +%s) + ${1%.*} ))
     until [ "$(log_lines_with "$3")" -ge "$2" ]; do
-        [ "$(date +%s)" -ge "$deadline" ] && { echo "waiting timed out: $2 x $3" >>runner.txt; return 1; }
+        [ "$(date +%s)" -ge "$deadline" ] && { timed_out "waiting timed out: $2 x $3"; return 1; }
         alive || return 1
         sleep 0.1
     done
@@ -64,7 +81,7 @@ tap_until() {
     local start
     start=$(stat -c %s stdout.txt 2>/dev/null || echo 0)
     until tail -c +$(( start + 1 )) stdout.txt 2>/dev/null | grep -F 'cursor [' | tail -n 1 | grep -qF -- "$3"; do
-        [ "$(date +%s)" -ge "$deadline" ] && { echo "tap_until timed out: $3" >>runner.txt; return 1; }
+        [ "$(date +%s)" -ge "$deadline" ] && { timed_out "tap_until timed out: $3"; return 1; }
         alive || return 1
         tap "$2"
         sleep 0.4
@@ -76,7 +93,7 @@ tap_until() {
 press_until() {
     local deadline=$(( $(date +%s) + ${1%.*} ))
     until [ "$(log_lines_with "$4")" -ge "$3" ]; do
-        [ "$(date +%s)" -ge "$deadline" ] && { echo "press_until timed out: $3 x $4" >>runner.txt; return 1; }
+        [ "$(date +%s)" -ge "$deadline" ] && { timed_out "press_until timed out: $3 x $4"; return 1; }
         alive || return 1
         tap "$2" 0.07
         sleep 0.3
