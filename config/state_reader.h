@@ -22,10 +22,14 @@ public:
     }
     void context(const char*) {}
     void context(const std::string&) {}
+    template <class... Values>
+    void fields(const char* names, Values&... values) {
+        (void)names;
+        (get_listed(values), ...);
+    }
     void flag(bool& value, const char* name) {
-        Uint8 byte = 0;
-        field(byte, name);
-        value = byte != 0;
+        (void)name;
+        get_listed(value);
     }
     // A saved count above `limit` fails the buffer and gives 0.
     size_t count(size_t held, size_t limit, const char* name) {
@@ -45,6 +49,20 @@ public:
     }
 
 private:
+    template <class T>
+    void get_listed(T& value) {
+        in.get(value);
+    }
+    void get_listed(bool& value) {
+        Uint8 byte = 0;
+        in.get(byte);
+        value = byte != 0;
+    }
+    template <class T, size_t N>
+    void get_listed(T (&list)[N]) {
+        for (T& each : list) get_listed(each);
+    }
+
     state_buffer& in;
 };
 
