@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "config/state_buffer.h"
@@ -51,7 +52,11 @@ public:
 private:
     template <class T>
     void get_listed(T& value) {
-        in.get(value);
+        if constexpr (std::is_arithmetic<T>::value) {
+            in.get(value);
+        } else {
+            value.restore(in);
+        }
     }
     void get_listed(bool& value) {
         Uint8 byte = 0;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "config/state_buffer.h"
@@ -22,8 +23,8 @@ public:
     void field(const T& value, const char* name) {
         out.put(value, name);
     }
-    // Plain fields in the order given, `names` listing them as the list
-    // wrote them, comma-separated (STATE_FIELDS writes both at once).
+    // Fields in the order given, `names` listing them as the list wrote
+    // them, comma-separated (STATE_FIELDS writes both at once).
     template <class... Values>
     void fields(const char* names, const Values&... values) {
         int entry = 0;
@@ -54,9 +55,15 @@ public:
     }
 
 private:
+    // A number as it is; a part that needs nothing more than the buffer
+    // saves its own fields in place, under their own names.
     template <class T>
     void put_listed(const T& value, const char* names, int entry) {
-        out.put(value, names, entry);
+        if constexpr (std::is_arithmetic<T>::value) {
+            out.put(value, names, entry);
+        } else {
+            value.save(out);
+        }
     }
     void put_listed(bool value, const char* names, int entry) { out.put((Uint8)value, names, entry); }
     // Each entry of a fixed array, all under the array's name.

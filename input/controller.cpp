@@ -131,9 +131,8 @@ void controller::held_controls() {
 template <class Archive, class Self>
 void controller::fields(Archive&& archive, Self& self) {
     STATE_FIELDS(archive, self.cursor, self.action, self.horizontal, self.vertical, self.pos_x, self.facing,
-                 self.behaviour, self.target, self.cpu_weights, self.reaction_wait, self.reach_warned);
-    archive.part(self.chance);
-    archive.part(self.tracker);
+                 self.behaviour, self.target, self.cpu_weights, self.reaction_wait, self.reach_warned, self.chance,
+                 self.tracker);
 }
 
 void controller::save(state_buffer& out) const { fields(state_writer(out), *this); }

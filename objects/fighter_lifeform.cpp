@@ -277,9 +277,8 @@ void fighter_lifeform::choose_still(bool is_fighter, bool under_attack) {
 template <class Archive, class Self>
 void fighter_lifeform::fields(Archive&& archive, Self& self) {
     STATE_FIELDS(archive, self.posture, self.move_kind, self.hit_posture, self.priority, self.hits_taken, self.wins,
-                 self.knockdowns, self.dizzy_frames, self.hit_time, self.fps, self.blow_guarded);
-    archive.part(self.early_button);
-    archive.part(self.early_combo);
+                 self.knockdowns, self.dizzy_frames, self.hit_time, self.fps, self.blow_guarded, self.early_button,
+                 self.early_combo);
 }
 
 void fighter_lifeform::save(state_buffer& out, const definition_index& definitions) const {

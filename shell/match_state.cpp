@@ -83,10 +83,7 @@ void match::fields(Archive&& archive, Self& self) {
     STATE_FIELDS(archive, self.round_is_done, self.round_over_frames, self.left_by_player, self.opponent_choice,
                  self.opponents_beaten, self.rounds_started);
     self.celebrating_field(archive);
-    STATE_FIELDS(archive, self.winning_side);
-    archive.part(self.intro);
-    archive.part(self.clock);
-    archive.part(self.display_elements);
+    STATE_FIELDS(archive, self.winning_side, self.intro, self.clock, self.display_elements);
     archive.part(self.training, self.definitions);
     archive.context("level");
     archive.part(*self.stage);
