@@ -28,10 +28,6 @@ public:
         (void)names;
         (get_listed(values), ...);
     }
-    void flag(bool& value, const char* name) {
-        (void)name;
-        get_listed(value);
-    }
     // A saved count above `limit` fails the buffer and gives 0.
     size_t count(size_t held, size_t limit, const char* name) {
         (void)held;

@@ -34,8 +34,6 @@ public:
     // the labels that name two states' first difference.
     void context(const char* where) { out.set_context(where); }
     void context(const std::string& where) { out.set_context(where); }
-    // A bool as one byte, 0 or 1.
-    void flag(bool value, const char* name) { put_listed(value, name, 0); }
     // How many entries follow; a reader gets at most `limit` back. Returns
     // the number of entries to list.
     size_t count(size_t held, size_t limit, const char* name) {
@@ -65,6 +63,7 @@ private:
             value.save(out);
         }
     }
+    // A bool as one byte, 0 or 1.
     void put_listed(bool value, const char* names, int entry) { out.put((Uint8)value, names, entry); }
     // Each entry of a fixed array, all under the array's name.
     template <class T, size_t N>
