@@ -2,8 +2,7 @@
 
 #include "anim/anim_mgr.h"
 #include "anim/definition_index.h"
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 #include "anim/frame.h"
 
 namespace {
@@ -53,15 +52,11 @@ bool animation::finished() const { return current >= (int)def->frames.size(); }
 
 const frame& animation::shown_frame() const { return def->frames[current]; }
 
+// Saved among its object's fields: they are labelled as the record's.
 template <class Archive, class Self>
-void animation::fields(Archive&& archive, Self& self, const definition_index& definitions) {
-    archive.field(self.x, "record x");
-    archive.field(self.y, "record y");
-    archive.field(self.current, "record current");
-    archive.field(self.ticks_left, "record ticks_left");
-    archive.field(self.active, "record active");
-    archive.field(self.loop, "record loop");
-    self.definition_field(archive, definitions);
+void animation::fields(Archive&& archive, Self& record, const definition_index& definitions) {
+    STATE_FIELDS(archive, record.x, record.y, record.current, record.ticks_left, record.active, record.loop);
+    record.definition_field(archive, definitions);
 }
 
 void animation::definition_field(state_writer& archive, const definition_index& definitions) const {

@@ -52,8 +52,6 @@ public:
     Anim_Mgr* def;    // not counted: the group's ref_ptr keeps it alive
 
 private:
-    // The saved fields, listed once: save() runs the list with a
-    // state_writer, restore() with a state_reader.
     template <class Archive, class Self>
     static void fields(Archive&& archive, Self& self, const definition_index& definitions);
     // The definition goes by its number in `definitions`.

@@ -4,8 +4,7 @@
 
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 
 void definition_index::clear() { definitions.clear(); }
 
@@ -35,10 +34,7 @@ void definition_index::turn_fields(Archive&& archive) const {
     const size_t count = archive.count(definitions.size(), definitions.size(), "count");
     for (size_t index = 0; index < count; index++) {
         Anim_Mgr& definition = *definitions[index];
-        archive.field(definition.angle, "definition angle");
-        archive.field(definition.mirrored, "definition mirrored");
-        archive.field(definition.width, "definition width");
-        archive.field(definition.height, "definition height");
+        STATE_FIELDS(archive, definition.angle, definition.mirrored, definition.width, definition.height);
     }
 }
 

@@ -1,9 +1,32 @@
 #include "config/state_buffer.h"
 
+#include <cstring>
+#include <string>
+
 namespace {
 
 const Uint64 FNV_OFFSET = 0xcbf29ce484222325ULL;
 const Uint64 FNV_PRIME = 0x100000001b3ULL;
+// How a class's field list reaches its own members; the label leaves it out.
+const char OWN_MEMBER[] = "self.";
+
+// Entry number `entry` of the comma-separated `names`, as written in the
+// field list that gave them, less the spaces around it and any "self.".
+std::string listed_name(const char* names, int entry) {
+    if (!names) return "?";
+    const char* start = names;
+    for (int skipped = 0; skipped < entry; skipped++) {
+        const char* comma = strchr(start, ',');
+        if (!comma) return "?";
+        start = comma + 1;
+    }
+    while (*start == ' ') start++;
+    const size_t own = sizeof(OWN_MEMBER) - 1;
+    if (strncmp(start, OWN_MEMBER, own) == 0) start += own;
+    size_t length = strcspn(start, ",");
+    while (length > 0 && start[length - 1] == ' ') length--;
+    return std::string(start, length);
+}
 
 }  // namespace
 
@@ -48,5 +71,5 @@ std::string state_buffer::field_at(size_t offset) const {
         found = &each;
     }
     if (!found) return std::string();
-    return found->context + " " + (found->name ? found->name : "?");
+    return found->context + " " + listed_name(found->names, found->entry);
 }

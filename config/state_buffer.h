@@ -23,13 +23,15 @@ public:
     // Starts reading from the first byte.
     void start_reading();
 
-    // `name` says which field the bytes hold; it is kept only while
-    // labelling, to name the fields of two states that differ.
+    // `names` says which field the bytes hold: one name, or a list of
+    // them ("self.x, self.y") of which the bytes are entry number `entry`.
+    // It is kept only while labelling, to name the fields of two states
+    // that differ; the list is taken apart only then.
     template <class T>
-    void put(const T& value, const char* name = nullptr) {
+    void put(const T& value, const char* names = nullptr, int entry = 0) {
         static_assert(std::is_arithmetic<T>::value, "only plain numbers are saved");
         const size_t at = bytes.size();
-        if (labelling) labels.push_back(label{at, context, name});
+        if (labelling) labels.push_back(label{at, context, names, entry});
         bytes.resize(at + sizeof(T));
         memcpy(&bytes[at], &value, sizeof(T));
     }
@@ -58,9 +60,12 @@ public:
     // Field names: while labelling, every put records where its bytes start
     // under the current context ("left fighter", "projectile 3").
     void start_labelling() { labelling = true; labels.clear(); }
-    void set_context(const std::string& where) { context = where; }
+    // Kept only while labelling: saving every frame copies no names.
+    void set_context(const std::string& where) {
+        if (labelling) context = where;
+    }
     // "context field" of the field whose bytes hold `offset`; empty when
-    // not labelled.
+    // not labelled. A field listed through `self` is named without it.
     std::string field_at(size_t offset) const;
     size_t size() const { return bytes.size(); }
     bool ok() const { return !failed; }
@@ -72,7 +77,8 @@ private:
     struct label {
         size_t offset;
         std::string context;
-        const char* name;
+        const char* names;
+        int entry;
     };
 
     std::vector<Uint8> bytes;

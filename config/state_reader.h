@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "config/state_buffer.h"
@@ -22,10 +23,10 @@ public:
     }
     void context(const char*) {}
     void context(const std::string&) {}
-    void flag(bool& value, const char* name) {
-        Uint8 byte = 0;
-        field(byte, name);
-        value = byte != 0;
+    template <class... Values>
+    void fields(const char* names, Values&... values) {
+        (void)names;
+        (get_listed(values), ...);
     }
     // A saved count above `limit` fails the buffer and gives 0.
     size_t count(size_t held, size_t limit, const char* name) {
@@ -45,6 +46,24 @@ public:
     }
 
 private:
+    template <class T>
+    void get_listed(T& value) {
+        if constexpr (std::is_arithmetic<T>::value) {
+            in.get(value);
+        } else {
+            value.restore(in);
+        }
+    }
+    void get_listed(bool& value) {
+        Uint8 byte = 0;
+        in.get(byte);
+        value = byte != 0;
+    }
+    template <class T, size_t N>
+    void get_listed(T (&list)[N]) {
+        for (T& each : list) get_listed(each);
+    }
+
     state_buffer& in;
 };
 

@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 #include "input/control_maps.h"
 
 namespace {
@@ -131,19 +130,9 @@ void controller::held_controls() {
 
 template <class Archive, class Self>
 void controller::fields(Archive&& archive, Self& self) {
-    archive.field(self.cursor, "cursor");
-    archive.field(self.action, "action");
-    archive.field(self.horizontal, "horizontal");
-    archive.field(self.vertical, "vertical");
-    archive.field(self.pos_x, "pos_x");
-    archive.field(self.facing, "facing");
-    archive.field(self.behaviour, "behaviour");
-    archive.field(self.target, "target");
-    for (auto& weight : self.cpu_weights) archive.field(weight, "cpu weight");
-    archive.field(self.reaction_wait, "reaction_wait");
-    archive.field(self.reach_warned, "reach_warned");
-    archive.part(self.chance);
-    archive.part(self.tracker);
+    STATE_FIELDS(archive, self.cursor, self.action, self.horizontal, self.vertical, self.pos_x, self.facing,
+                 self.behaviour, self.target, self.cpu_weights, self.reaction_wait, self.reach_warned, self.chance,
+                 self.tracker);
 }
 
 void controller::save(state_buffer& out) const { fields(state_writer(out), *this); }

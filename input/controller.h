@@ -84,8 +84,6 @@ public:
     random_source chance;
 
 private:
-    // The saved fields, listed once: save() runs the list with a
-    // state_writer, restore() with a state_reader.
     template <class Archive, class Self>
     static void fields(Archive&& archive, Self& self);
     void run_source(int type, computer_step computer);

@@ -1,7 +1,6 @@
 #include "input/input_buffer.h"
 
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 
 input_buffer::input_buffer() : input(NOTHING), age(0) {}
 
@@ -21,10 +20,10 @@ void input_buffer::clear() {
     age = 0;
 }
 
+// Saved inside a fighter: its fields are labelled as the buffer's.
 template <class Archive, class Self>
-void input_buffer::fields(Archive&& archive, Self& self) {
-    archive.field(self.input, "kept input");
-    archive.field(self.age, "kept age");
+void input_buffer::fields(Archive&& archive, Self& buffer) {
+    STATE_FIELDS(archive, buffer.input, buffer.age);
 }
 
 void input_buffer::save(state_buffer& out) const { fields(state_writer(out), *this); }

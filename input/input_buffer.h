@@ -28,8 +28,6 @@ public:
     int age;    // frames since it was kept
 
 private:
-    // The saved fields, listed once: save() runs the list with a
-    // state_writer, restore() with a state_reader.
     template <class Archive, class Self>
     static void fields(Archive&& archive, Self& self);
 };

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 #include "input/live_input.h"
 
 namespace {
@@ -231,27 +230,19 @@ int key_tracker::search_history(const key_req& wanted, int lo, int hi) const {
 }
 
 // Which keys are watched is the fighter file's: only their states are
-// listed, and a restore reads no more states than there are keys.
+// listed, and a restore reads no more states than there are keys. The
+// tracker is saved inside its controller: its fields are labelled as the
+// tracker's.
 template <class Archive, class Self>
-void key_tracker::fields(Archive&& archive, Self& self) {
-    archive.field(self.now, "tracker now");
-    archive.field(self.mirror_keys, "tracker mirror_keys");
-    archive.field(self.verbose, "tracker verbose");
-    archive.field(self.maxkeep, "tracker maxkeep");
-    const size_t watched_count = archive.count(self.watched.size(), self.watched.size(), "watched count");
-    for (size_t index = 0; index < watched_count; index++) archive.field(self.watched[index].state, "watched state");
-    archive.length(self.history, MOST_SAVED_ENTRIES, "history count");
-    for (auto& event : self.history) {
-        archive.field(event.key, "history key");
-        archive.field(event.time, "history time");
-        archive.field(event.state, "history state");
-    }
-    archive.length(self.candidates, MOST_SAVED_ENTRIES, "candidate count");
-    for (auto& candidate : self.candidates) {
-        archive.field(candidate.combo_index, "candidate combo");
-        archive.field(candidate.step, "candidate step");
-        archive.field(candidate.expire, "candidate expire");
-        archive.field(candidate.last, "candidate last");
+void key_tracker::fields(Archive&& archive, Self& tracker) {
+    STATE_FIELDS(archive, tracker.now, tracker.mirror_keys, tracker.verbose, tracker.maxkeep);
+    const size_t watched_count = archive.count(tracker.watched.size(), tracker.watched.size(), "watched count");
+    for (size_t index = 0; index < watched_count; index++) STATE_FIELDS(archive, tracker.watched[index].state);
+    archive.length(tracker.history, MOST_SAVED_ENTRIES, "history count");
+    for (auto& event : tracker.history) STATE_FIELDS(archive, event.key, event.time, event.state);
+    archive.length(tracker.candidates, MOST_SAVED_ENTRIES, "candidate count");
+    for (auto& candidate : tracker.candidates) {
+        STATE_FIELDS(archive, candidate.combo_index, candidate.step, candidate.expire, candidate.last);
     }
 }
 

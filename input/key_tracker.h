@@ -66,8 +66,6 @@ public:
     std::vector<combo_candidate> candidates;
 
 private:
-    // The saved fields, listed once: save() runs the list with a
-    // state_writer, restore() with a state_reader.
     template <class Archive, class Self>
     static void fields(Archive&& archive, Self& self);
     void import_combo(combo& imported);

@@ -5,8 +5,7 @@
 #include "anim/ag_stack.h"
 #include "anim/anim_group.h"
 #include "anim/move_gate.h"
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 #include "input/controller.h"
 
 namespace {
@@ -277,19 +276,9 @@ void fighter_lifeform::choose_still(bool is_fighter, bool under_attack) {
 
 template <class Archive, class Self>
 void fighter_lifeform::fields(Archive&& archive, Self& self) {
-    archive.field(self.posture, "posture");
-    archive.field(self.move_kind, "move_kind");
-    archive.field(self.hit_posture, "hit_posture");
-    archive.field(self.priority, "priority");
-    archive.field(self.hits_taken, "hits_taken");
-    archive.field(self.wins, "wins");
-    archive.field(self.knockdowns, "knockdowns");
-    archive.field(self.dizzy_frames, "dizzy_frames");
-    archive.field(self.hit_time, "hit_time");
-    archive.field(self.fps, "fps");
-    archive.field(self.blow_guarded, "blow_guarded");
-    archive.part(self.early_button);
-    archive.part(self.early_combo);
+    STATE_FIELDS(archive, self.posture, self.move_kind, self.hit_posture, self.priority, self.hits_taken, self.wins,
+                 self.knockdowns, self.dizzy_frames, self.hit_time, self.fps, self.blow_guarded, self.early_button,
+                 self.early_combo);
 }
 
 void fighter_lifeform::save(state_buffer& out, const definition_index& definitions) const {

@@ -136,8 +136,6 @@ public:
     input_buffer early_combo;   // a completed special or rush
 
 private:
-    // The saved fields, listed once: save() runs the list with a
-    // state_writer, restore() with a state_reader.
     template <class Archive, class Self>
     static void fields(Archive&& archive, Self& self);
     int reacting_to_hit() const;

@@ -7,8 +7,7 @@
 #include "anim/anim_group.h"
 #include "anim/anim_mgr.h"
 #include "anim/definition_index.h"
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 #include "anim/frame.h"
 #include "input/controller.h"
 #include "objects/fighter_loader.h"
@@ -40,10 +39,8 @@ unsigned address_of(const void* object) { return (unsigned)(size_t)object; }
 // How a saved state names a picture: its source, and the definition and
 // frame, or the still, it is.
 template <class Archive>
-void picture_name_fields(Archive& archive, Uint8& source, int& number, int& index) {
-    archive.field(source, "picture source");
-    archive.field(number, "picture definition");
-    archive.field(index, "picture index");
+void picture_name_fields(Archive& archive, Uint8& picture_source, int& picture_definition, int& picture_index) {
+    STATE_FIELDS(archive, picture_source, picture_definition, picture_index);
 }
 
 }  // namespace
@@ -440,32 +437,10 @@ void lifeform::set_cpu_weights(int block, int spare, int reach, int jump, int du
 
 template <class Archive, class Self>
 void lifeform::fields(Archive&& archive, Self& self, const definition_index& definitions) {
-    archive.field(self.life, "life");
-    archive.field(self.max_life, "max_life");
-    archive.field(self.shown_life, "shown_life");
-    archive.field(self.x, "x");
-    archive.field(self.y, "y");
-    archive.field(self.height, "height");
-    archive.field(self.width, "width");
-    archive.field(self.freeze_frames, "freeze_frames");
-    archive.field(self.move_x, "move_x");
-    archive.field(self.move_y, "move_y");
-    archive.field(self.drift_x, "drift_x");
-    archive.field(self.jump_speed, "jump_speed");
-    archive.field(self.speed, "speed");
-    archive.field(self.target, "target");
-    archive.field(self.team, "team");
-    archive.field(self.facing, "facing");
-    archive.field(self.state, "state");
-    archive.field(self.show_state, "show_state");
-    archive.field(self.dies_at_edge, "dies_at_edge");
-    archive.field(self.kind, "kind");
-    archive.field(self.source_cursor, "source_cursor");
-    archive.field(self.move_phase, "move_phase");
-    archive.field(self.alpha, "alpha");
-    archive.field(self.scale, "scale");
-    for (auto& weight : self.cpu_weights) archive.field(weight, "cpu weight");
-    archive.flag(self.no_images_told, "no_images_told");
+    STATE_FIELDS(archive, self.life, self.max_life, self.shown_life, self.x, self.y, self.height, self.width,
+                 self.freeze_frames, self.move_x, self.move_y, self.drift_x, self.jump_speed, self.speed, self.target,
+                 self.team, self.facing, self.state, self.show_state, self.dies_at_edge, self.kind, self.source_cursor,
+                 self.move_phase, self.alpha, self.scale, self.cpu_weights, self.no_images_told);
     self.picture_field(archive, definitions);
     self.running_move_field(archive, definitions);
 }

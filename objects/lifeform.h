@@ -220,8 +220,6 @@ private:
     int off_screen();
     void show_still_picture();
     void show_picture(int still);
-    // The saved fields, listed once: save() runs the list with a
-    // state_writer, restore() with a state_reader.
     template <class Archive, class Self>
     static void fields(Archive&& archive, Self& self, const definition_index& definitions);
     // The picture drawn last, by where it came from.

@@ -3,8 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 #include "gfx/img_mgr.h"
 #include "gfx/primitives.h"
 #include "gfx/txt_mgr.h"
@@ -157,10 +156,7 @@ int hud::shown_hits(const fighter_lifeform& fighter) const {
 template <class Archive, class Self>
 void hud::fields(Archive&& archive, Self& self) {
     archive.context("hud");
-    for (auto& taken : self.seats) {
-        archive.field(taken.hits_shown, "hits_shown");
-        archive.field(taken.frames_left, "hit_count_frames_left");
-    }
+    for (auto& taken : self.seats) STATE_FIELDS(archive, taken.hits_shown, taken.frames_left);
 }
 
 void hud::save(state_buffer& out) const { fields(state_writer(out), *this); }

@@ -5,8 +5,7 @@
 
 #include "anim/anim_group.h"
 #include "config/state_buffer.h"
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 #include "input/controller.h"
 #include "objects/fighter_lifeform.h"
 #include "objects/game_objects.h"
@@ -62,10 +61,7 @@ int side_of(const fighter_lifeform* fighter) {
 // made from is saved before it, since a restore makes it from there.
 template <class Archive, class Spark>
 void spark_fields(Archive& archive, Spark& spark, const definition_index& definitions) {
-    archive.field(spark.offset_x, "spark offset_x");
-    archive.field(spark.offset_y, "spark offset_y");
-    archive.field(spark.width, "spark width");
-    archive.field(spark.height, "spark height");
+    STATE_FIELDS(archive, spark.offset_x, spark.offset_y, spark.width, spark.height);
     archive.length(spark.stack->records, MOST_SAVED_RECORDS, "spark records");
     for (auto& record : spark.stack->records) archive.part(record, definitions);
 }
@@ -84,17 +80,10 @@ void match::index_definitions() {
 template <class Archive, class Self>
 void match::fields(Archive&& archive, Self& self) {
     archive.context("match");
-    archive.flag(self.round_is_done, "round_done");
-    archive.field(self.round_over_frames, "round_over_frames");
-    archive.flag(self.left_by_player, "left_by_player");
-    archive.field(self.opponent_choice, "opponent_choice");
-    archive.field(self.opponents_beaten, "opponents_beaten");
-    archive.field(self.rounds_started, "rounds_started");
+    STATE_FIELDS(archive, self.round_is_done, self.round_over_frames, self.left_by_player, self.opponent_choice,
+                 self.opponents_beaten, self.rounds_started);
     self.celebrating_field(archive);
-    archive.field(self.winning_side, "winning_side");
-    archive.part(self.intro);
-    archive.part(self.clock);
-    archive.part(self.display_elements);
+    STATE_FIELDS(archive, self.winning_side, self.intro, self.clock, self.display_elements);
     archive.part(self.training, self.definitions);
     archive.context("level");
     archive.part(*self.stage);

@@ -2,8 +2,7 @@
 
 #include "anim/ag_stack.h"
 #include "anim/definition_index.h"
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 #include "input/controller.h"
 #include "input/frame_input.h"
 #include "objects/fighter_lifeform.h"
@@ -128,22 +127,12 @@ void training_session::fields(Archive&& archive, Self& self, const definition_in
     archive.context("training");
     archive.part(self.dummy);
     for (auto& kept : self.records) {
-        archive.field(kept.last_life, "last_life");
-        archive.field(kept.quiet_frames, "quiet_frames");
-        archive.flag(kept.string_open, "string_open");
-        archive.field(kept.string_damage, "string_damage");
+        STATE_FIELDS(archive, kept.last_life, kept.quiet_frames, kept.string_open, kept.string_damage);
         move_field(archive, kept, definitions);
-        archive.field(kept.move_number, "move_number");
-        archive.field(kept.move_frames, "move_frames");
-        archive.flag(kept.timing, "timing");
+        STATE_FIELDS(archive, kept.move_number, kept.move_frames, kept.timing);
     }
-    for (auto& entry : self.history) {
-        archive.field(entry.held, "input held");
-        archive.field(entry.frames, "input frames");
-    }
-    archive.field(self.newest, "newest input");
-    archive.field(self.input_count, "inputs");
-    archive.field(self.held_before, "held_before");
+    for (auto& entry : self.history) STATE_FIELDS(archive, entry.held, entry.frames);
+    STATE_FIELDS(archive, self.newest, self.input_count, self.held_before);
 }
 
 void training_session::move_field(state_writer& archive, const fighter_record& kept,

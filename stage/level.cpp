@@ -6,8 +6,7 @@
 
 #include "config/config_file.h"
 #include "config/numbered_key.h"
-#include "config/state_reader.h"
-#include "config/state_writer.h"
+#include "config/state_fields.h"
 #include "gfx/img_mgr.h"
 #include "platform/screen_mgr.h"
 #include "stage/level_camera.h"
@@ -443,13 +442,7 @@ void level::fade_flash() {
 
 template <class Archive, class Self>
 void level::fields(Archive&& archive, Self& self) {
-    archive.field(self.scroll_x, "scroll_x");
-    archive.field(self.scroll_y, "scroll_y");
-    archive.field(self.zoom, "zoom");
-    archive.field(self.verbose, "verbose");
-    archive.field(self.shake, "shake");
-    archive.field(self.flash, "flash");
-    archive.field(self.flash_rate, "flash_rate");
+    STATE_FIELDS(archive, self.scroll_x, self.scroll_y, self.zoom, self.verbose, self.shake, self.flash, self.flash_rate);
 }
 
 void level::save(state_buffer& out) const { fields(state_writer(out), *this); }

@@ -81,8 +81,6 @@ public:
     bool skip_hidden_rows;
 
 private:
-    // The saved fields, listed once: save() runs the list with a
-    // state_writer, restore() with a state_reader.
     template <class Archive, class Self>
     static void fields(Archive&& archive, Self& self);
     level(const level&);

@@ -119,6 +119,39 @@ TEST_F(match_state, drawing_a_frame_changes_nothing_of_the_state) {
     }
 }
 
+// A sync test mismatch names the fields whose bytes differ: each after its
+// member, under the part of the match it belongs to, and a part saved
+// inside another (the tracker in its controller) as that part's.
+TEST_F(match_state, a_changed_field_is_named_after_its_member) {
+    start();
+    frames(FPS);
+    struct change {
+        std::function<void()> make;
+        const char* named;
+    };
+    const change changes[] = {
+        {[&] { left().x += 1; }, "left fighter x"},
+        {[&] { right().cpu_weights[WEIGHT_APPROACH] += 1; }, "right fighter cpu_weights"},
+        {[&] { right().dizzy_frames += 1; }, "right fighter dizzy_frames"},
+        {[&] { left().controller->tracker.now += 1; }, "left controller tracker.now"},
+    };
+    for (const change& each : changes) {
+        state_buffer before;
+        before.start_labelling();
+        series->save_state(before);
+        each.make();
+        state_buffer after;
+        after.start_labelling();
+        series->save_state(after);
+        ASSERT_EQ(before.size(), after.size());
+        size_t offset = 0;
+        while (offset < after.size() && before.data()[offset] == after.data()[offset]) offset++;
+        ASSERT_LT(offset, after.size()) << each.named << " changed no byte";
+        EXPECT_EQ(each.named, after.field_at(offset));
+        ASSERT_TRUE(series->restore_state(before));
+    }
+}
+
 TEST_F(match_state, a_demo_series_under_the_sync_test_finds_no_mismatch) {
     request.synctest_frames = 8;
     series.reset(new match(request, assets));
