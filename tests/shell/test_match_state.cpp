@@ -14,6 +14,9 @@ typedef fighter_lifeform fl;
 const Uint32 SEED = 5;
 const int COMBO_SPECIAL = 2;
 const int SHORT_LIFE = 40;
+// Ten minutes of play: a demo series of short lives ends long before, and a
+// series that never ends fails the case instead of holding up the suite.
+const int MOST_SERIES_FRAMES = 600 * 60;
 
 // The game's own fighters, the computer playing both, from a fixed seed.
 class match_state : public match_test {
@@ -161,12 +164,14 @@ TEST_F(match_state, a_demo_series_under_the_sync_test_finds_no_mismatch) {
         series->set_up();
         left().life = left().max_life = SHORT_LIFE;
         right().life = right().max_life = SHORT_LIFE;
+        int frames_run = 0;
         do {
             series->start_round();
-            while (!series->round_done()) series->frame();
-        } while (!series->end_round());
+            for (; !series->round_done() && frames_run < MOST_SERIES_FRAMES; frames_run++) series->frame();
+        } while (series->round_done() && !series->end_round());
         series->end_series();
     });
+    ASSERT_TRUE(series->round_done()) << "the series was still going after " << MOST_SERIES_FRAMES << " frames";
     EXPECT_NE(std::string::npos, log.find("Series seed [5]\n"));
     const sync_test& checked = series->sync_check();
     EXPECT_GT(checked.frames(), 3 * FPS);
